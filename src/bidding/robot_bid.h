@@ -15,6 +15,26 @@ struct BidDecision {
     Reason why;
 };
 
+// The rules of robotBid, the `rule` of its Reason (source Bid). The eight
+// candidate rules run in the order the candidates are weighed.
+enum class BidRule : int {
+    PartnerBidFour = 1,  // pass: the partner already bid 4 or more
+    DiamondsDown,        // bid: this candidate beats every other suit
+    DiamondsUp,
+    ClubsDown,
+    ClubsUp,
+    HeartsDown,
+    HeartsUp,
+    SpadesDown,
+    SpadesUp,
+    NoCandidate,  // pass: no suit beats all the others
+    TooWeak,      // pass: the leading suit reaches no level
+    Outbid,       // pass: its level does not beat a bid already made
+    ForcedUp,     // forced dealer bid, longest suit uptown
+    ForcedDown,   // forced dealer bid, longest suit downtown
+};
+const char* bidRuleName(int rule);
+
 // Hand strengths of seat s for suit t: every held card's value once, the
 // cards of suit t a second time, and each joker lying in the kitty once.
 int highStrength(const TableState& t, Seat s, Suit suit);
