@@ -121,12 +121,18 @@ int levelForStrength(int strength)
 
 int countHighCards(const TableState& t, Seat s)
 {
-    return static_cast<int>(std::count_if(t.hand(s).begin(), t.hand(s).end(), [](Card c) { return highValue(c) > 7; }));
+    int n = 0;
+    for (Card c : t.hand(s))
+        n += highValue(c) > 7;
+    return n;
 }
 
 int countLowCards(const TableState& t, Seat s)
 {
-    return static_cast<int>(std::count_if(t.hand(s).begin(), t.hand(s).end(), [](Card c) { return lowValue(c) > 8; }));
+    int n = 0;
+    for (Card c : t.hand(s))
+        n += lowValue(c) > 8;
+    return n;
 }
 
 Suit longestSuit(const TableState& t, Seat s)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/event.h"
 #include "game/table_state.h"
+#include "game/event.h"
 
 namespace corvane {
 
