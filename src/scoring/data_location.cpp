@@ -1,0 +1,72 @@
+#include "scoring/data_location.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "scoring/file_io.h"
+
+namespace corvane {
+
+namespace {
+
+std::filesystem::path absoluteFromEnv(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (value == nullptr)
+        return {};
+    std::filesystem::path p(value);
+    return p.is_absolute() ? p : std::filesystem::path();
+}
+
+bool makeFolder(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return isWritableFolder(folder);
+}
+
+}  // namespace
+
+std::filesystem::path userDataFolder()
+{
+    if (const auto xdg = absoluteFromEnv("XDG_DATA_HOME"); !xdg.empty())
+        return xdg / "corvane";
+    if (const auto home = absoluteFromEnv("HOME"); !home.empty())
+        return home / ".local" / "share" / "corvane";
+    return {};
+}
+
+DataLocation locateData(const std::filesystem::path& programFolder)
+{
+    if (isWritableFolder(programFolder))
+        return DataLocation{programFolder, {programFolder}, {}};
+    const std::filesystem::path user = userDataFolder();
+    if (user.empty())
+        return DataLocation{programFolder, {programFolder},
+                            "The program's folder cannot be written and no user folder is known, so names and "
+                            "statistics will not be saved."};
+    if (!makeFolder(user))
+        return DataLocation{user, {user, programFolder},
+                            "Neither the program's folder nor " + user.string() +
+                                " can be written, so names and statistics will not be saved."};
+    return DataLocation{user, {user, programFolder},
+                        "The program's folder cannot be written, so names and statistics are kept in " +
+                            user.string() + "."};
+}
+
+DataLocation forcedDataLocation(const std::filesystem::path& folder)
+{
+    if (makeFolder(folder))
+        return DataLocation{folder, {folder}, {}};
+    return DataLocation{folder, {folder},
+                        folder.string() + " cannot be written, so names and statistics will not be saved."};
+}
+
+std::filesystem::path programFolder()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+}
+
+}  // namespace corvane

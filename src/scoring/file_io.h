@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Small file operations for the data files, answering with what went wrong
+// instead of throwing.
+
+struct FileRead {
+    enum class Status { Read, Missing, Unreadable };
+    Status status = Status::Missing;
+    std::string text;
+};
+FileRead readWholeFile(const std::filesystem::path& file);
+
+// Replaces `file` with `content` so that a crash leaves either the old file
+// or the new one: a temporary file in the same folder is written, flushed to
+// disk and renamed over the old one. Returns an empty string when saved,
+// else why not (the old file then stays as it was, and no temporary is left).
+std::string writeFileAtomically(const std::filesystem::path& file, std::string_view content);
+
+// Moves `file` aside to the first free name of file.bad, file.bad.2, ...;
+// returns the new path, or nothing when it could not be moved.
+std::optional<std::filesystem::path> keepAsBackup(const std::filesystem::path& file);
+
+// Whether files can be created in `folder` (tried, not guessed from modes).
+bool isWritableFolder(const std::filesystem::path& folder);
+
+}  // namespace corvane
