@@ -1,0 +1,228 @@
+#include "message_box.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "fonts.h"
+#include "message_box_button.h"
+#include "message_pictures.h"
+#include "twips.h"
+
+namespace corvane {
+
+namespace {
+
+// The layout, in twips of the box's inner area.
+constexpr double BoxWidth = 4500;
+constexpr double TextLeft = 180;
+constexpr double TextTop = 450;
+constexpr double TextWidth = 3375;
+constexpr double HeightBeyondText = 1140;
+constexpr double TitleLeft = 45;
+constexpr double TitleTop = 60;
+constexpr double TitleHeight = 300;
+constexpr double FaceWidth = 1275;
+constexpr double FaceHeight = 300;
+constexpr double FaceBottomMargin = 90;
+constexpr double PictureLeft = 3870;
+constexpr double PictureSide = 510;
+constexpr double TwoFaceGap = 23;    // each side of the centre line
+constexpr double ThreeFaceGap = 45;  // between neighbours
+
+const QColor Face(212, 208, 200);
+const QColor Light(240, 240, 240);
+const QColor Shadow(128, 128, 128);
+
+bool isBlank(const QString& caption) { return caption.trimmed().isEmpty(); }
+
+// Left edges of the visible faces, in twips, from left to right.
+std::vector<double> faceLefts(std::size_t count)
+{
+    const double centred = BoxWidth / 2 - FaceWidth / 2;
+    switch (count) {
+    case 2: return {BoxWidth / 2 - TwoFaceGap - FaceWidth, BoxWidth / 2 + TwoFaceGap};
+    case 3: return {centred - ThreeFaceGap - FaceWidth, centred, centred + FaceWidth + ThreeFaceGap};
+    default: return {centred};
+    }
+}
+
+}  // namespace
+
+MessageBox::MessageBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_title(new QLabel(this)),
+      m_message(new QLabel(this)),
+      m_picture(new QLabel(this))
+{
+    setModal(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Face);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    m_title->setObjectName(QStringLiteral("title"));
+    m_title->setFont(serifFont(14, true));
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setAutoFillBackground(true);
+    QPalette strip = m_title->palette();
+    strip.setColor(QPalette::Window, QColor(0, 0, 128));
+    strip.setColor(QPalette::WindowText, Qt::white);
+    m_title->setPalette(strip);
+
+    m_message->setObjectName(QStringLiteral("message"));
+    m_message->setFont(sansFont(12));
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_picture->setObjectName(QStringLiteral("picture"));
+    m_picture->setAlignment(Qt::AlignCenter);
+
+    for (int index = 0; index < 3; ++index) {
+        auto* face = new MessageBoxButton(this);
+        face->setObjectName(QStringLiteral("button%1").arg(index));
+        connect(face, &MessageBoxButton::clicked, this, [this, index] { finish(index); });
+        m_buttons[index] = face;
+    }
+}
+
+void MessageBox::ask(const MessageRequest& request, std::function<void(int)> onAnswer)
+{
+    m_onAnswer = std::move(onAnswer);
+    m_dragging = false;
+    for (MessageBoxButton* face : m_buttons)
+        face->raiseFace();
+    m_message->setText(request.prompt);
+    m_title->setText(request.title + QStringLiteral("   "));
+    m_picture->setPixmap(messagePicture(request.picture, devicePixelRatioF()));
+    setCaptions(request.captions);
+    const int heightBefore = height();
+    layOut();
+    placeOnScreen(heightBefore);
+    show();
+    activateWindow();
+}
+
+int MessageBox::closeAnswer() const
+{
+    std::vector<int> shown;
+    for (int index = 0; index < 3; ++index) {
+        if (!m_buttons[index]->isHidden())
+            shown.push_back(index);
+    }
+    switch (shown.size()) {
+    case 1: return shown[0];
+    case 2: return shown[1];
+    default: return -1;
+    }
+}
+
+void MessageBox::reject()
+{
+    if (const int answer = closeAnswer(); answer >= 0)
+        finish(answer);
+}
+
+void MessageBox::setCaptions(const std::array<QString, 3>& captions)
+{
+    // The first button is always there; a box must be answerable, so a
+    // blank first caption becomes the usual "O.K".
+    m_buttons[0]->setCaption(isBlank(captions[0]) ? QStringLiteral("O.K") : captions[0]);
+    m_buttons[0]->show();
+    for (int index = 1; index < 3; ++index) {
+        m_buttons[index]->setCaption(captions[index]);
+        m_buttons[index]->setVisible(!isBlank(captions[index]));
+    }
+}
+
+// The text decides the height; everything below the text follows it.
+void MessageBox::layOut()
+{
+    const int textWidth = twipsToPixels(TextWidth);
+    const int textHeight = std::max(m_message->heightForWidth(textWidth), m_message->fontMetrics().height());
+    m_message->setGeometry(twipsToPixels(TextLeft), twipsToPixels(TextTop), textWidth, textHeight);
+    const int innerHeightTwips = textHeight * TwipsPerPixel + static_cast<int>(HeightBeyondText);
+    setFixedSize(twipsToPixels(BoxWidth), twipsToPixels(innerHeightTwips));
+    m_title->setGeometry(twipsRect(TitleLeft, TitleTop, BoxWidth - 2 * TitleLeft, TitleHeight));
+    m_picture->setGeometry(twipsRect(PictureLeft, innerHeightTwips / 2.0 - PictureSide / 2, PictureSide, PictureSide));
+    placeButtons(innerHeightTwips);
+}
+
+void MessageBox::placeButtons(int innerHeightTwips)
+{
+    std::vector<MessageBoxButton*> shown;
+    for (MessageBoxButton* face : m_buttons) {
+        if (!face->isHidden())
+            shown.push_back(face);
+    }
+    const std::vector<double> lefts = faceLefts(shown.size());
+    const double top = innerHeightTwips - FaceHeight - FaceBottomMargin;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i]->setGeometry(twipsRect(lefts[i], top, FaceWidth, FaceHeight));
+}
+
+// Centred across the screen and somewhat below its middle. The height used
+// is the box's height before this question resized it.
+void MessageBox::placeOnScreen(int heightBefore)
+{
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->geometry();
+    move(area.x() + area.width() / 2 - width() / 2,
+         area.y() + static_cast<int>(area.height() / 1.6) - heightBefore / 4);
+}
+
+void MessageBox::finish(int index)
+{
+    m_lastAnswer = index;
+    done(index);
+    // The answer may well ask the next question, so the callback is taken
+    // out first.
+    auto onAnswer = std::exchange(m_onAnswer, {});
+    emit answered(index);
+    if (onAnswer)
+        onAnswer(index);
+}
+
+void MessageBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragging = true;
+    m_dragStart = event->globalPosition().toPoint();
+    m_boxStart = pos();
+}
+
+void MessageBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        move(m_boxStart + event->globalPosition().toPoint() - m_dragStart);
+}
+
+void MessageBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
+}
+
+// The box's own raised border, one pixel in from its edge.
+void MessageBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int right = width() - 2;
+    const int bottom = height() - 2;
+    painter.setPen(Light);
+    painter.drawRect(1, 1, right - 1, bottom - 1);
+    painter.setPen(Shadow);
+    painter.drawLine(1, bottom, right, bottom);
+    painter.drawLine(right, 1, right, bottom);
+}
+
+}  // namespace corvane

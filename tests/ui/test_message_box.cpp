@@ -1,0 +1,252 @@
+#include <QLabel>
+#include <QtTest>
+
+#include "ui/message_box.h"
+#include "ui/message_box_button.h"
+
+using namespace corvane;
+
+namespace {
+
+using Rects = QList<QRect>;
+
+const QString ShortText = QStringLiteral("Your Truly please choose.");
+const QString LongText = QStringLiteral(
+    "Your Truly you are in the middle of a game, do you really wish to exit? If you leave now the game "
+    "is abandoned and does not count in the statistics, which only record games played to their end.");
+
+MessageRequest request(const QString& text, const QString& one, const QString& two = {}, const QString& three = {})
+{
+    return {text, {one, two, three}, 1, QStringLiteral("Really Exit?")};
+}
+
+Rects shownButtons(const MessageBox& box)
+{
+    Rects rects;
+    for (int index = 0; index < 3; ++index) {
+        if (box.button(index)->isVisible())
+            rects << box.button(index)->geometry();
+    }
+    return rects;
+}
+
+int textHeight(const MessageBox& box) { return box.findChild<QLabel*>(QStringLiteral("message"))->height(); }
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+class TestMessageBox : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonLayout_data();
+    void buttonLayout();
+    void textAndPictureLayout();
+    void longerTextMakesTallerBox();
+    void clickAnswersTheButtonsIndex_data();
+    void clickAnswersTheButtonsIndex();
+    void releaseOutsideIsNoClick();
+    void pressedButtonIsRaisedInTheNextBox();
+    void closingAnswersTheSafeButton_data();
+    void closingAnswersTheSafeButton();
+    void answerMayAskTheNextQuestion();
+    void dragMovesTheBox();
+};
+
+// Widths and gaps in twips, 15 to the pixel: box 4500, faces 1275 x 300,
+// 90 above the bottom; two faces 23 each side of the centre, three 45 apart.
+void TestMessageBox::buttonLayout_data()
+{
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<Rects>("lefts");
+    QTest::addColumn<QStringList>("shownCaptions");
+    QTest::newRow("one") << QStringList{"Right", "", ""} << Rects{{108, 0, 85, 20}} << QStringList{"Right"};
+    QTest::newRow("blanks count as absent") << QStringList{"O.K", " ", "  "} << Rects{{108, 0, 85, 20}} << QStringList{"O.K"};
+    QTest::newRow("blank first is O.K") << QStringList{" ", "", ""} << Rects{{108, 0, 85, 20}} << QStringList{"O.K"};
+    QTest::newRow("two") << QStringList{"Yes Please", "Don't erase", ""} << Rects{{63, 0, 85, 20}, {152, 0, 85, 20}}
+                         << QStringList{"Yes Please", "Don't erase"};
+    QTest::newRow("three") << QStringList{"One", "Two", "Three"}
+                           << Rects{{20, 0, 85, 20}, {108, 0, 85, 20}, {196, 0, 85, 20}} << QStringList{"One", "Two", "Three"};
+    QTest::newRow("first and third") << QStringList{"One", "", "Three"} << Rects{{63, 0, 85, 20}, {152, 0, 85, 20}}
+                                     << QStringList{"One", "Three"};
+}
+
+void TestMessageBox::buttonLayout()
+{
+    QFETCH(QStringList, captions);
+    QFETCH(Rects, lefts);
+    QFETCH(QStringList, shownCaptions);
+    MessageBox box;
+    box.ask(request(ShortText, captions[0], captions[1], captions[2]));
+    QVERIFY(box.isVisible());
+    QCOMPARE(box.width(), 300);
+    const int top = box.height() - 26;
+    Rects expected;
+    for (const QRect& r : lefts)
+        expected << QRect(r.left(), top, r.width(), r.height());
+    QCOMPARE(shownButtons(box), expected);
+    QStringList shown;
+    for (int index = 0; index < 3; ++index) {
+        if (box.button(index)->isVisible())
+            shown << box.button(index)->caption();
+    }
+    QCOMPARE(shown, shownCaptions);
+}
+
+void TestMessageBox::textAndPictureLayout()
+{
+    MessageBox box;
+    box.ask(request(ShortText, QStringLiteral("Right")));
+    const auto* title = box.findChild<QLabel*>(QStringLiteral("title"));
+    QCOMPARE(title->text(), QStringLiteral("Really Exit?   "));
+    QCOMPARE(title->geometry(), QRect(3, 4, 294, 20));
+    const auto* text = box.findChild<QLabel*>(QStringLiteral("message"));
+    QCOMPARE(text->geometry().topLeft(), QPoint(12, 30));
+    QCOMPARE(text->width(), 225);
+    QCOMPARE(box.height(), text->height() + 76);
+    const auto* picture = box.findChild<QLabel*>(QStringLiteral("picture"));
+    QCOMPARE(picture->geometry(), QRect(258, qRound(box.height() / 2.0 - 17), 34, 34));
+    QVERIFY(!picture->pixmap().isNull());
+}
+
+void TestMessageBox::longerTextMakesTallerBox()
+{
+    MessageBox box;
+    box.ask(request(ShortText, QStringLiteral("Right")));
+    const int shortHeight = box.height();
+    const int shortText = textHeight(box);
+    box.ask(request(LongText, QStringLiteral("Right")));
+    QVERIFY2(textHeight(box) >= 3 * shortText, "the long text wraps onto several lines");
+    QCOMPARE(box.height(), textHeight(box) + 76);
+    QCOMPARE(box.height() - shortHeight, textHeight(box) - shortText);
+    QCOMPARE(box.button(0)->geometry().bottom(), box.height() - 7);
+}
+
+void TestMessageBox::clickAnswersTheButtonsIndex_data()
+{
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("clicked");
+    QTest::newRow("only button") << QStringList{"Right", "", ""} << 0;
+    QTest::newRow("Don't erase") << QStringList{"Yes Please", "Don't erase", ""} << 1;
+    QTest::newRow("Yes Please") << QStringList{"Yes Please", "Don't erase", ""} << 0;
+    QTest::newRow("third of three") << QStringList{"One", "Two", "Three"} << 2;
+    QTest::newRow("third without second") << QStringList{"One", "", "Three"} << 2;
+}
+
+void TestMessageBox::clickAnswersTheButtonsIndex()
+{
+    QFETCH(QStringList, captions);
+    QFETCH(int, clicked);
+    MessageBox box;
+    QSignalSpy answered(&box, &MessageBox::answered);
+    int called = -1;
+    box.ask(request(ShortText, captions[0], captions[1], captions[2]), [&called](int answer) { called = answer; });
+    QTest::mouseClick(box.button(clicked), Qt::LeftButton);
+    QCOMPARE(answered.count(), 1);
+    QCOMPARE(answered.at(0).at(0).toInt(), clicked);
+    QCOMPARE(called, clicked);
+    QCOMPARE(box.lastAnswer(), clicked);
+    QVERIFY(!box.isVisible());
+}
+
+void TestMessageBox::releaseOutsideIsNoClick()
+{
+    MessageBox box;
+    QSignalSpy answered(&box, &MessageBox::answered);
+    box.ask(request(ShortText, QStringLiteral("Right")));
+    MessageBoxButton* face = box.button(0);
+    QTest::mousePress(face, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(10, 40));
+    QCOMPARE(answered.count(), 0);
+    QVERIFY(!face->isPressed());
+    QVERIFY(box.isVisible());
+}
+
+void TestMessageBox::pressedButtonIsRaisedInTheNextBox()
+{
+    MessageBox box;
+    box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")));
+    MessageBoxButton* face = box.button(1);
+    const auto* caption = face->findChild<QLabel*>(QStringLiteral("caption"));
+    QCOMPARE(caption->geometry(), QRect(1, 1, 83, 18));
+    QTest::mousePress(face, Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(face->isPressed());
+    QCOMPARE(caption->geometry(), QRect(2, 2, 82, 17));
+    box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")));
+    QVERIFY(!face->isPressed());
+    QCOMPARE(caption->geometry(), QRect(1, 1, 83, 18));
+}
+
+void TestMessageBox::closingAnswersTheSafeButton_data()
+{
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<int>("answer");  // -1: the box stays up
+    QTest::newRow("one, closed") << QStringList{"Right", "", ""} << false << 0;
+    QTest::newRow("one, Escape") << QStringList{"Right", " ", " "} << true << 0;
+    QTest::newRow("two, closed") << QStringList{"Yes Exit", "Carry On", ""} << false << 1;
+    QTest::newRow("two, Escape") << QStringList{"Yes Please", "Don't erase", ""} << true << 1;
+    QTest::newRow("first and third, closed") << QStringList{"One", "", "Three"} << false << 2;
+    QTest::newRow("three, closed") << QStringList{"One", "Two", "Three"} << false << -1;
+    QTest::newRow("three, Escape") << QStringList{"One", "Two", "Three"} << true << -1;
+}
+
+void TestMessageBox::closingAnswersTheSafeButton()
+{
+    QFETCH(QStringList, captions);
+    QFETCH(bool, byEscape);
+    QFETCH(int, answer);
+    MessageBox box;
+    QSignalSpy answered(&box, &MessageBox::answered);
+    box.ask(request(ShortText, captions[0], captions[1], captions[2]));
+    if (byEscape)
+        QTest::keyClick(&box, Qt::Key_Escape);
+    else
+        box.close();
+    if (answer < 0) {
+        QCOMPARE(answered.count(), 0);
+        QVERIFY(box.isVisible());
+        return;
+    }
+    QCOMPARE(answered.count(), 1);
+    QCOMPARE(answered.at(0).at(0).toInt(), answer);
+    QVERIFY(!box.isVisible());
+}
+
+void TestMessageBox::answerMayAskTheNextQuestion()
+{
+    MessageBox box;
+    QList<int> answers;
+    box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")), [&](int first) {
+        answers << first;
+        box.ask(request(LongText, QStringLiteral("Right")), [&](int second) { answers << second; });
+    });
+    QTest::mouseClick(box.button(1), Qt::LeftButton);
+    QVERIFY2(box.isVisible(), "the second question is up");
+    QVERIFY(!box.button(1)->isVisible());
+    QTest::mouseClick(box.button(0), Qt::LeftButton);
+    QCOMPARE(answers, (QList<int>{1, 0}));
+    QVERIFY(!box.isVisible());
+}
+
+void TestMessageBox::dragMovesTheBox()
+{
+    MessageBox box;
+    box.ask(request(ShortText, QStringLiteral("Right")));
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QPoint start = box.pos();
+    sendMouse(&box, QEvent::MouseButtonPress, QPoint(6, 40), Qt::LeftButton);
+    sendMouse(&box, QEvent::MouseMove, QPoint(26, 50), Qt::LeftButton);
+    QCOMPARE(box.pos(), start + QPoint(20, 10));
+    sendMouse(&box, QEvent::MouseButtonRelease, box.mapFromGlobal(box.pos() + QPoint(6, 40)), Qt::NoButton);
+    const QPoint dropped = box.pos();
+    sendMouse(&box, QEvent::MouseMove, QPoint(60, 60), Qt::NoButton);
+    QCOMPARE(box.pos(), dropped);
+}
+
+QTEST_MAIN(TestMessageBox)
+#include "test_message_box.moc"
