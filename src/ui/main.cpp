@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -36,6 +37,20 @@ bool noDisplay()
            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+QtMessageHandler qtHandler = nullptr;
+
+// While the window system is being reached, Qt's failure is fatal and ends
+// in abort(); it is reported as a plain error and exit code instead.
+void reportNoWindowSystem(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    qtHandler(type, context, text);
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "corvane: could not open a window on display '%s'.\n",
+                 qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? qgetenv("DISPLAY").constData() : qgetenv("WAYLAND_DISPLAY").constData());
+    std::_Exit(2);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -55,7 +70,9 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    qtHandler = qInstallMessageHandler(reportNoWindowSystem);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationVersion(QStringLiteral(CORVANE_VERSION));
     corvane::installFontSubstitutes();

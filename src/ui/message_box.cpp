@@ -90,6 +90,9 @@ MessageBox::MessageBox(QWidget* parent)
         connect(face, &MessageBoxButton::clicked, this, [this, index] { finish(index); });
         m_buttons[index] = face;
     }
+    // The first question is placed by this height, as later ones are by
+    // the height of the question before.
+    layOut();
 }
 
 void MessageBox::ask(const MessageRequest& request, std::function<void(int)> onAnswer)
