@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "fixtures.h"
+
+namespace corvane {
+namespace {
+
+void place(Scene& scene, const Layout& layout)
+{
+    for (const Placement& p : layout) {
+        scene.apply(step::ShowCard{p.card, true});
+        scene.apply(step::Move{p.card, p.at.left, p.at.top, p.faceUp, true});
+    }
+}
+
+TEST(Stacking, ALaidOutHandLiesInIdOrderEachCardOverTheOneBefore)
+{
+    Scene scene;
+    const CardSet hand = CardSet::range(40, 54);
+    place(scene, sortSouth(hand));
+    std::vector<Card> expected;
+    for (Card c : hand)
+        expected.push_back(c);
+    EXPECT_EQ(scene.paintOrder(), expected);
+}
+
+TEST(Stacking, BringingToFrontPutsACardOverEverythingAndPlainMovesKeepTheirPlace)
+{
+    Scene scene;
+    place(scene, sortWest(CardSet::range(1, 5)));
+    scene.apply(step::Move{2, 0, 0, false, true});
+    scene.apply(step::Move{4, 10, 10, true, false});
+    EXPECT_EQ(scene.paintOrder(), (std::vector<Card>{1, 3, 4, 5, 2}));
+    EXPECT_TRUE(scene.card(4).faceUp);
+    EXPECT_EQ(scene.card(4).left, 10);
+}
+
+TEST(Stacking, HiddenCardsAreNotPaintedAndKeepTheirPlace)
+{
+    Scene scene;
+    place(scene, sortNorth(CardSet::range(1, 3)));
+    scene.apply(step::ShowCard{2, false});
+    EXPECT_EQ(scene.paintOrder(), (std::vector<Card>{1, 3}));
+    EXPECT_EQ(scene.card(2).left, 3300);
+}
+
+TEST(HitTest, FindsTheTopmostVisibleCardUnderThePoint)
+{
+    Scene scene;
+    place(scene, sortSouth(CardSet::range(1, 3)));  // lefts 1800, 2200, 2600
+    EXPECT_EQ(scene.cardAt(1900, 7600), 1);         // only card 1 reaches here
+    EXPECT_EQ(scene.cardAt(2300, 7600), 2);         // 1 and 2 overlap: 2 is on top
+    EXPECT_EQ(scene.cardAt(2600 + CardWidth - 1, 7560 + CardHeight - 1), 3);
+    EXPECT_EQ(scene.cardAt(2600 + CardWidth, 7600), NoCard);
+    EXPECT_EQ(scene.cardAt(1900, 7559), NoCard);
+    scene.apply(step::ShowCard{2, false});
+    EXPECT_EQ(scene.cardAt(2300, 7600), 1);
+}
+
+TEST(SceneState, CaptionsControlsTrumpsAndTheLog)
+{
+    Scene scene;
+    EXPECT_EQ(scene.caption(Label::SouthName), "Your Truly");
+    EXPECT_EQ(scene.caption(Label::YourBid), "PASS");
+    EXPECT_EQ(scene.caption(Label::ScoresFrame), "Scores");
+    EXPECT_FALSE(scene.shown(Control::CarryOn));
+    EXPECT_FALSE(scene.card(54).visible);
+    EXPECT_EQ(scene.trumps(), NoTrumpPicture);
+
+    playInstantly(scene, {step::Caption{nameLabel(East), "Eve PASS"}, step::ShowControl{dealerMarker(West), true},
+                          step::ShowTrumps{trumpPicture(Hearts)}, step::Log{"one"}, step::Log{"two"},
+                          step::Sound{step::Cue::RingOut}, step::Pause{std::chrono::milliseconds(750)}});
+    EXPECT_EQ(scene.caption(Label::EastName), "Eve PASS");
+    EXPECT_TRUE(scene.shown(Control::WestDealer));
+    EXPECT_EQ(scene.trumps(), 60);
+    EXPECT_EQ(scene.log(), (std::vector<std::string>{"one", "two"}));
+    scene.apply(step::ClearLog{});
+    EXPECT_TRUE(scene.log().empty());
+}
+
+}  // namespace
+}  // namespace corvane
