@@ -16,17 +16,18 @@ std::string_view rankName(Card c) { return isValidCard(c) && !isJoker(c) ? RankN
 
 std::string_view suitName(Suit s) { return isPlainSuit(s) ? SuitNames[s] : ""; }
 
-std::string cardName(Card c)
+const std::string& cardName(Card c)
 {
-    if (c == LittleJoker)
-        return "Little Joker";
-    if (c == BigJoker)
-        return "Big Joker";
-    if (!isValidCard(c))
-        return "";
-    std::string name(rankName(c));
-    name += suitName(printedSuit(c));
-    return name;
+    // Built once: the log names a card at every play.
+    static const std::array<std::string, CardCount + 1> names = [] {
+        std::array<std::string, CardCount + 1> n{};
+        for (Card id = 1; id <= 52; ++id)
+            n[id] = std::string(rankName(id)) + std::string(suitName(printedSuit(id)));
+        n[LittleJoker] = "Little Joker";
+        n[BigJoker] = "Big Joker";
+        return n;
+    }();
+    return names[isValidCard(c) ? c : 0];
 }
 
 }  // namespace corvane

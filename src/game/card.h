@@ -71,6 +71,6 @@ constexpr int valueIn(Mode m, Card c) { return m == Mode::Up ? highValue(c) : lo
 // "Little Joker". The blanks are part of the names.
 std::string_view rankName(Card c);
 std::string_view suitName(Suit s);
-std::string cardName(Card c);
+const std::string& cardName(Card c);
 
 }  // namespace corvane

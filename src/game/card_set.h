@@ -1,7 +1,9 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "game/card.h"
 
@@ -49,10 +51,16 @@ struct CardSet {
 
     // Iterates in ascending id order.
     struct Iterator {
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = Card;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const Card*;
+        using reference = Card;
         std::uint64_t rest;
         constexpr Card operator*() const { return std::countr_zero(rest); }
         constexpr Iterator& operator++() { rest &= rest - 1; return *this; }
-        constexpr bool operator!=(const Iterator& o) const { return rest != o.rest; }
+        constexpr Iterator operator++(int) { Iterator old = *this; ++*this; return old; }
+        constexpr bool operator==(const Iterator& o) const { return rest == o.rest; }
     };
     constexpr Iterator begin() const { return {bits}; }
     constexpr Iterator end() const { return {0}; }

@@ -8,6 +8,7 @@
 
 #include "game/card.h"
 #include "game/card_set.h"
+#include "game/place.h"
 #include "game/seat.h"
 
 namespace corvane {
@@ -58,6 +59,7 @@ struct KittyTaken { Seat seat; CardSet kitty; };
 struct DiscardsOpened { CardSet autoPicked; };  // jokers picked for the person
 struct DiscardPicked { Card card; };
 struct DiscardsReturned { CardSet returned; };
+struct DiscardsConfirmed { CardSet discards; };
 struct KittyDiscarded { Seat seat; CardSet discards; Reason why; };
 struct ContractAnnounced { Seat winner; };  // waits for Carry On
 struct PlayStarting {};
@@ -67,7 +69,7 @@ struct HumanCardTurn {};
 struct CardPlayed { Seat seat; Card card; int position; Reason why; };
 struct TrickGathered { int number; Seat winner; std::array<Card, 5> cards; };
 struct HandScored { Team team; int points; bool gameOver; Team winner; };
-struct GameEnded { Team winner; };
+struct Answered { int button; };
 struct RobotFault { Seat seat; int position; };  // a robot found no card: a bug
 }  // namespace ev
 
@@ -76,8 +78,9 @@ using EventData =
                  ev::DealerChosen, ev::DealerCardsCleared, ev::PackGathered, ev::CardDealt, ev::BiddingOpened,
                  ev::HumanBidTurn, ev::BidMade, ev::BidPassed, ev::AllPassed, ev::ContractSettled,
                  ev::BookCredited, ev::KittyTaken, ev::DiscardsOpened, ev::DiscardPicked, ev::DiscardsReturned,
+                 ev::DiscardsConfirmed,
                  ev::KittyDiscarded, ev::ContractAnnounced, ev::PlayStarting, ev::JokerSwapped, ev::KittyCleared,
-                 ev::HumanCardTurn, ev::CardPlayed, ev::TrickGathered, ev::HandScored, ev::GameEnded,
+                 ev::HumanCardTurn, ev::CardPlayed, ev::TrickGathered, ev::HandScored, ev::Answered,
                  ev::RobotFault>;
 
 // What happened, with the message-log lines it produced (exact texts, in

@@ -3,9 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <random>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/event.h"
+#include "game/names.h"
 #include "game/table_state.h"
 
 namespace corvane {
@@ -17,18 +20,10 @@ enum class Awaiting {
     CarryOn,   // the "Carry On" button
     Bid,       // the person's bid panel
     Discards,  // the person's six discards
-    Card,      // the person's card
+    PlayCard,  // the person's card
     Answer,    // the answer to the message box of the last event
 };
 
-struct Statistics {
-    int gamesWon = 0;
-    int gamesPlayed = 0;
-    bool operator==(const Statistics&) const = default;
-};
-
-using Names = std::array<std::string, 5>;  // index = seat; 0 unused
-Names defaultNames();
 
 // The hand-cycle state machine. Commands from the person are applied at once
 // and answered with an Event (ev::Refused, with a message or log line, when
@@ -73,20 +68,75 @@ public:
     // The deal number of the hand in play (each hand is dealt from one).
     std::uint64_t dealNumber() const { return m_dealNumber; }
 
+    // Deals the next hand's cards in this order instead of drawing them (the
+    // order cards are dealt: twelve passes round the table, then the kitty).
+    void presetDeal(std::vector<Card> order) { m_presetDeal = std::move(order); }
+
+    // The person's bid turn is the dealer's forced one (everybody passed).
+    bool forcedHumanTurn() const { return m_forcedHuman; }
+    // The position 1..4 of the next card in the trick in progress.
+    int trickPosition() const { return m_counter + 1; }
+
+    // Every invariant of the table at this stage; empty when all hold.
+    std::string check() const;
+
 private:
-    enum class Step;
-    Event dealerDrawStep();
-    Event dealStep();
-    Event biddingStep();
-    Event robotBidTurn(Seat s);
-    Event settleContract();
-    Event kittyStep();
-    Event playStartStep();
-    Event trickStep();
-    Event scoreHand();
-    Event startHand();
+    // What advance() does next.
+    enum class Step {
+        None,
+        DrawStart,
+        DrawCard,
+        DrawDone,
+        DealPack,
+        DealCard,
+        OpenBidding,
+        BidTurn,
+        AllPassed,
+        ForcedRobotBid,
+        Settle,
+        RobotBook,
+        RobotKitty,
+        HumanKitty,
+        OpenDiscards,
+        HumanBook,
+        Announce,
+        JokerSwaps,
+        KittyClear,
+        TrickCard,
+        Gather,
+        Score,
+        NextHand,
+    };
+
+    Event wait(Event e, Awaiting what);
+    Event refused(std::optional<MessageBox> message, std::vector<std::string> log = {});
     Card drawUndealt(std::mt19937_64& rng);
-    std::string checkAfterAction() const;
+
+    Event drawStart();
+    Event drawCard();
+    Event drawDone();
+    Event dealPack();
+    Event dealCard();
+    Event openBidding();
+    Event bidTurn();
+    Event robotBidTurn(Seat s);
+    Event afterTurn(Event e);
+    Event allPassed();
+    Event forcedRobotBid();
+    Event announceRobotBid(Seat s, const struct BidDecision& d, bool forced);
+    Event settle();
+    Event creditBook(Seat s, Step next);
+    Event robotKitty();
+    Event humanKitty();
+    Event openDiscards();
+    Event announce();
+    Event jokerSwaps();
+    Event kittyClear();
+    Event trickCard();
+    Event placeCard(Seat s, Card c, Reason why);
+    Event gather();
+    Event score();
+    Event nextHand();
 
     TableState m_t;
     Names m_names;
@@ -94,9 +144,12 @@ private:
     std::mt19937_64 m_rng;
     std::mt19937_64 m_dealRng;
     std::uint64_t m_dealNumber = 0;
-    int m_stepValue = 0;
-    int m_counter = 0;
-    bool m_awaitingAnswer = false;
+    Step m_next = Step::None;
+    Awaiting m_wait = Awaiting::NewGame;
+    int m_counter = 0;        // cards turned or dealt, or bidding turns taken
+    bool m_forcedHuman = false;
+    bool m_gameOver = false;
+    std::vector<Card> m_presetDeal;
 };
 
 }  // namespace corvane

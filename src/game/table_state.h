@@ -5,16 +5,10 @@
 
 #include "game/card.h"
 #include "game/card_set.h"
+#include "game/place.h"
 #include "game/seat.h"
 
 namespace corvane {
-
-// Where a card lies. 1..4 are the seats' hands.
-using Place = int;
-inline constexpr Place KittyPlace = 5;
-inline constexpr Place OutOfPlay = 6;  // in the pack, on the trick, or played
-inline constexpr Place SetAside = 7;   // turned up in the dealer draw
-inline constexpr int PlaceCount = 8;   // index 0 unused
 
 // The trick in progress, by position 1..4 (position 1 led).
 struct Trick {

@@ -88,7 +88,6 @@ std::optional<int> readCount(const std::string& field)
 
 }  // namespace
 
-Names defaultSeatNames() { return {"", "Player", "West Bot", "North Bot", "East Bot"}; }
 
 bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 

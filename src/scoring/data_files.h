@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "game/table_state.h"
-#include "game/game.h"
+#include "game/names.h"
+#include "game/seat.h"
 
 namespace corvane {
 
@@ -25,9 +25,6 @@ std::optional<Names> parseNames(std::string_view text);
 std::string formatStatistics(const Statistics& stats);
 std::optional<Statistics> parseStatistics(std::string_view text);
 
-// The names used when the names file gives none: the person is "Player",
-// the robots are named as the rename dialogs propose.
-Names defaultSeatNames();
 
 // Why a name cannot be kept in the names file, or nothing when it can.
 std::optional<std::string> nameRefusal(std::string_view name);

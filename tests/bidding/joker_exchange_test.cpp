@@ -3,7 +3,7 @@
 #include <string>
 
 #include "bidding/joker_exchange.h"
-#include "table_builder.h"
+#include "support/table_builder.h"
 
 namespace corvane {
 namespace {

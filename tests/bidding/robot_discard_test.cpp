@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bidding/robot_discard.h"
-#include "table_builder.h"
+#include "support/table_builder.h"
 
 namespace corvane {
 namespace {

@@ -58,7 +58,7 @@ protected:
 TEST_F(DataStoreTest, MissingFilesGiveDefaultsSilently)
 {
     const DataStore store(locateData(dir()));
-    EXPECT_EQ(store.names(), defaultSeatNames());
+    EXPECT_EQ(store.names(), defaultNames());
     EXPECT_EQ(store.statistics(), (Statistics{0, 0}));
     EXPECT_TRUE(store.notices().empty());
     EXPECT_EQ(store.folder(), dir());
@@ -101,7 +101,7 @@ TEST_F(DataStoreTest, EmptyFilesGiveDefaultsWithANotice)
     put(dir() / "Names2.dat", "");
     put(dir() / "Points.dat", "\r\n");
     const DataStore store(locateData(dir()));
-    EXPECT_EQ(store.names(), defaultSeatNames());
+    EXPECT_EQ(store.names(), defaultNames());
     EXPECT_EQ(store.statistics(), (Statistics{0, 0}));
     EXPECT_EQ(store.notices(), (std::vector<std::string>{
                                    "Names2.dat is empty, so the default names are used.",
@@ -122,7 +122,7 @@ TEST_F(DataStoreTest, MalformedFilesAreKeptAsBackupsBeforeAnyWrite)
         put(folder / "Names2.dat", names);
         put(folder / "Points.dat", points);
         DataStore store(locateData(folder));
-        EXPECT_EQ(store.names(), defaultSeatNames());
+        EXPECT_EQ(store.names(), defaultNames());
         EXPECT_EQ(store.statistics(), (Statistics{0, 0}));
         EXPECT_EQ(store.notices(),
                   (std::vector<std::string>{

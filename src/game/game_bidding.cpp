@@ -1,0 +1,175 @@
+// The bidding round: one turn a seat from the dealer's left, the dealer's
+// forced bid when everybody passed, and the person's bid panel.
+#include "bidding/bid_panel.h"
+#include "bidding/robot_bid.h"
+#include "game/game.h"
+
+namespace corvane {
+
+namespace {
+std::string direction(bool high) { return high ? " HIGH" : " LOW"; }
+}  // namespace
+
+Event Game::openBidding()
+{
+    m_t.forcedBid = false;
+    m_t.bidWinner = NoSeat;
+    m_counter = 0;
+    m_next = Step::BidTurn;
+    const Seat first = m_t.leader;
+    std::string line = first == South
+                           ? m_names[South] + " you start the bidding. Make your bid as above or Check Pass."
+                           : m_names[first] + " will start the bidding.";
+    return Event{ev::BiddingOpened{first}, {std::move(line)}, std::nullopt};
+}
+
+Event Game::bidTurn()
+{
+    if (m_forcedHuman)
+        return wait(Event{ev::HumanBidTurn{true}, {}, std::nullopt}, Awaiting::Bid);
+    const Seat seat = (m_t.leader - 1 + m_counter) % 4 + 1;
+    if (seat != South)
+        return robotBidTurn(seat);
+    std::vector<std::string> log;
+    if (m_counter > 0)
+        log.push_back(m_names[South] + " your turn to bid. Make a bid as above or Check Pass.");
+    return wait(Event{ev::HumanBidTurn{false}, std::move(log), std::nullopt}, Awaiting::Bid);
+}
+
+Event Game::robotBidTurn(Seat s)
+{
+    const BidDecision d = robotBid(m_t, s);
+    if (d.bid)
+        return afterTurn(announceRobotBid(s, d, false));
+    return afterTurn(Event{ev::BidPassed{s, d.why}, {}, std::nullopt});
+}
+
+Event Game::announceRobotBid(Seat s, const BidDecision& d, bool forced)
+{
+    m_t.bidLevel[s] = d.level;
+    m_t.bidHigh[s] = d.high;
+    m_t.bidLow[s] = !d.high;
+    m_t.bidWinner = s;
+    m_t.trumpChoice[s] = d.trumps;
+    return Event{ev::BidMade{s, d.level, d.high, d.trumps, forced, d.why}, {}, std::nullopt};
+}
+
+Event Game::afterTurn(Event e)
+{
+    if (m_forcedHuman) {
+        m_forcedHuman = false;
+        m_next = Step::Settle;
+        return e;
+    }
+    ++m_counter;
+    if (m_counter < 4)
+        m_next = Step::BidTurn;
+    else
+        m_next = m_t.bidWinner != NoSeat ? Step::Settle : Step::AllPassed;
+    return e;
+}
+
+Event Game::allPassed()
+{
+    const Seat d = m_t.dealer;
+    m_t.leader = d;
+    m_t.bidWinner = d;
+    if (d == South) {
+        m_forcedHuman = true;
+        m_next = Step::BidTurn;
+        return Event{ev::AllPassed{d},
+                     {m_names[South] + "Every body passed so as dealer you must bid. Please make your bid."},
+                     std::nullopt};
+    }
+    m_t.forcedBid = true;
+    m_next = Step::ForcedRobotBid;
+    return Event{ev::AllPassed{d}, {"Every body passed so the Dealer " + m_names[d] + " must bid and lead."},
+                 std::nullopt};
+}
+
+Event Game::forcedRobotBid()
+{
+    const Seat d = m_t.dealer;
+    const BidDecision bid = robotBid(m_t, d);
+    m_t.trumps = bid.trumps;
+    Event e = announceRobotBid(d, bid, true);
+    m_t.forcedBid = false;
+    m_next = Step::Settle;
+    return e;
+}
+
+Event Game::chooseTrumps(int option)
+{
+    if (m_wait != Awaiting::Bid)
+        return refused(std::nullopt);
+    panelChooseTrumps(m_t, option);
+    return Event{ev::PanelChanged{}, {}, std::nullopt};
+}
+
+Event Game::chooseDirection(int option)
+{
+    if (m_wait != Awaiting::Bid)
+        return refused(std::nullopt);
+    panelChooseDirection(m_t, option);
+    return Event{ev::PanelChanged{}, {}, std::nullopt};
+}
+
+Event Game::chooseLevel(int level)
+{
+    if (m_wait != Awaiting::Bid)
+        return refused(std::nullopt);
+    if (auto box = panelChooseLevel(m_t, level, m_names[South]))
+        return refused(std::move(box));
+    return Event{ev::PanelChanged{}, {}, std::nullopt};
+}
+
+Event Game::setPass(bool checked)
+{
+    if (m_wait != Awaiting::Bid)
+        return refused(std::nullopt);
+    if (auto box = panelSetPass(m_t, checked, m_names[South]))
+        return refused(std::move(box));
+    return Event{ev::PanelChanged{}, {}, std::nullopt};
+}
+
+Event Game::resetPanel()
+{
+    if (m_wait != Awaiting::Bid)
+        return refused(std::nullopt);
+    panelReset(m_t);
+    return Event{ev::PanelChanged{}, {}, std::nullopt};
+}
+
+Event Game::finishBid()
+{
+    if (m_wait != Awaiting::Bid)
+        return refused(std::nullopt);
+    const FinishResult r = panelFinish(m_t, m_forcedHuman, m_names[South]);
+    if (r.outcome == PanelOutcome::Refused)
+        return refused(r.refusal);
+    m_wait = Awaiting::Nothing;
+    const std::string& name = m_names[South];
+    if (r.outcome == PanelOutcome::Pass)
+        return afterTurn(Event{ev::BidPassed{South, {}}, {name + " Passes."}, std::nullopt});
+    m_t.bidWinner = South;
+    const int level = m_t.bidLevel[South];
+    const bool high = m_t.bidHigh[South];
+    return afterTurn(Event{ev::BidMade{South, level, high, m_t.trumpChoice[South], m_forcedHuman, {}},
+                           {name + " bids " + std::to_string(level) + direction(high)},
+                           std::nullopt});
+}
+
+Event Game::settle()
+{
+    const Seat w = m_t.bidWinner;
+    m_t.trumps = m_t.trumpChoice[w];
+    showTrumps(m_t, m_t.trumps);
+    m_t.contractHigh = m_t.bidHigh[w];
+    m_t.playPending = true;
+    m_t.leader = w;
+    m_t.teamContract[teamOf(w)] = m_t.bidLevel[w];
+    m_next = w == South ? Step::HumanKitty : Step::RobotBook;
+    return Event{ev::ContractSettled{w, m_t.trumps, m_t.contractHigh, m_t.bidLevel[w]}, {}, std::nullopt};
+}
+
+}  // namespace corvane

@@ -1,0 +1,133 @@
+// Choosing the dealer and dealing a hand.
+#include "game/game.h"
+
+#include <bit>
+
+namespace corvane {
+
+namespace {
+
+// A uniform number below n from the generator, without modulo bias, so that
+// every undealt card is equally likely on every draw.
+// (Multiply and keep the high word; reject the few low words that would
+// favour some results.)
+std::uint64_t below(std::mt19937_64& rng, std::uint64_t n)
+{
+    __extension__ using Wide = unsigned __int128;
+    Wide m = static_cast<Wide>(rng()) * n;
+    if (static_cast<std::uint64_t>(m) < n) {
+        const std::uint64_t threshold = (0 - n) % n;
+        while (static_cast<std::uint64_t>(m) < threshold)
+            m = static_cast<Wide>(rng()) * n;
+    }
+    return static_cast<std::uint64_t>(m >> 64);
+}
+
+// The k-th card (from 0) of a set in id order.
+Card nthCard(CardSet set, int k)
+{
+    std::uint64_t bits = set.bits;
+    int base = 0;
+    for (int width = 32; width >= 1; width /= 2) {
+        const std::uint64_t low = bits & ((std::uint64_t{1} << width) - 1);
+        const int n = std::popcount(low);
+        if (k >= n) {
+            k -= n;
+            bits >>= width;
+            base += width;
+        } else {
+            bits = low;
+        }
+    }
+    return bits ? base : NoCard;
+}
+
+constexpr Seat DrawOrder[4] = {West, North, East, South};
+
+}  // namespace
+
+Card Game::drawUndealt(std::mt19937_64& rng)
+{
+    const CardSet pack = m_t.at[OutOfPlay];
+    if (pack.empty())
+        return NoCard;
+    return nthCard(pack, static_cast<int>(below(rng, static_cast<std::uint64_t>(pack.count()))));
+}
+
+Event Game::drawStart()
+{
+    m_t.firstDealPending = true;
+    m_counter = 0;
+    m_next = Step::DrawCard;
+    return Event{ev::DealerDrawStarted{}, {}, std::nullopt};
+}
+
+Event Game::drawCard()
+{
+    const Seat seat = DrawOrder[m_counter % 4];
+    ++m_counter;
+    const Card c = drawUndealt(m_rng);
+    m_t.move(c, SetAside);
+    const bool diamond = m_t.suitOf(c) == Diamonds;
+    if (diamond) {
+        m_t.dealer = seat;
+        m_t.leader = nextSeat(seat);
+        m_next = Step::DrawDone;
+    }
+    return Event{ev::DealerCardTurned{seat, c, diamond}, {}, std::nullopt};
+}
+
+Event Game::drawDone()
+{
+    m_next = Step::None;
+    return wait(Event{ev::DealerChosen{m_t.dealer, m_t.leader},
+                      {m_names[m_t.dealer] + " is Dealer " + m_names[m_t.leader] +
+                       " will bid first. Press return or click button to continue."},
+                      std::nullopt},
+                Awaiting::CarryOn);
+}
+
+Event Game::dealPack()
+{
+    for (Place p = 1; p < PlaceCount; ++p)
+        m_t.at[p] = {};
+    m_t.at[OutOfPlay] = AllCards;
+    m_t.gameStarted = true;
+    m_dealNumber = m_rng() & 0xffffffffU;
+    m_dealRng.seed(m_dealNumber);
+    m_counter = 0;
+    m_next = Step::DealCard;
+    return Event{ev::PackGathered{}, {}, std::nullopt};
+}
+
+Event Game::dealCard()
+{
+    // Twelve passes round the table from the dealer's left, then the kitty.
+    const int n = m_counter++;
+    const Place to = n < 48 ? (m_t.dealer + n % 4) % 4 + 1 : KittyPlace;
+    Card c = NoCard;
+    if (static_cast<std::size_t>(n) < m_presetDeal.size() && m_t.at[OutOfPlay].has(m_presetDeal[n]))
+        c = m_presetDeal[n];
+    else
+        c = drawUndealt(m_dealRng);
+    m_t.move(c, to);
+    if (m_counter == 54) {
+        m_presetDeal.clear();
+        m_next = Step::OpenBidding;
+    }
+    return Event{ev::CardDealt{to, c}, {}, std::nullopt};
+}
+
+Event Game::nextHand()
+{
+    resetTable(m_t);
+    m_t.dealer = nextSeat(m_t.dealer);
+    m_t.leader = nextSeat(m_t.dealer);
+    m_next = Step::DealPack;
+    return Event{ev::HandStarted{false},
+                 {m_names[m_t.dealer] + " is Dealer " + m_names[m_t.leader] + " will bid first.",
+                  "Shuffling and dealing the cards. 12 each and 6 for the Kitty"},
+                 std::nullopt};
+}
+
+}  // namespace corvane

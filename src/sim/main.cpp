@@ -1,0 +1,180 @@
+// corvane-sim: plays whole games headless, South by the robots' rules, and
+// reports what happened; with --bench, how fast.
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bidding/robot_bid.h"
+#include "play/play.h"
+#include "sim/simulation.h"
+
+using namespace corvane;
+using namespace corvane::sim;
+
+namespace {
+
+struct Args {
+    Options sim;
+    bool json = false;
+    bool bench = false;
+};
+
+void usage(FILE* to)
+{
+    std::fputs("usage: corvane-sim [--games N] [--seed S] [--south-nt] [--check] [--json] [--bench]\n"
+               "  --games N    games to play (default 1)\n"
+               "  --seed S     seed of the deals (default 1); the same seed plays the same games\n"
+               "  --south-nt   South names No Trumps whenever its rule makes an ordinary bid\n"
+               "  --check      check every invariant after every action\n"
+               "  --json       print the report as JSON\n"
+               "  --bench      print hands per second and the cost of a robot decision\n",
+               to);
+}
+
+bool parseNumber(const char* text, unsigned long long& out)
+{
+    char* end = nullptr;
+    errno = 0;
+    out = std::strtoull(text, &end, 10);
+    return errno == 0 && end != text && *end == '\0' && text[0] != '-';
+}
+
+bool parse(int argc, char** argv, Args& a)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto number = [&](unsigned long long& out) {
+            return i + 1 < argc && parseNumber(argv[++i], out);
+        };
+        unsigned long long n = 0;
+        if (arg == "--games" && number(n) && n > 0)
+            a.sim.games = static_cast<long>(n);
+        else if (arg == "--seed" && number(n))
+            a.sim.seed = n;
+        else if (arg == "--south-nt")
+            a.sim.southNoTrumps = true;
+        else if (arg == "--check")
+            a.sim.check = true;
+        else if (arg == "--json")
+            a.json = true;
+        else if (arg == "--bench")
+            a.bench = true;
+        else if (arg == "--help" || arg == "-h") {
+            usage(stdout);
+            std::exit(0);
+        } else {
+            std::fprintf(stderr, "corvane-sim: bad argument '%s'\n", arg.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Bench {
+    double seconds = 0;
+    double nsPerCardDecision = 0;
+    double nsPerBidDecision = 0;
+};
+
+struct Sample {
+    TableState table;
+    Seat seat;
+    int position;
+};
+
+template <class F>
+double nsPerCall(const std::vector<Sample>& samples, F&& decide)
+{
+    if (samples.empty())
+        return 0;
+    long sink = 0;
+    const int rounds = 20;
+    const auto start = std::chrono::steady_clock::now();
+    for (int r = 0; r < rounds; ++r)
+        for (const Sample& s : samples)
+            sink += decide(s);
+    const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
+    if (sink == -1)
+        std::puts("");
+    return took.count() / (static_cast<double>(rounds) * static_cast<double>(samples.size()));
+}
+
+Bench bench(const Options& o, Tally& tally)
+{
+    Bench b;
+    const auto start = std::chrono::steady_clock::now();
+    tally = simulate(o);
+    b.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    // The decisions alone, on tables met in a shorter run.
+    std::vector<Sample> cards, bids;
+    Options few = o;
+    few.games = std::min<long>(o.games, 200);
+    simulate(few, [&](const Event& e, const TableState& before, const Game&) {
+        if (auto p = e.as<ev::CardPlayed>(); p && p->seat != South)
+            cards.push_back({before, p->seat, p->position});
+        if (auto m = e.as<ev::BidMade>(); m && m->seat != South)
+            bids.push_back({before, m->seat, 0});
+        if (auto m = e.as<ev::BidPassed>(); m && m->seat != South)
+            bids.push_back({before, m->seat, 0});
+    });
+    b.nsPerCardDecision = nsPerCall(cards, [](const Sample& s) { return chooseCard(s.table, s.seat, s.position).card; });
+    b.nsPerBidDecision = nsPerCall(bids, [](const Sample& s) { return robotBid(s.table, s.seat).level; });
+    return b;
+}
+
+void report(const Args& a, const Tally& t, const Bench* b)
+{
+    const double perGame = t.games ? static_cast<double>(t.hands) / static_cast<double>(t.games) : 0;
+    if (a.json) {
+        std::printf("{\"games\":%ld,\"hands\":%ld,\"average_hands_per_game\":%.4f,\"won\":{\"1\":%ld,\"2\":%ld},"
+                    "\"contracts\":{",
+                    t.games, t.hands, perGame, t.gamesWon[1], t.gamesWon[2]);
+        for (int k = 0; k < KindCount; ++k)
+            std::printf("%s\"%s\":{\"made\":%ld,\"set\":%ld}", k ? "," : "", kindName(k), t.made[k], t.set[k]);
+        std::printf("}");
+        if (b)
+            std::printf(",\"seconds\":%.4f,\"hands_per_second\":%.0f,\"ns_per_card_decision\":%.1f,"
+                        "\"ns_per_bid_decision\":%.1f",
+                        b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision,
+                        b->nsPerBidDecision);
+        std::printf(",\"fault\":\"%s\"}\n", t.firstFault.c_str());
+        return;
+    }
+    std::printf("games %ld\nhands %ld\naverage hands per game %.4f\ngames won by South and North %ld, by West and "
+                "East %ld\n",
+                t.games, t.hands, perGame, t.gamesWon[1], t.gamesWon[2]);
+    for (int k = 0; k < KindCount; ++k)
+        std::printf("%-20s made %ld set %ld\n", kindName(k), t.made[k], t.set[k]);
+    if (b) {
+        std::printf("seconds %.3f\nhands per second %.0f\nrobot card decision %.1f ns\nrobot bid decision %.1f ns\n",
+                    b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision, b->nsPerBidDecision);
+        std::printf("engine per hand %.0f ns\n", b->seconds * 1e9 / static_cast<double>(t.hands));
+    }
+    if (!t.firstFault.empty())
+        std::printf("FAULT %s\n", t.firstFault.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Args a;
+    if (!parse(argc, argv, a)) {
+        usage(stderr);
+        return 2;
+    }
+    Tally t;
+    Bench b;
+    if (a.bench)
+        b = bench(a.sim, t);
+    else
+        t = simulate(a.sim);
+    report(a, t, a.bench ? &b : nullptr);
+    return t.firstFault.empty() ? 0 : 1;
+}

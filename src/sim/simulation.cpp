@@ -1,0 +1,113 @@
+#include "sim/simulation.h"
+
+#include "play/play.h"
+
+namespace corvane::sim {
+
+const char* kindName(int kind)
+{
+    static const char* const names[KindCount] = {"uptown_trumps", "downtown_trumps", "uptown_no_trumps",
+                                                 "downtown_no_trumps"};
+    return names[kind];
+}
+
+namespace {
+
+int kindOf(const TableState& t)
+{
+    if (t.trumps == NoTrumps)
+        return t.contractHigh ? UpNoTrumps : DownNoTrumps;
+    return t.contractHigh ? UpTrumps : DownTrumps;
+}
+
+// The checks of a long property run, beyond the table's own invariants.
+class Checker {
+public:
+    explicit Checker(Tally& tally) : m_tally(tally) {}
+
+    void after(const Event& e, const TableState& before, const Game& g)
+    {
+        if (!m_tally.firstFault.empty())
+            return;
+        if (std::string fault = g.check(); !fault.empty())
+            return fail(fault);
+        if (auto p = e.as<ev::CardPlayed>()) {
+            if (!isLegalPlay(before, p->seat, p->card, p->position))
+                return fail("seat " + std::to_string(p->seat) + " played a card it may not");
+        }
+        if (auto s = e.as<ev::HandScored>()) {
+            const TableState& t = g.table();
+            if (t.teamBooks[1] + t.teamBooks[2] != 13)
+                return fail("a hand ended without 13 books");
+            m_sum[s->team] += s->points;
+            if (m_sum[1] != t.gamePoints[1] || m_sum[2] != t.gamePoints[2])
+                return fail("game points differ from the sum of the hands' points");
+            if (s->gameOver)
+                m_sum = {};
+        }
+        if (e.is<ev::RobotFault>())
+            fail("a robot found no card");
+    }
+
+private:
+    void fail(std::string what) { m_tally.firstFault = std::move(what); }
+    Tally& m_tally;
+    std::array<int, 3> m_sum{};
+};
+
+// A game that has not ended after this many hands is stuck.
+constexpr long HandLimit = 1000;
+
+}  // namespace
+
+Tally simulate(const Options& options, const Observer& observe)
+{
+    Tally tally;
+    Checker checker(tally);
+    Game g(options.seed);
+    const AutoplayOptions south{options.southNoTrumps};
+    auto take = [&](const Event& e, const TableState& before) {
+        ++tally.actions;
+        if (auto s = e.as<ev::HandScored>()) {
+            ++tally.hands;
+            const TableState& t = g.table();
+            const int kind = kindOf(t);
+            const int level = t.teamContract[s->team];
+            (t.teamBooks[s->team] >= level + 6 ? tally.made : tally.set)[kind]++;
+            if (s->gameOver)
+                ++tally.gamesWon[s->winner];
+        }
+        if (auto p = e.as<ev::CardPlayed>(); p && p->seat != South)
+            ++tally.robotCards;
+        if (options.check)
+            checker.after(e, before, g);
+        if (observe)
+            observe(e, before, g);
+    };
+    for (long n = 0; n < options.games && tally.firstFault.empty(); ++n) {
+        const long handsBefore = tally.hands;
+        TableState before = g.table();
+        take(g.newGame(), before);
+        for (;;) {
+            const Awaiting a = g.awaiting();
+            if (a == Awaiting::NewGame)
+                break;
+            if (tally.hands - handsBefore > HandLimit) {
+                tally.firstFault = "a game did not end";
+                break;
+            }
+            if (options.check || observe)
+                before = g.table();
+            if (a == Awaiting::Nothing) {
+                take(g.advance(), before);
+                continue;
+            }
+            for (const Event& e : autoplaySouth(g, south))
+                take(e, before);
+        }
+        ++tally.games;
+    }
+    return tally;
+}
+
+}  // namespace corvane::sim

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "game/autoplay.h"
+#include "game/game.h"
+
+namespace corvane::sim {
+
+// Contract kinds, in the order the report prints them.
+enum Kind { UpTrumps, DownTrumps, UpNoTrumps, DownNoTrumps, KindCount };
+const char* kindName(int kind);
+
+struct Tally {
+    long games = 0;
+    long hands = 0;
+    long actions = 0;
+    long robotCards = 0;
+    std::array<long, KindCount> made{};
+    std::array<long, KindCount> set{};
+    std::array<long, 3> gamesWon{};  // by team
+    std::string firstFault;          // empty when every check held
+};
+
+struct Options {
+    long games = 1;
+    std::uint64_t seed = 1;
+    bool southNoTrumps = false;
+    bool check = false;  // check every invariant after every action
+};
+
+// Called with each event as it happens and the table before it.
+using Observer = std::function<void(const Event&, const TableState& before, const Game&)>;
+
+// Plays whole games headless, South by the robots' rules.
+Tally simulate(const Options& options, const Observer& observe = {});
+
+}  // namespace corvane::sim
