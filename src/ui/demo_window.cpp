@@ -35,7 +35,7 @@ DemoWindow::DemoWindow(QWidget* parent)
     : QWidget(parent),
       m_deck(std::make_unique<CardArt>()),
       m_plain(std::make_unique<CardArt>(QStringLiteral("/nonexistent/plain-cards"))),
-      m_box(new MessageBox(this)),
+      m_box(new MessageDialog(this)),
       m_help(new HelpWindow(this))
 {
     setWindowTitle(QStringLiteral("Corvane"));

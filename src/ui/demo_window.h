@@ -8,7 +8,7 @@ namespace corvane {
 
 class CardArt;
 class HelpWindow;
-class MessageBox;
+class MessageDialog;
 
 // A gallery of the window's pieces for looking at them by eye (--demo):
 // cards from the deck and the same cards drawn plain, the trump symbols,
@@ -28,7 +28,7 @@ protected:
 private:
     std::unique_ptr<CardArt> m_deck;
     std::unique_ptr<CardArt> m_plain;
-    MessageBox* m_box;
+    MessageDialog* m_box;
     HelpWindow* m_help;
 };
 

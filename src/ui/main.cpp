@@ -1,24 +1,28 @@
 #include <QApplication>
-#include <QMainWindow>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "demo_window.h"
 #include "fonts.h"
+#include "table_window.h"
 
 namespace {
 
 constexpr std::string_view Usage =
-    "Usage: corvane [--demo] [--help] [--version]\n"
+    "Usage: corvane [--data-dir DIR] [--seed N] [--pace normal|fast|instant] [--demo] [--help] [--version]\n"
     "Corvane, a card game for one player and three robots.\n"
     "\n"
-    "  --demo     show the cards, trump symbols, message box and help, for a look\n"
-    "  --help     show this text and leave\n"
-    "  --version  show the version and leave\n";
+    "  --data-dir DIR  keep the names and statistics in DIR\n"
+    "  --seed N        deal the same cards as every other run with seed N\n"
+    "  --pace P        how fast the robots play: normal, fast or instant\n"
+    "  --demo          show the cards, trump symbols, message box and help, for a look\n"
+    "  --help          show this text and leave\n"
+    "  --version       show the version and leave\n";
 
 bool hasArgument(int argc, char** argv, const char* name)
 {
@@ -27,6 +31,55 @@ bool hasArgument(int argc, char** argv, const char* name)
             return true;
     }
     return false;
+}
+
+// The value after `name`, if the option is given.
+std::optional<std::string_view> optionValue(int argc, char** argv, const char* name)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], name) == 0)
+            return std::string_view(argv[i + 1]);
+    }
+    return std::nullopt;
+}
+
+// Reads the options of the table; false, with a line on standard error,
+// when one of them makes no sense.
+bool tableOptions(int argc, char** argv, corvane::TableOptions& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const bool takesValue = std::strcmp(argv[i], "--data-dir") == 0 || std::strcmp(argv[i], "--seed") == 0 ||
+                                std::strcmp(argv[i], "--pace") == 0;
+        if (takesValue && i + 1 == argc) {
+            std::fprintf(stderr, "corvane: %s needs a value.\n", argv[i]);
+            return false;
+        }
+    }
+    if (const auto dir = optionValue(argc, argv, "--data-dir"))
+        options.dataDir = std::filesystem::path(*dir);
+    if (const auto seed = optionValue(argc, argv, "--seed")) {
+        char* end = nullptr;
+        const std::string text(*seed);
+        options.seed = std::strtoull(text.c_str(), &end, 10);
+        if (text.empty() || *end != '\0' || options.seed == 0) {
+            std::fprintf(stderr, "corvane: the seed must be a whole number from 1 up, not '%s'.\n", text.c_str());
+            return false;
+        }
+    }
+    if (const auto pace = optionValue(argc, argv, "--pace")) {
+        if (*pace == "normal")
+            options.pace = corvane::Pace::Normal;
+        else if (*pace == "fast")
+            options.pace = corvane::Pace::Fast;
+        else if (*pace == "instant")
+            options.pace = corvane::Pace::Instant;
+        else {
+            std::fprintf(stderr, "corvane: the pace is normal, fast or instant, not '%.*s'.\n",
+                         static_cast<int>(pace->size()), pace->data());
+            return false;
+        }
+    }
+    return true;
 }
 
 // Qt would abort with a message about platform plugins; say plainly what
@@ -63,6 +116,9 @@ int main(int argc, char** argv)
         std::printf("corvane %s\n", CORVANE_VERSION);
         return 0;
     }
+    corvane::TableOptions options;
+    if (!tableOptions(argc, argv, options))
+        return 1;
     if (noDisplay()) {
         std::fputs("corvane: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                    "Start it from a desktop session, or under Xvfb with DISPLAY set.\n",
@@ -84,9 +140,8 @@ int main(int argc, char** argv)
         return QApplication::exec();
     }
 
-    QMainWindow table;
-    table.setWindowTitle(QStringLiteral("Corvane"));
-    table.resize(784, 695);
+    corvane::TableWindow table(options);
+    QObject::connect(&table, &corvane::TableWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     table.show();
     return QApplication::exec();
 }

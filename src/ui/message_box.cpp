@@ -55,7 +55,7 @@ std::vector<double> faceLefts(std::size_t count)
 
 }  // namespace
 
-MessageBox::MessageBox(QWidget* parent)
+MessageDialog::MessageDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_title(new QLabel(this)),
       m_message(new QLabel(this)),
@@ -95,7 +95,7 @@ MessageBox::MessageBox(QWidget* parent)
     layOut();
 }
 
-void MessageBox::ask(const MessageRequest& request, std::function<void(int)> onAnswer)
+void MessageDialog::ask(const MessageRequest& request, std::function<void(int)> onAnswer)
 {
     m_onAnswer = std::move(onAnswer);
     m_dragging = false;
@@ -112,7 +112,7 @@ void MessageBox::ask(const MessageRequest& request, std::function<void(int)> onA
     activateWindow();
 }
 
-int MessageBox::closeAnswer() const
+int MessageDialog::closeAnswer() const
 {
     std::vector<int> shown;
     for (int index = 0; index < 3; ++index) {
@@ -126,13 +126,13 @@ int MessageBox::closeAnswer() const
     }
 }
 
-void MessageBox::reject()
+void MessageDialog::reject()
 {
     if (const int answer = closeAnswer(); answer >= 0)
         finish(answer);
 }
 
-void MessageBox::setCaptions(const std::array<QString, 3>& captions)
+void MessageDialog::setCaptions(const std::array<QString, 3>& captions)
 {
     // The first button is always there; a box must be answerable, so a
     // blank first caption becomes the usual "O.K".
@@ -145,7 +145,7 @@ void MessageBox::setCaptions(const std::array<QString, 3>& captions)
 }
 
 // The text decides the height; everything below the text follows it.
-void MessageBox::layOut()
+void MessageDialog::layOut()
 {
     const int textWidth = twipsToPixels(TextWidth);
     const int textHeight = std::max(m_message->heightForWidth(textWidth), m_message->fontMetrics().height());
@@ -157,7 +157,7 @@ void MessageBox::layOut()
     placeButtons(innerHeightTwips);
 }
 
-void MessageBox::placeButtons(int innerHeightTwips)
+void MessageDialog::placeButtons(int innerHeightTwips)
 {
     std::vector<MessageBoxButton*> shown;
     for (MessageBoxButton* face : m_buttons) {
@@ -172,7 +172,7 @@ void MessageBox::placeButtons(int innerHeightTwips)
 
 // Centred across the screen and somewhat below its middle. The height used
 // is the box's height before this question resized it.
-void MessageBox::placeOnScreen(int heightBefore)
+void MessageDialog::placeOnScreen(int heightBefore)
 {
     const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
@@ -182,7 +182,7 @@ void MessageBox::placeOnScreen(int heightBefore)
          area.y() + static_cast<int>(area.height() / 1.6) - heightBefore / 4);
 }
 
-void MessageBox::finish(int index)
+void MessageDialog::finish(int index)
 {
     m_lastAnswer = index;
     done(index);
@@ -194,7 +194,7 @@ void MessageBox::finish(int index)
         onAnswer(index);
 }
 
-void MessageBox::mousePressEvent(QMouseEvent* event)
+void MessageDialog::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -203,20 +203,20 @@ void MessageBox::mousePressEvent(QMouseEvent* event)
     m_boxStart = pos();
 }
 
-void MessageBox::mouseMoveEvent(QMouseEvent* event)
+void MessageDialog::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_dragging && (event->buttons() & Qt::LeftButton))
         move(m_boxStart + event->globalPosition().toPoint() - m_dragStart);
 }
 
-void MessageBox::mouseReleaseEvent(QMouseEvent* event)
+void MessageDialog::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_dragging = false;
 }
 
 // The box's own raised border, one pixel in from its edge.
-void MessageBox::paintEvent(QPaintEvent*)
+void MessageDialog::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const int right = width() - 2;

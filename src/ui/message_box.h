@@ -28,10 +28,10 @@ struct MessageRequest {
 // returns at once; the answer, the index of the button clicked (0 for the
 // first caption), follows as answered() and through the callback, so the
 // table's timers run on while the box waits. One box is made and reused.
-class MessageBox : public QDialog {
+class MessageDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit MessageBox(QWidget* parent = nullptr);
+    explicit MessageDialog(QWidget* parent = nullptr);
 
     // Replaces any question still up; that one goes unanswered.
     void ask(const MessageRequest& request, std::function<void(int)> onAnswer = {});

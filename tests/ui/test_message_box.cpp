@@ -20,7 +20,7 @@ MessageRequest request(const QString& text, const QString& one, const QString& t
     return {text, {one, two, three}, 1, QStringLiteral("Really Exit?")};
 }
 
-Rects shownButtons(const MessageBox& box)
+Rects shownButtons(const MessageDialog& box)
 {
     Rects rects;
     for (int index = 0; index < 3; ++index) {
@@ -30,7 +30,7 @@ Rects shownButtons(const MessageBox& box)
     return rects;
 }
 
-int textHeight(const MessageBox& box) { return box.findChild<QLabel*>(QStringLiteral("message"))->height(); }
+int textHeight(const MessageDialog& box) { return box.findChild<QLabel*>(QStringLiteral("message"))->height(); }
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButtons held)
 {
@@ -80,7 +80,7 @@ void TestMessageBox::buttonLayout()
     QFETCH(QStringList, captions);
     QFETCH(Rects, lefts);
     QFETCH(QStringList, shownCaptions);
-    MessageBox box;
+    MessageDialog box;
     box.ask(request(ShortText, captions[0], captions[1], captions[2]));
     QVERIFY(box.isVisible());
     QCOMPARE(box.width(), 300);
@@ -99,7 +99,7 @@ void TestMessageBox::buttonLayout()
 
 void TestMessageBox::textAndPictureLayout()
 {
-    MessageBox box;
+    MessageDialog box;
     box.ask(request(ShortText, QStringLiteral("Right")));
     const auto* title = box.findChild<QLabel*>(QStringLiteral("title"));
     QCOMPARE(title->text(), QStringLiteral("Really Exit?   "));
@@ -115,7 +115,7 @@ void TestMessageBox::textAndPictureLayout()
 
 void TestMessageBox::longerTextMakesTallerBox()
 {
-    MessageBox box;
+    MessageDialog box;
     box.ask(request(ShortText, QStringLiteral("Right")));
     const int shortHeight = box.height();
     const int shortText = textHeight(box);
@@ -141,8 +141,8 @@ void TestMessageBox::clickAnswersTheButtonsIndex()
 {
     QFETCH(QStringList, captions);
     QFETCH(int, clicked);
-    MessageBox box;
-    QSignalSpy answered(&box, &MessageBox::answered);
+    MessageDialog box;
+    QSignalSpy answered(&box, &MessageDialog::answered);
     int called = -1;
     box.ask(request(ShortText, captions[0], captions[1], captions[2]), [&called](int answer) { called = answer; });
     QTest::mouseClick(box.button(clicked), Qt::LeftButton);
@@ -155,8 +155,8 @@ void TestMessageBox::clickAnswersTheButtonsIndex()
 
 void TestMessageBox::releaseOutsideIsNoClick()
 {
-    MessageBox box;
-    QSignalSpy answered(&box, &MessageBox::answered);
+    MessageDialog box;
+    QSignalSpy answered(&box, &MessageDialog::answered);
     box.ask(request(ShortText, QStringLiteral("Right")));
     MessageBoxButton* face = box.button(0);
     QTest::mousePress(face, Qt::LeftButton, {}, QPoint(10, 10));
@@ -168,7 +168,7 @@ void TestMessageBox::releaseOutsideIsNoClick()
 
 void TestMessageBox::pressedButtonIsRaisedInTheNextBox()
 {
-    MessageBox box;
+    MessageDialog box;
     box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")));
     MessageBoxButton* face = box.button(1);
     const auto* caption = face->findChild<QLabel*>(QStringLiteral("caption"));
@@ -200,8 +200,8 @@ void TestMessageBox::closingAnswersTheSafeButton()
     QFETCH(QStringList, captions);
     QFETCH(bool, byEscape);
     QFETCH(int, answer);
-    MessageBox box;
-    QSignalSpy answered(&box, &MessageBox::answered);
+    MessageDialog box;
+    QSignalSpy answered(&box, &MessageDialog::answered);
     box.ask(request(ShortText, captions[0], captions[1], captions[2]));
     if (byEscape)
         QTest::keyClick(&box, Qt::Key_Escape);
@@ -219,7 +219,7 @@ void TestMessageBox::closingAnswersTheSafeButton()
 
 void TestMessageBox::answerMayAskTheNextQuestion()
 {
-    MessageBox box;
+    MessageDialog box;
     QList<int> answers;
     box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")), [&](int first) {
         answers << first;
@@ -235,7 +235,7 @@ void TestMessageBox::answerMayAskTheNextQuestion()
 
 void TestMessageBox::dragMovesTheBox()
 {
-    MessageBox box;
+    MessageDialog box;
     box.ask(request(ShortText, QStringLiteral("Right")));
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     const QPoint start = box.pos();

@@ -27,7 +27,7 @@ Steps Choreographer::stepsFor(const Event& e, const TableState& after, const Nam
     return std::move(m_steps);
 }
 
-void Choreographer::emit(Step s)
+void Choreographer::put(Step s)
 {
     m_scene.apply(s);
     m_steps.push_back(std::move(s));
@@ -38,10 +38,10 @@ void Choreographer::pause()
     // At the Instant pace a pause is no step at all.
     const auto length = scaledPause(m_pauseLength, m_pace);
     if (length.count() > 0)
-        emit(step::Pause{length});
+        put(step::Pause{length});
 }
 
-void Choreographer::sound(step::Cue cue) { emit(step::Sound{cue}); }
+void Choreographer::sound(step::Cue cue) { put(step::Sound{cue}); }
 
 void Choreographer::dealSoundPause()
 {
@@ -53,17 +53,17 @@ void Choreographer::logLines()
 {
     m_logged = true;
     for (const std::string& line : m_now->event.log)
-        emit(step::Log{line});
+        put(step::Log{line});
 }
 
 void Choreographer::move(Card c, Spot at, bool faceUp, bool toFront)
 {
-    emit(step::Move{c, at.left, at.top, faceUp, toFront});
+    put(step::Move{c, at.left, at.top, faceUp, toFront});
 }
 
-void Choreographer::show(Card c, bool visible) { emit(step::ShowCard{c, visible}); }
-void Choreographer::show(Control c, bool visible) { emit(step::ShowControl{c, visible}); }
-void Choreographer::caption(Label l, std::string text) { emit(step::Caption{l, std::move(text)}); }
+void Choreographer::show(Card c, bool visible) { put(step::ShowCard{c, visible}); }
+void Choreographer::show(Control c, bool visible) { put(step::ShowControl{c, visible}); }
+void Choreographer::caption(Label l, std::string text) { put(step::Caption{l, std::move(text)}); }
 
 void Choreographer::place(const Layout& layout)
 {

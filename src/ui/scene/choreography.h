@@ -48,7 +48,7 @@ private:
     };
     struct Dispatch;
 
-    void emit(Step s);
+    void put(Step s);
     void pause();
     void dealSoundPause();
     void sound(step::Cue cue);

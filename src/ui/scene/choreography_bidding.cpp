@@ -64,7 +64,7 @@ void Choreographer::on(const ev::ContractSettled& e)
 {
     const TableState& t = m_now->after;
     showNames();
-    emit(step::ShowTrumps{trumpPicture(e.trumps)});
+    put(step::ShowTrumps{trumpPicture(e.trumps)});
     const std::string kind = contractKind(t, e.winner);
     if (!kind.empty()) {
         caption(Label::ScoresFrame, kind);

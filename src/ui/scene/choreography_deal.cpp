@@ -16,12 +16,12 @@ void Choreographer::on(const ev::HandStarted& e)
     for (Label l : {Label::YourMade, Label::TheirMade, Label::TheirBid, Label::YourBid})
         caption(l, "");
     caption(Label::ScoresFrame, "Scores");
-    emit(step::ClearLog{});
+    put(step::ClearLog{});
     if (e.newGame) {
         caption(Label::YourScore, "");
         caption(Label::TheirScore, "");
     }
-    emit(step::ShowTrumps{trumpPicture(NoTrumps)});
+    put(step::ShowTrumps{trumpPicture(NoTrumps)});
     for (Seat s = South; s <= East; ++s)
         show(dealerMarker(s), false);
     show(Control::Outline, true);

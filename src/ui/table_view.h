@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+#include "ui/scaled_controls.h"
+#include "ui/scene/scene.h"
+#include "ui/table_scale.h"
+
+class QPushButton;
+
+namespace corvane {
+
+class BidPanelFrame;
+class CardArt;
+class MessageLog;
+
+// The table: paints the scene (cards, seat labels, dealer markers, the
+// trumps frame, the score panel, the outline of the playing area) scaled to
+// the widget with its shape kept, and holds the controls that take input
+// (the three buttons, the bid panel, the log), placed by the same scale.
+// Steps are applied to it one at a time by the pacer; a click on a card is
+// reported by its id.
+class TableView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TableView(QWidget* parent = nullptr);
+    ~TableView() override;
+
+    void apply(const Step& s);
+    const Scene& scene() const { return m_scene; }
+    TableScale scale() const { return m_scale; }
+
+    // Where card c is painted, in widget pixels (meaningful while it is shown).
+    QRect cardRect(Card c) const;
+    QSize cardSize() const;
+    // The tool tip of whatever is painted at a point of the table (twips).
+    QString toolTipAt(QPoint twips) const;
+
+    QPushButton* carryOnButton() const { return m_carryOn; }
+    QPushButton* startAgainButton() const { return m_startAgain; }
+    QPushButton* discardCarryOnButton() const { return m_discardCarryOn; }
+    BidPanelFrame* bidPanel() const { return m_bidPanel; }
+    MessageLog* log() const { return m_log; }
+
+    QSize sizeHint() const override { return {784, 695}; }
+
+signals:
+    void cardClicked(Card c);
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    QWidget* controlWidget(Control c) const;
+    void paintFrames(class QPainter& p) const;
+    void paintLabels(QPainter& p) const;
+    void paintCards(QPainter& p);
+
+    Scene m_scene;
+    TableScale m_scale;
+    ScaledControls m_controls;
+    std::unique_ptr<CardArt> m_art;
+    QPushButton* m_carryOn;
+    QPushButton* m_startAgain;
+    QPushButton* m_discardCarryOn;
+    BidPanelFrame* m_bidPanel;
+    MessageLog* m_log;
+};
+
+}  // namespace corvane

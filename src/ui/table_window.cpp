@@ -1,0 +1,211 @@
+#include "ui/table_window.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <random>
+
+#include "scoring/data_location.h"
+#include "scoring/data_store.h"
+#include "ui/bid_panel_frame.h"
+#include "ui/help_window.h"
+#include "ui/pacer.h"
+#include "ui/sound_player.h"
+#include "ui/table_texts.h"
+#include "ui/table_view.h"
+
+namespace corvane {
+
+namespace {
+
+std::uint64_t seedFrom(std::uint64_t asked)
+{
+    if (asked != 0)
+        return asked;
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+}
+
+DataLocation dataLocation(const TableOptions& options)
+{
+    return options.dataDir ? forcedDataLocation(*options.dataDir) : locateData(programFolder());
+}
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+MessageRequest request(const MessageBox& m)
+{
+    return {text(m.text), {text(m.caption1), text(m.caption2), text(m.caption3)}, m.picture, text(m.title)};
+}
+
+SoundCue cueOf(step::Cue c)
+{
+    switch (c) {
+    case step::Cue::Shuffle: return SoundCue::Shuffle;
+    case step::Cue::CardDeal: return SoundCue::CardDeal;
+    case step::Cue::RingOut: break;
+    }
+    return SoundCue::RingOut;
+}
+
+}  // namespace
+
+TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
+    : QMainWindow(parent),
+      m_store(std::make_unique<DataStore>(dataLocation(options))),
+      m_game(seedFrom(options.seed), m_store->names()),
+      m_choreographer(options.pace),
+      m_view(new TableView(this)),
+      m_pacer(new Pacer([this](const Step& s) { playStep(s); }, this)),
+      m_sound(options.soundFolder.isEmpty() ? new SoundPlayer(this) : new SoundPlayer(options.soundFolder, this)),
+      m_box(new MessageDialog(this)),
+      m_help(new HelpWindow(this))
+{
+    setWindowTitle(QStringLiteral("Corvane"));
+    setCentralWidget(m_view);
+    m_game.setStatistics(m_store->statistics());
+    m_sound->setMuted(options.pace == Pace::Instant);
+    buildMenus();
+    connectControls();
+    // The designed table is 784 x 695 pixels below the menu bar.
+    resize(784, 695 + menuBar()->sizeHint().height());
+    setMinimumSize(392, 348 + menuBar()->sizeHint().height());
+
+    logLine(welcomeLine());
+    for (const std::string& notice : m_store->notices())
+        logLine(notice);
+    showSeatNames();
+    // The session ending closes the window without asking.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_quitting = true; });
+}
+
+TableWindow::~TableWindow() = default;
+
+void TableWindow::setPace(Pace pace)
+{
+    m_choreographer.setPace(pace);
+    m_sound->setMuted(pace == Pace::Instant);
+}
+
+void TableWindow::connectControls()
+{
+    connect(m_pacer, &Pacer::drained, this, &TableWindow::advanceWhenReady);
+    connect(m_view, &TableView::cardClicked, this, &TableWindow::cardClicked);
+    connect(m_view->carryOnButton(), &QPushButton::clicked, this, [this] { present(m_game.carryOn()); });
+    connect(m_view->startAgainButton(), &QPushButton::clicked, this, [this] { present(m_game.startAgain()); });
+    connect(m_view->discardCarryOnButton(), &QPushButton::clicked, this,
+            [this] { present(m_game.confirmDiscards()); });
+
+    BidPanelFrame* panel = m_view->bidPanel();
+    // Each panel click is one command; the panel then shows what the engine
+    // kept, so a refused choice is unchosen at once.
+    const auto panelCommand = [this, panel](Event e) {
+        panel->showState(m_game.table().panel);
+        present(e);
+    };
+    connect(panel, &BidPanelFrame::trumpsClicked, this, [=, this](int o) { panelCommand(m_game.chooseTrumps(o)); });
+    connect(panel, &BidPanelFrame::directionClicked, this,
+            [=, this](int o) { panelCommand(m_game.chooseDirection(o)); });
+    connect(panel, &BidPanelFrame::levelClicked, this, [=, this](int l) { panelCommand(m_game.chooseLevel(l)); });
+    connect(panel, &BidPanelFrame::passClicked, this, [=, this](bool on) { panelCommand(m_game.setPass(on)); });
+    connect(panel, &BidPanelFrame::resetClicked, this, [=, this] { panelCommand(m_game.resetPanel()); });
+    connect(panel, &BidPanelFrame::finishedClicked, this, [=, this] { panelCommand(m_game.finishBid()); });
+}
+
+void TableWindow::present(const Event& e)
+{
+    Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
+    saveStatisticsIfChanged();
+    std::function<void()> then;
+    if (e.message) {
+        // A message that belongs to the flow is the engine's to hear the
+        // answer of; a refusal only needs to be read.
+        const bool flow = m_game.awaiting() == Awaiting::Answer;
+        then = [this, message = *e.message, flow] {
+            ask(message, [this, flow](int button) {
+                if (flow)
+                    present(m_game.answer(button));
+            });
+        };
+    }
+    m_pacer->play(std::move(steps), std::move(then));
+}
+
+void TableWindow::advanceWhenReady()
+{
+    if (m_quitting || asking() || m_pacer->busy())
+        return;
+    if (m_game.awaiting() == Awaiting::Nothing)
+        present(m_game.advance());
+}
+
+void TableWindow::playStep(const Step& s)
+{
+    if (const auto* sound = std::get_if<step::Sound>(&s)) {
+        m_sound->play(cueOf(sound->cue));
+        return;
+    }
+    m_view->apply(s);
+    if (const auto* c = std::get_if<step::ShowControl>(&s); c && c->control == Control::BidPanel && c->visible)
+        m_view->bidPanel()->showState(m_game.table().panel);
+}
+
+void TableWindow::cardClicked(Card c)
+{
+    // While a card still moves, or a question is up, a click means nothing:
+    // so a second click on the person's turn cannot play a second card.
+    if (m_pacer->busy() || asking())
+        return;
+    switch (m_game.awaiting()) {
+    case Awaiting::Discards: present(m_game.pickDiscard(c)); break;
+    case Awaiting::PlayCard: present(m_game.playCard(c)); break;
+    default: break;
+    }
+}
+
+void TableWindow::ask(const MessageBox& message, std::function<void(int)> answer)
+{
+    m_questions.push_back({request(message), std::move(answer)});
+    if (!m_asking)
+        askNext();
+}
+
+// One question at a time; the next is asked when the last is answered, and
+// the game goes on only when none is left.
+void TableWindow::askNext()
+{
+    if (m_questions.empty()) {
+        m_asking = false;
+        m_pacer->kick();
+        return;
+    }
+    m_asking = true;
+    Question q = std::move(m_questions.front());
+    m_questions.pop_front();
+    m_box->ask(q.request, [this, answer = std::move(q.answer)](int button) {
+        m_asking = false;
+        if (answer)
+            answer(button);
+        if (!m_asking)
+            askNext();
+    });
+}
+
+void TableWindow::showSeatNames()
+{
+    for (Seat s = South; s <= East; ++s)
+        m_view->apply(step::Caption{nameLabel(s), greeting(m_game.names(), s)});
+}
+
+void TableWindow::saveStatisticsIfChanged()
+{
+    if (m_game.statistics() == m_store->statistics())
+        return;
+    if (const std::string trouble = m_store->setStatistics(m_game.statistics()); !trouble.empty())
+        logLine(trouble);
+}
+
+void TableWindow::logLine(const std::string& line) { m_view->apply(step::Log{line}); }
+
+}  // namespace corvane

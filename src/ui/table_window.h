@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "game/game.h"
+#include "ui/message_box.h"
+#include "ui/scene/choreography.h"
+
+class QMessageBox;
+
+namespace corvane {
+
+class DataStore;
+class HelpWindow;
+class Pacer;
+class SoundPlayer;
+class TableView;
+
+// How the window is started.
+struct TableOptions {
+    std::uint64_t seed = 0;  // 0: a new seed each run
+    std::optional<std::filesystem::path> dataDir;  // where the names and statistics live
+    Pace pace = Pace::Normal;
+    QString soundFolder;  // empty: the program's folder
+};
+
+// The table window "Corvane": owns the game, the choreographer and the
+// pacer, the names and statistics on disk, the message box and the help
+// window. Every input becomes one engine command; every event the engine
+// answers becomes steps for the pacer, and its message, if any, is asked
+// once those steps have been played. The engine is told to advance only
+// when the steps are through, no question is up and it waits for nothing,
+// so the window never blocks and, while it waits for the person, is idle.
+class TableWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TableWindow(const TableOptions& options = {}, QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    const Game& game() const { return m_game; }
+    const DataStore& dataStore() const { return *m_store; }
+    TableView* view() const { return m_view; }
+    MessageDialog* messageDialog() const { return m_box; }
+    HelpWindow* helpWindow() const { return m_help; }
+    const Pacer& pacer() const { return *m_pacer; }
+    // A question of the message box is up or waiting to be asked.
+    bool asking() const { return m_asking || m_leaving; }
+
+    Pace pace() const { return m_choreographer.pace(); }
+    void setPace(Pace pace);
+
+public slots:
+    void newGame();
+    void exitProgram();
+    void rename(Seat s);
+    void viewStatistics();
+    void eraseStatistics();
+    void showHelp();
+
+signals:
+    // Leaving the program: every window is closed, the program ends.
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Question {
+        MessageRequest request;
+        std::function<void(int)> answer;
+    };
+
+    void buildMenus();
+    void connectControls();
+    void present(const Event& e);
+    void advanceWhenReady();
+    void playStep(const Step& s);
+    void ask(const MessageBox& message, std::function<void(int)> answer = {});
+    void askNext();
+    void askToLeave();
+    void applyRename(Seat s, const QString& name);
+    void showSeatNames();
+    void saveStatisticsIfChanged();
+    void logLine(const std::string& line);
+    void cardClicked(Card c);
+    void quitProgram();
+
+    std::unique_ptr<DataStore> m_store;
+    Game m_game;
+    Choreographer m_choreographer;
+    TableView* m_view;
+    Pacer* m_pacer;
+    SoundPlayer* m_sound;
+    MessageDialog* m_box;
+    HelpWindow* m_help;
+    QMessageBox* m_leaveBox = nullptr;
+    std::deque<Question> m_questions;
+    bool m_asking = false;
+    bool m_leaving = false;
+    bool m_quitting = false;
+};
+
+}  // namespace corvane

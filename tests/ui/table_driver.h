@@ -1,0 +1,184 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <functional>
+
+#include "bidding/bid_panel.h"
+#include "play/play.h"
+#include "ui/bid_panel_frame.h"
+#include "ui/message_box.h"
+#include "ui/message_box_button.h"
+#include "ui/message_log.h"
+#include "ui/pacer.h"
+#include "ui/table_view.h"
+#include "ui/table_window.h"
+
+namespace corvane::testing {
+
+// Plays South through the window's own controls only: buttons, the bid
+// panel, clicks on the cards and the message box's buttons. South bids
+// 3 uptown in Spades whenever nobody has bid yet (and when it must), and
+// otherwise passes; it throws away its first six cards in id order and
+// plays its first legal card.
+class TableDriver {
+public:
+    explicit TableDriver(TableWindow& w) : m_w(w) {}
+
+    TableView& view() const { return *m_w.view(); }
+    const Game& game() const { return m_w.game(); }
+    const TableState& table() const { return m_w.game().table(); }
+    MessageDialog& box() const { return *m_w.messageDialog(); }
+    BidPanelFrame& panel() const { return *m_w.view()->bidPanel(); }
+    QStringList log() const { return view().log()->lines(); }
+
+    // The table has played every step and waits for the person.
+    bool settled() const
+    {
+        if (box().isVisible())
+            return true;
+        const Awaiting a = game().awaiting();
+        return !m_w.pacer().busy() && !m_w.asking() && a != Awaiting::Nothing && a != Awaiting::Answer;
+    }
+    bool settle(int ms = 20000) const { return QTest::qWaitFor([this] { return settled(); }, ms); }
+
+    QString boxTitle() const { return box().findChild<QLabel*>(QStringLiteral("title"))->text(); }
+    QString boxText() const { return box().findChild<QLabel*>(QStringLiteral("message"))->text(); }
+    void answer(int button) const { QTest::mouseClick(box().button(button), Qt::LeftButton); }
+
+    void clickCard(Card c) const
+    {
+        const QRect r = view().cardRect(c);
+        QTest::mouseClick(&view(), Qt::LeftButton, {}, QPoint(r.left() + 3, r.top() + r.height() / 2));
+    }
+    void click(QAbstractButton* b) const { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2)); }
+
+    // South's bid turn: a bid if nobody has bid or it must, else a pass.
+    void bid() const
+    {
+        const bool open = table().bidLevel[West] == 0 && table().bidLevel[North] == 0 && table().bidLevel[East] == 0;
+        if (open || game().forcedHumanTurn()) {
+            click(panel().trumpsOption(3));
+            int level = 3;
+            while (!ladderAccepts(table(), level))
+                ++level;
+            click(panel().levelOption(level));
+            click(panel().directionOption(0));
+        } else {
+            click(panel().passBox());
+        }
+        click(panel().finishedButton());
+    }
+
+    // One action for whatever the table waits for; false when the game is
+    // over (or the table is stuck).
+    bool act()
+    {
+        if (!settle())
+            return false;
+        if (box().isVisible()) {
+            titles << boxTitle();
+            answer(0);
+            return true;
+        }
+        switch (game().awaiting()) {
+        case Awaiting::CarryOn:
+            if (!view().carryOnButton()->isVisible())
+                return false;
+            QTest::keyClick(view().carryOnButton(), Qt::Key_Return);
+            return true;
+        case Awaiting::Bid:
+            if (!panel().isVisible())
+                return false;
+            bid();
+            return true;
+        case Awaiting::Discards:
+            discard();
+            return true;
+        case Awaiting::PlayCard:
+            playCard();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    void discard()
+    {
+        const int held = table().hand(South).count();
+        int picks = 0;
+        for (Card c : table().hand(South)) {
+            if (picks == 6)
+                break;
+            clickCard(c);
+            ++picks;
+        }
+        if (table().hand(South).count() != held - 6)
+            faults << QStringLiteral("six clicks did not pick six cards");
+        click(view().discardCarryOnButton());
+        ++discards;
+    }
+
+    void playCard()
+    {
+        const int position = game().trickPosition();
+        Card legal = NoCard;
+        Card illegal = NoCard;
+        for (Card c : table().hand(South)) {
+            const bool ok = isLegalPlay(table(), South, c, position);
+            if (ok && legal == NoCard)
+                legal = c;
+            if (!ok && illegal == NoCard)
+                illegal = c;
+        }
+        if (illegal != NoCard && !refusedFollowSuit) {
+            const int lines = log().size();
+            clickCard(illegal);
+            refusedFollowSuit = log().size() == lines + 1 &&
+                                log().last().endsWith(QStringLiteral(" sorry, you must follow suit. Please try again")) &&
+                                table().hand(South).has(illegal);
+            if (!refusedFollowSuit)
+                faults << QStringLiteral("a card that does not follow suit was not refused");
+        }
+        const int held = table().hand(South).count();
+        clickCard(legal);
+        // A second click at once must not play another card.
+        for (Card c : table().hand(South))
+            if (c != legal) {
+                clickCard(c);
+                break;
+            }
+        if (table().hand(South).count() != held - 1)
+            faults << QStringLiteral("the turn did not take exactly one card");
+        ++cardsPlayed;
+    }
+
+    // Plays until pred holds (checked when the table has settled).
+    bool runUntil(const std::function<bool()>& pred, int limit = 5000)
+    {
+        while (limit-- > 0) {
+            if (!settle())
+                return false;
+            if (pred())
+                return true;
+            if (!act())
+                return pred();
+        }
+        return false;
+    }
+
+    QStringList titles;
+    QStringList faults;
+    int discards = 0;
+    int cardsPlayed = 0;
+    bool refusedFollowSuit = false;
+
+private:
+    TableWindow& m_w;
+};
+
+}  // namespace corvane::testing

@@ -1,0 +1,393 @@
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "table_driver.h"
+#include "ui/help_window.h"
+#include "ui/table_layout.h"
+
+using namespace corvane;
+using corvane::testing::TableDriver;
+
+namespace {
+
+constexpr std::uint64_t Seed = 20240611;
+
+std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Pace pace = Pace::Instant, std::uint64_t seed = Seed)
+{
+    TableOptions options;
+    options.seed = seed;
+    options.dataDir = std::filesystem::path(dir.path().toStdString());
+    options.pace = pace;
+    options.soundFolder = dir.path();  // no sounds there: silent
+    auto w = std::make_unique<TableWindow>(options);
+    w->show();
+    return w;
+}
+
+QAction* action(const TableWindow& w, const char* name) { return w.findChild<QAction*>(QString::fromUtf8(name)); }
+
+QByteArray fileText(const QTemporaryDir& dir, const char* name)
+{
+    QFile f(dir.filePath(QString::fromUtf8(name)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString caption(const TableDriver& d, Label l) { return QString::fromStdString(d.view().scene().caption(l)); }
+
+// Starts a game and plays on to the person's first bid turn.
+bool toFirstBid(TableWindow& w, TableDriver& d)
+{
+    action(w, "MnuNew")->trigger();
+    return d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Bid; });
+}
+
+}  // namespace
+
+class TestTableWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithGreetingsAndMenus();
+    void wholeGamePlayedThroughTheControls();
+    void bidPanelRefusalsShowTheirMessages();
+    void newGameAndExitDuringAGame();
+    void closeBoxAsksFirst();
+    void renameAndCancel();
+    void statisticsViewAndErase();
+    void menusAnswerDuringAPauseAndTheTableIdles();
+    void tableKeepsItsShapeWhenScaled();
+};
+
+void TestTableWindow::startsWithGreetingsAndMenus()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    TableDriver d(*w);
+    QCOMPARE(w->windowTitle(), QStringLiteral("Corvane"));
+    QCOMPARE(w->view()->size(), QSize(784, 695));
+    QCOMPARE(d.log().first(), QStringLiteral(" Hello and Welcome to Corvane. Press F2 or use 'Play' Menu to start the game. "));
+    QCOMPARE(caption(d, Label::SouthName), QStringLiteral("Player"));
+    QCOMPARE(caption(d, Label::WestName), QStringLiteral("West Bot- Welcome Player"));
+    QCOMPARE(caption(d, Label::NorthName), QStringLiteral("North Bot - Hello and Welcome Player"));
+    QCOMPARE(caption(d, Label::EastName), QStringLiteral("East Bot - Hi "));
+
+    const std::pair<const char*, QKeySequence> keys[] = {{"MnuNew", QKeySequence(Qt::Key_F2)},
+                                                          {"MnuExit", QKeySequence(Qt::CTRL | Qt::Key_X)},
+                                                          {"RulesMnu", QKeySequence(Qt::Key_F1)},
+                                                          {"MnuView", QKeySequence(Qt::CTRL | Qt::Key_V)},
+                                                          {"MnuErase", QKeySequence(Qt::CTRL | Qt::Key_E)}};
+    for (const auto& [name, key] : keys) {
+        QVERIFY2(action(*w, name) != nullptr, name);
+        QCOMPARE(action(*w, name)->shortcut(), key);
+    }
+    QStringList titles;
+    for (QAction* a : w->menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{"&Play", "&Help", "&Enter Names", "Statistics"}));
+    QCOMPARE(w->view()->carryOnButton()->text(), QStringLiteral("Carry &On"));
+    QCOMPARE(w->view()->discardCarryOnButton()->toolTip(),
+             QStringLiteral("Click when you have selected six  cards to throw away"));
+    QCOMPARE(w->view()->toolTipAt({10500, 700}), QStringLiteral("These are the current trumps"));
+    QCOMPARE(w->view()->toolTipAt({8280 + 1600, 7320 + 1400}), QStringLiteral("You game points"));
+    QCOMPARE(w->view()->toolTipAt({8280 + 200, 7320 + 1700}), QStringLiteral("Game Scoring Details"));
+    QVERIFY(!w->view()->carryOnButton()->isVisible());
+    QVERIFY(!w->view()->bidPanel()->isVisible());
+    action(*w, "RulesMnu")->trigger();
+    QVERIFY(w->helpWindow()->isVisible());
+}
+
+void TestTableWindow::wholeGamePlayedThroughTheControls()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    TableDriver d(*w);
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
+    QVERIFY(d.log().last().contains(QStringLiteral("Dealer")) || d.log().size() >= 2);
+    int dealers = 0;
+    for (Seat s = South; s <= East; ++s)
+        dealers += d.view().scene().shown(dealerMarker(s));
+    QCOMPARE(dealers, 1);
+
+    QStringList seen;
+    bool sawTricks = false;
+    int guard = 20000;
+    while (guard-- > 0 && d.act()) {
+        if (!d.faults.isEmpty())
+            break;
+        const std::string fault = d.game().check();
+        QVERIFY2(fault.empty(), fault.c_str());
+        for (Seat s = South; s <= East; ++s)
+            sawTricks = sawTricks || caption(d, nameLabel(s)).contains(QStringLiteral("- Tricks "));
+    }
+    QVERIFY2(d.faults.isEmpty(), qPrintable(d.faults.join(QStringLiteral("; "))));
+    QCOMPARE(d.game().awaiting(), Awaiting::NewGame);
+    QVERIFY(!d.titles.isEmpty());
+    const QString last = d.titles.last();
+    QVERIFY2(last == QStringLiteral("You Win!   ") || last == QStringLiteral("You Lost!   "), qPrintable(last));
+    for (const QString& t : d.titles.mid(0, d.titles.size() - 1))
+        QVERIFY2(t == QStringLiteral("Deal next hand.   ") || t == QStringLiteral("Jokers must be discarded.   ") ||
+                     t.startsWith(QStringLiteral("Their team")) || t.contains(QStringLiteral("Win")) ||
+                     t.contains(QStringLiteral("Lost")),
+                 qPrintable(t));
+    QVERIFY(d.cardsPlayed >= 12);
+    QVERIFY(d.refusedFollowSuit);
+    QVERIFY(sawTricks);
+
+    // The panel shows what the engine counted.
+    const TableState& t = d.table();
+    QCOMPARE(caption(d, Label::YourScore).isEmpty() ? 0 : caption(d, Label::YourScore).toInt(), t.gamePoints[OurTeam]);
+    QCOMPARE(caption(d, Label::TheirScore).isEmpty() ? 0 : caption(d, Label::TheirScore).toInt(),
+             t.gamePoints[TheirTeam]);
+    QCOMPARE(caption(d, Label::YourMade).toInt() + caption(d, Label::TheirMade).toInt(), 13);
+    QVERIFY(d.log().contains(QStringLiteral("Player please click on the card you wish to play.")));
+
+    // The finished game is on disk.
+    const Statistics stats = d.game().statistics();
+    QCOMPARE(stats.gamesPlayed, 1);
+    QCOMPARE(fileText(dir, "Points.dat"), QByteArray::number(stats.gamesWon) + ",1\r\n");
+    QCOMPARE(last == QStringLiteral("You Win!   "), stats.gamesWon == 1);
+}
+
+void TestTableWindow::bidPanelRefusalsShowTheirMessages()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    TableDriver d(*w);
+    QVERIFY(toFirstBid(*w, d));
+    BidPanelFrame& panel = d.panel();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.title(), QStringLiteral("Make your bids"));
+    QCOMPARE(panel.levelOption(7)->text(), QStringLiteral("Bid 7 - make 13 tricks"));
+    QCOMPARE(panel.trumpsOption(0)->text(), QStringLiteral(" Diamonds"));
+
+    // A level before the trumps.
+    d.click(panel.levelOption(5));
+    QVERIFY(d.box().isVisible());
+    QCOMPARE(d.boxTitle(), QStringLiteral(" Choose trumps first   "));
+    QCOMPARE(d.boxText(), QStringLiteral("Player Please choose your trumps or No Trumps first"));
+    QCOMPARE(d.box().button(0)->caption(), QStringLiteral("O.K"));
+    QVERIFY(d.box().button(1)->isHidden());
+    QVERIFY(!panel.levelOption(5)->isChecked());
+    d.answer(0);
+    QVERIFY(!d.box().isVisible());
+
+    // Pass after choosing the trumps.
+    d.click(panel.trumpsOption(2));
+    QVERIFY(panel.trumpsOption(2)->isChecked());
+    d.click(panel.passBox());
+    QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
+    QCOMPARE(d.boxText(), QStringLiteral("Player you have already chosen Trumps so cannot click on Pass. Click on Reset "
+                                         "button below to start again"));
+    QVERIFY(!panel.passBox()->isChecked());
+    d.answer(0);
+
+    // "Finished" with only the trumps chosen clears the panel.
+    d.click(panel.finishedButton());
+    QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
+    d.answer(0);
+    QVERIFY(!panel.trumpsOption(2)->isChecked());
+    QVERIFY(panel.isVisible());
+    QCOMPARE(d.game().awaiting(), Awaiting::Bid);
+
+    // A pass goes through and is announced.
+    const int lines = d.log().size();
+    d.click(panel.passBox());
+    QVERIFY(!d.box().isVisible());
+    QVERIFY(panel.passBox()->isChecked());
+    d.click(panel.finishedButton());
+    QVERIFY(d.settle());
+    QVERIFY(!panel.isVisible());
+    QVERIFY(d.log().mid(lines).contains(QStringLiteral("Player Passes.")));
+}
+
+void TestTableWindow::newGameAndExitDuringAGame()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    TableDriver d(*w);
+    QSignalSpy ended(w.get(), &TableWindow::programEnded);
+    QVERIFY(toFirstBid(*w, d));
+
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.box().isVisible());
+    QCOMPARE(d.boxTitle(), QStringLiteral("Finish Game   "));
+    QCOMPARE(d.boxText(), QStringLiteral("Player you are in the middle of a game. Please finish the current one before "
+                                         "starting a new one."));
+    d.answer(0);
+    QCOMPARE(d.game().awaiting(), Awaiting::Bid);
+
+    const QStringList logBefore = d.log();
+    action(*w, "MnuExit")->trigger();
+    QCOMPARE(d.boxTitle(), QStringLiteral("Really Exit?   "));
+    QCOMPARE(d.box().button(0)->caption(), QStringLiteral("Yes Exit"));
+    QCOMPARE(d.box().button(1)->caption(), QStringLiteral("Carry On"));
+    d.answer(1);
+    QTest::qWait(20);
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(w->isVisible());
+    QCOMPARE(d.game().awaiting(), Awaiting::Bid);
+    QVERIFY(d.panel().isVisible());
+    QCOMPARE(d.log(), logBefore);
+
+    action(*w, "MnuExit")->trigger();
+    d.answer(0);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!w->isVisible());
+}
+
+void TestTableWindow::closeBoxAsksFirst()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    QSignalSpy ended(w.get(), &TableWindow::programEnded);
+    w->close();
+    auto* leave = w->findChild<QMessageBox*>(QStringLiteral("LeaveBox"));
+    QVERIFY(leave != nullptr);
+    QVERIFY(leave->isVisible());
+    QCOMPARE(leave->windowTitle(), QStringLiteral("Really Leave?"));
+    QCOMPARE(leave->text(), QStringLiteral("Do you really wish to quit, even if you are in the middle of a game?  "));
+    QCOMPARE(leave->defaultButton(), leave->button(QMessageBox::No));
+    leave->button(QMessageBox::No)->click();
+    QVERIFY(w->isVisible());
+    QCOMPARE(ended.count(), 0);
+
+    // Exit without a game under way asks nothing.
+    action(*w, "MnuExit")->trigger();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!w->isVisible());
+}
+
+void TestTableWindow::renameAndCancel()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    TableDriver d(*w);
+    const auto dialog = [&] { return w->findChild<QInputDialog*>(QStringLiteral("RenameDialog")); };
+
+    action(*w, "MnuNameWest")->trigger();
+    QInputDialog* ask = dialog();
+    QVERIFY(ask != nullptr && ask->isVisible());
+    QCOMPARE(ask->windowTitle(), QStringLiteral("Enter name of West Bot"));
+    QCOMPARE(ask->labelText(), QStringLiteral("Replace West Robot with name of your choice?"));
+    QCOMPARE(ask->textValue(), QStringLiteral("West Bot"));
+    ask->setTextValue(QStringLiteral("Max"));
+    ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(caption(d, Label::WestName), QStringLiteral("Max- Welcome Player"));
+    QCOMPARE(fileText(dir, "Names2.dat"), QByteArray("\"Player\",\"Max\",\"North Bot\",\"East Bot\"\r\n"));
+    QTRY_VERIFY(dialog() == nullptr);  // deleted on close
+
+    action(*w, "MnuNameP")->trigger();
+    ask = dialog();
+    QCOMPARE(ask->windowTitle(), QStringLiteral("Enter your name "));
+    QCOMPARE(ask->textValue(), QStringLiteral("You name please"));
+    ask->setTextValue(QStringLiteral("Zed"));
+    ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    QCOMPARE(caption(d, Label::SouthName), QStringLiteral("Player"));
+    QCOMPARE(d.game().name(South), std::string("Player"));
+    QCOMPARE(fileText(dir, "Names2.dat"), QByteArray("\"Player\",\"Max\",\"North Bot\",\"East Bot\"\r\n"));
+
+    // A new window reads the names back.
+    auto again = makeWindow(dir);
+    TableDriver d2(*again);
+    QCOMPARE(caption(d2, Label::NorthName), QStringLiteral("North Bot - Hello and Welcome Player"));
+    QCOMPARE(caption(d2, Label::WestName), QStringLiteral("Max- Welcome Player"));
+}
+
+void TestTableWindow::statisticsViewAndErase()
+{
+    QTemporaryDir dir;
+    {
+        QFile f(dir.filePath(QStringLiteral("Points.dat")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("4,6\r\n");
+    }
+    auto w = makeWindow(dir);
+    TableDriver d(*w);
+    action(*w, "MnuView")->trigger();
+    QCOMPARE(d.boxTitle(), QStringLiteral("Beating 'Em   "));
+    QCOMPARE(d.boxText(), QStringLiteral("Player You are now winning 4 out of  6"));
+    d.answer(0);
+
+    action(*w, "MnuErase")->trigger();
+    QCOMPARE(d.boxTitle(), QStringLiteral("Really Errase Stats?   "));
+    QCOMPARE(d.box().button(1)->caption(), QStringLiteral("Don't erase"));
+    d.answer(1);
+    QCOMPARE(fileText(dir, "Points.dat"), QByteArray("4,6\r\n"));
+
+    action(*w, "MnuErase")->trigger();
+    d.answer(0);
+    QCOMPARE(fileText(dir, "Points.dat"), QByteArray("0,0\r\n"));
+    action(*w, "MnuView")->trigger();
+    QCOMPARE(d.boxTitle(), QStringLiteral("They are Winning   "));
+    QCOMPARE(d.boxText(), QStringLiteral("Player You are now winning 0 out of  0"));
+    d.answer(0);
+}
+
+void TestTableWindow::menusAnswerDuringAPauseAndTheTableIdles()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, Pace::Normal);
+    TableDriver d(*w);
+    action(*w, "MnuNew")->trigger();
+    // The dealer draw pauses 250 ms a card: the table is busy.
+    QVERIFY(w->pacer().busy());
+    action(*w, "MnuView")->trigger();
+    QVERIFY(d.box().isVisible());
+    QVERIFY(w->pacer().busy());
+    d.answer(0);
+    // The draw goes on to the dealer and waits for "Carry On", with no timer left running.
+    QVERIFY(QTest::qWaitFor([&] { return d.settled(); }, 30000));
+    QCOMPARE(d.game().awaiting(), Awaiting::CarryOn);
+    QTest::qWait(10);
+    QVERIFY(!w->pacer().timerActive());
+    QVERIFY(w->view()->carryOnButton()->isVisible());
+    QVERIFY(d.log().contains(QStringLiteral("Player a card will now be dealt to each player and the first one with a "
+                                            "Diamond will be dealer")));
+}
+
+void TestTableWindow::tableKeepsItsShapeWhenScaled()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    TableView& view = *w->view();
+    QCOMPARE(view.scale().factor(), 1.0);
+    QCOMPARE(view.cardSize(), QSize(71, 96));
+    QCOMPARE(view.carryOnButton()->geometry(), QRect(344, 288, 73, 49));
+    QCOMPARE(view.log()->geometry(), QRect(0, 608, 785, 80));
+
+    const int bar = w->height() - view.height();
+    w->resize(1600, 1400 + bar);
+    QTRY_COMPARE(view.size(), QSize(1600, 1400));
+    const TableScale s = view.scale();
+    const QRect area = s.tableArea();
+    // Limited by the height; centred across the width.
+    QCOMPARE(area.height(), 1400);
+    QVERIFY(qAbs(area.width() - qRound(1400.0 * 11760 / 10425)) <= 1);
+    QVERIFY(qAbs(area.left() - (1600 - area.right() - 1)) <= 1);
+    QCOMPARE(view.cardSize(), QSize(qRound(1065 * s.pixelsPerTwip()), qRound(1440 * s.pixelsPerTwip())));
+    QCOMPARE(view.carryOnButton()->geometry(), s.rect(5160, 4320, 1095, 735));
+    QCOMPARE(view.bidPanel()->geometry(), s.rect(2880, 1200, 5055, 5415));
+    QCOMPARE(view.carryOnButton()->font().pixelSize(), qRound(layout::ButtonFont * s.factor()));
+    // Twips and pixels map back and forth.
+    QVERIFY((s.toTwips(s.point(5280, 5160)) - QPoint(5280, 5160)).manhattanLength() <= 10);
+
+    // A wide window is letterboxed on the sides, a tall one above and below.
+    const TableScale wide = TableScale::fit({2000, 695});
+    QCOMPARE(wide.tableArea().height(), 695);
+    QCOMPARE(wide.tableArea().left(), qRound((2000 - 784) / 2.0));
+    const TableScale tall = TableScale::fit({784, 1000});
+    QCOMPARE(tall.tableArea().width(), 784);
+    QCOMPARE(tall.tableArea().top(), qRound((1000 - 695) / 2.0));
+}
+
+QTEST_MAIN(TestTableWindow)
+#include "test_table_window.moc"
