@@ -71,6 +71,8 @@ public:
     // Deals the next hand's cards in this order instead of drawing them (the
     // order cards are dealt: twelve passes round the table, then the kitty).
     void presetDeal(std::vector<Card> order) { m_presetDeal = std::move(order); }
+    // Turns these cards up, in order, in the next dealer draw (a replay).
+    void presetDraw(std::vector<Card> order) { m_presetDraw = std::move(order); }
 
     // The person's bid turn is the dealer's forced one (everybody passed).
     bool forcedHumanTurn() const { return m_forcedHuman; }
@@ -150,6 +152,7 @@ private:
     bool m_forcedHuman = false;
     bool m_gameOver = false;
     std::vector<Card> m_presetDeal;
+    std::vector<Card> m_presetDraw;
 };
 
 }  // namespace corvane

@@ -65,11 +65,16 @@ Event Game::drawStart()
 Event Game::drawCard()
 {
     const Seat seat = DrawOrder[m_counter % 4];
-    ++m_counter;
-    const Card c = drawUndealt(m_rng);
+    const std::size_t n = static_cast<std::size_t>(m_counter++);
+    Card c = NoCard;
+    if (n < m_presetDraw.size() && m_t.at[OutOfPlay].has(m_presetDraw[n]))
+        c = m_presetDraw[n];
+    else
+        c = drawUndealt(m_rng);
     m_t.move(c, SetAside);
     const bool diamond = m_t.suitOf(c) == Diamonds;
     if (diamond) {
+        m_presetDraw.clear();
         m_t.dealer = seat;
         m_t.leader = nextSeat(seat);
         m_next = Step::DrawDone;

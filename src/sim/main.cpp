@@ -6,11 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "bidding/robot_bid.h"
 #include "play/play.h"
+#include "record/record_writer.h"
+#include "record/replay.h"
 #include "sim/simulation.h"
 
 using namespace corvane;
@@ -22,17 +25,23 @@ struct Args {
     Options sim;
     bool json = false;
     bool bench = false;
+    std::string record;  // write every game here
+    std::string replay;  // replay this record instead of simulating
 };
 
 void usage(FILE* to)
 {
     std::fputs("usage: corvane-sim [--games N] [--seed S] [--south-nt] [--check] [--json] [--bench]\n"
+               "                   [--record FILE] [--replay FILE]\n"
                "  --games N    games to play (default 1)\n"
                "  --seed S     seed of the deals (default 1); the same seed plays the same games\n"
                "  --south-nt   South names No Trumps whenever its rule makes an ordinary bid\n"
                "  --check      check every invariant after every action\n"
                "  --json       print the report as JSON\n"
-               "  --bench      print hands per second and the cost of a robot decision\n",
+               "  --bench      print hands per second and the cost of a robot decision\n"
+               "  --record F   write every game to F as JSON Lines\n"
+               "  --replay F   replay the record F and check that every line comes out the same\n"
+               "               (exit 0 the same, 1 a difference, 2 not a valid record)\n",
                to);
 }
 
@@ -64,6 +73,8 @@ bool parse(int argc, char** argv, Args& a)
             a.json = true;
         else if (arg == "--bench")
             a.bench = true;
+        else if ((arg == "--record" || arg == "--replay") && i + 1 < argc)
+            (arg == "--record" ? a.record : a.replay) = argv[++i];
         else if (arg == "--help" || arg == "-h") {
             usage(stdout);
             std::exit(0);
@@ -104,11 +115,11 @@ double nsPerCall(const std::vector<Sample>& samples, F&& decide)
     return took.count() / (static_cast<double>(rounds) * static_cast<double>(samples.size()));
 }
 
-Bench bench(const Options& o, Tally& tally)
+Bench bench(const Options& o, Tally& tally, const Observer& observe)
 {
     Bench b;
     const auto start = std::chrono::steady_clock::now();
-    tally = simulate(o);
+    tally = simulate(o, observe);
     b.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     // The decisions alone, on tables met in a shorter run.
@@ -169,12 +180,42 @@ int main(int argc, char** argv)
         usage(stderr);
         return 2;
     }
+    if (!a.replay.empty()) {
+        const record::ReplayResult r = record::replayFile(a.replay);
+        if (r.status == 0)
+            std::printf("replayed %ld games, %ld lines: the same\n", r.games, r.lines);
+        else
+            std::fprintf(stderr, "corvane-sim: %s: %s\n", a.replay.c_str(), r.message.c_str());
+        return r.status;
+    }
+    FILE* out = nullptr;
+    std::optional<record::RecordWriter> writer;
+    Observer observe;
+    if (!a.record.empty()) {
+        out = std::fopen(a.record.c_str(), "wb");
+        if (!out) {
+            std::fprintf(stderr, "corvane-sim: cannot write %s: %s\n", a.record.c_str(), std::strerror(errno));
+            return 2;
+        }
+        static char buffer[1 << 16];
+        std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
+        writer.emplace(record::RecordOptions{a.sim.seed, record::SouthPlayer::Robot, a.sim.southNoTrumps, 1},
+                       [out](std::string_view line) {
+                           std::fwrite(line.data(), 1, line.size(), out);
+                           std::fputc('\n', out);
+                       });
+        observe = [&writer](const Event& e, const TableState&, const Game& g) { writer->observe(e, g); };
+    }
     Tally t;
     Bench b;
     if (a.bench)
-        b = bench(a.sim, t);
+        b = bench(a.sim, t, observe);
     else
-        t = simulate(a.sim);
+        t = simulate(a.sim, observe);
+    if (out && (std::ferror(out) | std::fclose(out))) {
+        std::fprintf(stderr, "corvane-sim: writing %s failed\n", a.record.c_str());
+        return 2;
+    }
     report(a, t, a.bench ? &b : nullptr);
     return t.firstFault.empty() ? 0 : 1;
 }

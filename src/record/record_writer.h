@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/game.h"
+
+namespace corvane::record {
+
+// Who gave South's actions in the games a writer records.
+enum class SouthPlayer { Robot, Human };
+
+struct RecordOptions {
+    std::uint64_t seed = 1;
+    SouthPlayer south = SouthPlayer::Robot;
+    bool southNoTrumps = false;  // South names No Trumps for its ordinary bids
+    long firstGame = 1;          // the number of the first game written
+};
+
+// Turns the engine's events into the lines of a game record, one JSON
+// object per line (without the newline), handed to the sink as they are
+// made. Feed it every event in order, each with the game right after it:
+// the record needs the table after the deal and the score, and every log
+// line, including those of events that make no line of their own, which go
+// with the next line written.
+class RecordWriter {
+public:
+    using Sink = std::function<void(std::string_view line)>;
+
+    RecordWriter(RecordOptions options, Sink sink);
+
+    void observe(const Event& e, const Game& g);
+
+    // Lines written so far.
+    long lines() const { return m_lines; }
+    // The game, hand (0 before the first deal) and trick (0 outside play)
+    // of the last line written.
+    long game() const { return m_game; }
+    int hand() const { return m_hand; }
+    int trick() const { return m_trick; }
+
+private:
+    void begin(std::string_view type);
+    void field(std::string_view name);
+    void integer(std::string_view name, long long value);
+    void seat(std::string_view name, Seat s);
+    void text(std::string_view name, std::string_view value);
+    void boolean(std::string_view name, bool value);
+    void cards(std::string_view name, CardSet set);
+    void why(const Reason& r);
+    void end();
+
+    void gameLine(const Game& g);
+    void dealLine(const Game& g);
+    void handEndLine(const ev::HandScored& s, const Event& e, const Game& g);
+
+    RecordOptions m_options;
+    Sink m_sink;
+    std::string m_line;
+    std::vector<std::string> m_log;  // log lines not yet written
+    std::vector<Card> m_drawn;       // the dealer draw so far
+    long m_lines = 0;
+    long m_game = 0;
+    int m_hand = 0;
+    int m_trick = 0;
+    int m_dealt = 0;
+};
+
+}  // namespace corvane::record
