@@ -8,6 +8,7 @@
 
 #include "game/card.h"
 #include "game/card_set.h"
+#include "game/log_lines.h"
 #include "game/place.h"
 #include "game/seat.h"
 
@@ -87,7 +88,7 @@ using EventData =
 // order) and the message box the person must see, if any.
 struct Event {
     EventData data;
-    std::vector<std::string> log;
+    LogLines log;
     std::optional<MessageBox> message;
 
     template <class T>

@@ -17,7 +17,7 @@ Event Game::wait(Event e, Awaiting what)
     return e;
 }
 
-Event Game::refused(std::optional<MessageBox> message, std::vector<std::string> log)
+Event Game::refused(std::optional<MessageBox> message, LogLines log)
 {
     return Event{ev::Refused{}, std::move(log), std::move(message)};
 }

@@ -2,13 +2,13 @@
 
 #include <array>
 #include <cstdint>
-#include <random>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "game/event.h"
 #include "game/names.h"
+#include "game/random.h"
 #include "game/table_state.h"
 
 namespace corvane {
@@ -111,8 +111,8 @@ private:
     };
 
     Event wait(Event e, Awaiting what);
-    Event refused(std::optional<MessageBox> message, std::vector<std::string> log = {});
-    Card drawUndealt(std::mt19937_64& rng);
+    Event refused(std::optional<MessageBox> message, LogLines log = {});
+    Card drawUndealt(Random& rng);
 
     Event drawStart();
     Event drawCard();
@@ -143,8 +143,8 @@ private:
     TableState m_t;
     Names m_names;
     Statistics m_stats;
-    std::mt19937_64 m_rng;
-    std::mt19937_64 m_dealRng;
+    Random m_rng;
+    Random m_dealRng;
     std::uint64_t m_dealNumber = 0;
     Step m_next = Step::None;
     Awaiting m_wait = Awaiting::NewGame;

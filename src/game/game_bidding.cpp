@@ -30,9 +30,9 @@ Event Game::bidTurn()
     const Seat seat = (m_t.leader - 1 + m_counter) % 4 + 1;
     if (seat != South)
         return robotBidTurn(seat);
-    std::vector<std::string> log;
+    LogLines log;
     if (m_counter > 0)
-        log.push_back(m_names[South] + " your turn to bid. Make a bid as above or Check Pass.");
+        log.add(m_names[South], " your turn to bid. Make a bid as above or Check Pass.");
     return wait(Event{ev::HumanBidTurn{false}, std::move(log), std::nullopt}, Awaiting::Bid);
 }
 

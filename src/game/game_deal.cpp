@@ -11,7 +11,7 @@ namespace {
 // every undealt card is equally likely on every draw.
 // (Multiply and keep the high word; reject the few low words that would
 // favour some results.)
-std::uint64_t below(std::mt19937_64& rng, std::uint64_t n)
+std::uint64_t below(Random& rng, std::uint64_t n)
 {
     __extension__ using Wide = unsigned __int128;
     Wide m = static_cast<Wide>(rng()) * n;
@@ -46,7 +46,7 @@ constexpr Seat DrawOrder[4] = {West, North, East, South};
 
 }  // namespace
 
-Card Game::drawUndealt(std::mt19937_64& rng)
+Card Game::drawUndealt(Random& rng)
 {
     const CardSet pack = m_t.at[OutOfPlay];
     if (pack.empty())

@@ -24,9 +24,9 @@ Event Game::trickCard()
     m_t.trick.seat[position] = seat;
     if (seat == South) {
         m_t.waitingForHuman = true;
-        return wait(Event{ev::HumanCardTurn{}, {m_names[South] + " please click on the card you wish to play."},
-                          std::nullopt},
-                    Awaiting::PlayCard);
+        Event e{ev::HumanCardTurn{}, {}, std::nullopt};
+        e.log.add(m_names[South], " please click on the card you wish to play.");
+        return wait(std::move(e), Awaiting::PlayCard);
     }
     const PlayDecision d = chooseCard(m_t, seat, position);
     if (d.card == NoCard) {
@@ -52,9 +52,7 @@ Event Game::placeCard(Seat s, Card c, Reason why)
     ++m_counter;
     m_next = m_counter == 4 ? Step::Gather : Step::TrickCard;
     Event e{ev::CardPlayed{s, c, position, why}, {}, std::nullopt};
-    std::string& line = e.log.emplace_back();
-    line.reserve(m_names[s].size() + 24);
-    line.append(m_names[s]).append(" played ").append(cardName(c));
+    e.log.add(m_names[s], " played ", cardName(c));
     return e;
 }
 
@@ -86,8 +84,10 @@ Event Game::gather()
         m_next = Step::Score;
         return e;
     }
-    e.log.push_back(w == South ? m_names[South] + " you won this trick, please click on card to play."
-                               : m_names[w] + " won this trick and will now lead a card.");
+    if (w == South)
+        e.log.add(m_names[South], " you won this trick, please click on card to play.");
+    else
+        e.log.add(m_names[w], " won this trick and will now lead a card.");
     m_t.leader = w;
     m_counter = 0;
     m_next = Step::TrickCard;

@@ -1,6 +1,9 @@
 #include "record/json.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstring>
 #include <cstdlib>
 
 namespace corvane::record {
@@ -516,52 +519,88 @@ std::optional<Json> parseJson(std::string_view text, std::string& error)
     return Parser(text, error).document();
 }
 
-void appendJsonString(std::string& out, std::string_view s)
+namespace {
+
+// Bytes that go into a JSON string as they are: printable ASCII but the
+// quote and the backslash.
+constexpr std::array<bool, 256> PlainBytes = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0x20; c < 0x80; ++c)
+        t[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return t;
+}();
+
+}  // namespace
+
+char* writeJsonString(char* out, std::string_view s)
 {
     static const char* const Hex = "0123456789abcdef";
-    out += '"';
+    *out++ = '"';
+    const std::size_t size = s.size();
     std::size_t i = 0;
-    while (i < s.size()) {
-        // Runs of plain printable ASCII go in at once.
-        std::size_t j = i;
-        while (j < s.size()) {
-            const unsigned char c = static_cast<unsigned char>(s[j]);
-            if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
+    while (i < size) {
+        // Eight plain bytes at a time: none below 0x20, none from 0x80, no
+        // quote and no backslash.
+        while (i + 8 <= size) {
+            std::uint64_t w;
+            std::memcpy(&w, s.data() + i, 8);
+            constexpr std::uint64_t Ones = 0x0101010101010101U, Highs = 0x8080808080808080U;
+            const std::uint64_t control = (w - Ones * 0x20) & ~w;
+            const std::uint64_t quote = (w ^ (Ones * '"')) - Ones;
+            const std::uint64_t backslash = (w ^ (Ones * '\\')) - Ones;
+            if (((control | quote | backslash | w) & Highs) != 0)
                 break;
-            ++j;
+            std::memcpy(out, s.data() + i, 8);
+            out += 8;
+            i += 8;
         }
-        out.append(s.substr(i, j - i));
-        i = j;
-        if (i == s.size())
+        if (i == size)
             break;
         const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (PlainBytes[c]) {
+            *out++ = static_cast<char>(c);
+            ++i;
+            continue;
+        }
         if (c >= 0x80) {
             const std::size_t n = utf8Length(s, i);
             if (n == 0) {
-                out += Replacement;
+                out = std::copy(Replacement.begin(), Replacement.end(), out);
                 ++i;
             } else {
-                out.append(s.substr(i, n));
+                out = std::copy_n(s.data() + i, n, out);
                 i += n;
             }
             continue;
         }
+        *out++ = '\\';
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
+        case '"': *out++ = '"'; break;
+        case '\\': *out++ = '\\'; break;
+        case '\n': *out++ = 'n'; break;
+        case '\r': *out++ = 'r'; break;
+        case '\t': *out++ = 't'; break;
+        case '\b': *out++ = 'b'; break;
+        case '\f': *out++ = 'f'; break;
         default:
-            out += "\\u00";
-            out += Hex[c >> 4];
-            out += Hex[c & 0xF];
+            *out++ = 'u';
+            *out++ = '0';
+            *out++ = '0';
+            *out++ = Hex[c >> 4];
+            *out++ = Hex[c & 0xF];
         }
         ++i;
     }
-    out += '"';
+    *out++ = '"';
+    return out;
+}
+
+void appendJsonString(std::string& out, std::string_view s)
+{
+    const std::size_t old = out.size();
+    out.resize(old + jsonStringRoom(s.size()));
+    char* end = writeJsonString(out.data() + old, s);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 std::string validUtf8(std::string_view s)

@@ -78,6 +78,11 @@ std::optional<Json> parseJson(std::string_view text, std::string& error);
 // valid UTF-8 replaced by U+FFFD, so that the text is always readable back.
 void appendJsonString(std::string& out, std::string_view s);
 
+// The same, written at `out`, which must have room for jsonStringRoom(s.size())
+// bytes; returns the end of what was written.
+constexpr std::size_t jsonStringRoom(std::size_t n) { return 6 * n + 2; }
+char* writeJsonString(char* out, std::string_view s);
+
 // `s` with every invalid UTF-8 sequence replaced by U+FFFD.
 std::string validUtf8(std::string_view s);
 

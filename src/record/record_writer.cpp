@@ -1,5 +1,6 @@
 #include "record/record_writer.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "record/json.h"
@@ -9,49 +10,68 @@ namespace corvane::record {
 
 namespace {
 
-void appendInt(std::string& out, long long v)
-{
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, r.ptr);
-}
-
-void appendUint(std::string& out, std::uint64_t v)
-{
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, r.ptr);
-}
-
 const char* direction(bool high) { return high ? "up" : "down"; }
 
 }  // namespace
 
+void RecordWriter::Line::grow(std::size_t n)
+{
+    const std::size_t capacity = std::max(2 * m_capacity, m_size + n);
+    auto data = std::make_unique<char[]>(capacity);
+    std::memcpy(data.get(), m_data.get(), m_size);
+    m_data = std::move(data);
+    m_capacity = capacity;
+}
+
+void RecordWriter::Line::number(long long v)
+{
+    room(24);
+    if (v >= 0 && v < 100) {  // seats, cards, levels: nearly every number
+        if (v >= 10)
+            m_data[m_size++] = static_cast<char>('0' + v / 10);
+        m_data[m_size++] = static_cast<char>('0' + v % 10);
+        return;
+    }
+    const auto r = std::to_chars(m_data.get() + m_size, m_data.get() + m_capacity, v);
+    m_size = static_cast<std::size_t>(r.ptr - m_data.get());
+}
+
+void RecordWriter::Line::unsignedNumber(std::uint64_t v)
+{
+    room(24);
+    const auto r = std::to_chars(m_data.get() + m_size, m_data.get() + m_capacity, v);
+    m_size = static_cast<std::size_t>(r.ptr - m_data.get());
+}
+
+void RecordWriter::Line::string(std::string_view s)
+{
+    room(jsonStringRoom(s.size()));
+    char* end = writeJsonString(m_data.get() + m_size, s);
+    m_size = static_cast<std::size_t>(end - m_data.get());
+}
+
 RecordWriter::RecordWriter(RecordOptions options, Sink sink)
     : m_options(options), m_sink(std::move(sink)), m_game(options.firstGame - 1)
 {
-    m_line.reserve(512);
 }
 
 void RecordWriter::begin(std::string_view type)
 {
     m_line.clear();
-    m_line += "{\"type\":\"";
-    m_line += type;
-    m_line += '"';
+    m_line.put("{\"type\":\"");
+    m_line.put(type);
+    m_line.put('"');
 }
 
-void RecordWriter::field(std::string_view name)
+void RecordWriter::field(std::string_view key)
 {
-    m_line += ",\"";
-    m_line += name;
-    m_line += "\":";
+    m_line.put(key);
 }
 
 void RecordWriter::integer(std::string_view name, long long value)
 {
     field(name);
-    appendInt(m_line, value);
+    m_line.number(value);
 }
 
 void RecordWriter::seat(std::string_view name, Seat s)
@@ -60,59 +80,70 @@ void RecordWriter::seat(std::string_view name, Seat s)
     // the reader would refuse.
     field(name);
     if (isSeat(s))
-        appendInt(m_line, s);
+        m_line.number(s);
     else
-        m_line += "null";
+        m_line.put("null");
 }
 
 void RecordWriter::text(std::string_view name, std::string_view value)
 {
     field(name);
-    appendJsonString(m_line, value);
+    m_line.string(value);
 }
 
 void RecordWriter::boolean(std::string_view name, bool value)
 {
     field(name);
-    m_line += value ? "true" : "false";
+    m_line.put(value ? "true" : "false");
 }
 
 void RecordWriter::cards(std::string_view name, CardSet set)
 {
     field(name);
-    m_line += '[';
+    m_line.put('[');
     bool first = true;
     for (Card c : set) {
         if (!first)
-            m_line += ',';
+            m_line.put(',');
         first = false;
-        appendInt(m_line, c);
+        m_line.number(c);
     }
-    m_line += ']';
+    m_line.put(']');
 }
 
 void RecordWriter::why(const Reason& r)
 {
-    field("why");
-    if (r.source == Reason::Source::None)
-        m_line += "null";
-    else
-        appendJsonString(m_line, reasonText(r));
+    field(",\"why\":");
+    if (r.source == Reason::Source::None) {
+        m_line.put("null");
+        return;
+    }
+    // Each reason's text is escaped once; a record repeats a few dozen of them.
+    const std::size_t key = static_cast<std::size_t>(r.source) * 256 + static_cast<std::size_t>(r.rule & 255);
+    if (key >= m_whyCache.size())
+        m_whyCache.resize(key + 1);
+    std::string& cached = m_whyCache[key];
+    if (cached.empty() || r.rule < 0 || r.rule > 255) {
+        std::string text;
+        appendJsonString(text, reasonText(r));
+        if (r.rule < 0 || r.rule > 255) {
+            m_line.put(std::string_view(text));
+            return;
+        }
+        cached = std::move(text);
+    }
+    m_line.put(std::string_view(cached));
 }
 
 void RecordWriter::end()
 {
-    field("log");
-    m_line += '[';
-    for (std::size_t k = 0; k < m_log.size(); ++k) {
-        if (k)
-            m_line += ',';
-        appendJsonString(m_line, m_log[k]);
-    }
-    m_line += "]}";
+    field(",\"log\":");
+    m_line.put('[');
+    m_line.put(m_log.view());
+    m_line.put("]}");
     m_log.clear();
     ++m_lines;
-    m_sink(m_line);
+    m_sink(m_line.view());
 }
 
 void RecordWriter::gameLine(const Game& g)
@@ -122,19 +153,19 @@ void RecordWriter::gameLine(const Game& g)
     m_trick = 0;
     m_drawn.clear();
     begin("game");
-    integer("game", m_game);
-    field("seed");
-    appendUint(m_line, m_options.seed);
-    text("south", m_options.south == SouthPlayer::Human ? "human" : "robot");
-    boolean("south_nt", m_options.southNoTrumps);
-    field("names");
-    m_line += '[';
+    integer(",\"game\":", m_game);
+    field(",\"seed\":");
+    m_line.unsignedNumber(m_options.seed);
+    text(",\"south\":", m_options.south == SouthPlayer::Human ? "human" : "robot");
+    boolean(",\"south_nt\":", m_options.southNoTrumps);
+    field(",\"names\":");
+    m_line.put('[');
     for (Seat s = South; s <= East; ++s) {
         if (s != South)
-            m_line += ',';
-        appendJsonString(m_line, g.name(s));
+            m_line.put(',');
+        m_line.string(g.name(s));
     }
-    m_line += ']';
+    m_line.put(']');
     end();
 }
 
@@ -144,27 +175,27 @@ void RecordWriter::dealLine(const Game& g)
     ++m_hand;
     m_trick = 0;
     begin("deal");
-    integer("hand", m_hand);
-    seat("dealer", t.dealer);
-    field("hands");
-    m_line += '{';
+    integer(",\"hand\":", m_hand);
+    seat(",\"dealer\":", t.dealer);
+    field(",\"hands\":");
+    m_line.put('{');
     for (Seat s = South; s <= East; ++s) {
         if (s != South)
-            m_line += ',';
-        m_line += '"';
-        appendInt(m_line, s);
-        m_line += "\":[";
+            m_line.put(',');
+        m_line.put('"');
+        m_line.number(s);
+        m_line.put("\":[");
         bool first = true;
         for (Card c : t.hand(s)) {
             if (!first)
-                m_line += ',';
+                m_line.put(',');
             first = false;
-            appendInt(m_line, c);
+            m_line.number(c);
         }
-        m_line += ']';
+        m_line.put(']');
     }
-    m_line += '}';
-    cards("kitty", t.kitty());
+    m_line.put('}');
+    cards(",\"kitty\":", t.kitty());
     end();
 }
 
@@ -172,40 +203,44 @@ void RecordWriter::handEndLine(const ev::HandScored& s, const Event& e, const Ga
 {
     const TableState& t = g.table();
     begin("hand_end");
-    field("books");
-    m_line += "{\"1\":";
-    appendInt(m_line, t.teamBooks[1]);
-    m_line += ",\"2\":";
-    appendInt(m_line, t.teamBooks[2]);
-    m_line += '}';
-    field("points");
-    m_line += '[';
-    appendInt(m_line, s.team == OurTeam ? s.points : 0);
-    m_line += ',';
-    appendInt(m_line, s.team == TheirTeam ? s.points : 0);
-    m_line += ']';
-    field("game_points");
-    m_line += '[';
-    appendInt(m_line, t.gamePoints[1]);
-    m_line += ',';
-    appendInt(m_line, t.gamePoints[2]);
-    m_line += ']';
-    field("message");
+    field(",\"books\":");
+    m_line.put("{\"1\":");
+    m_line.number(t.teamBooks[1]);
+    m_line.put(",\"2\":");
+    m_line.number(t.teamBooks[2]);
+    m_line.put('}');
+    field(",\"points\":");
+    m_line.put('[');
+    m_line.number(s.team == OurTeam ? s.points : 0);
+    m_line.put(',');
+    m_line.number(s.team == TheirTeam ? s.points : 0);
+    m_line.put(']');
+    field(",\"game_points\":");
+    m_line.put('[');
+    m_line.number(t.gamePoints[1]);
+    m_line.put(',');
+    m_line.number(t.gamePoints[2]);
+    m_line.put(']');
+    field(",\"message\":");
     const MessageBox box = e.message.value_or(MessageBox{});
-    m_line += "{\"title\":";
-    appendJsonString(m_line, box.title);
-    m_line += ",\"text\":";
-    appendJsonString(m_line, box.text);
-    m_line += ",\"caption1\":";
-    appendJsonString(m_line, box.caption1);
-    m_line += '}';
+    m_line.put("{\"title\":");
+    m_line.string(box.title);
+    m_line.put(",\"text\":");
+    m_line.string(box.text);
+    m_line.put(",\"caption1\":");
+    m_line.string(box.caption1);
+    m_line.put('}');
     end();
     m_trick = 0;
 }
 
 void RecordWriter::observe(const Event& e, const Game& g)
 {
-    m_log.insert(m_log.end(), e.log.begin(), e.log.end());
+    for (std::string_view line : e.log) {
+        if (!m_log.view().empty())
+            m_log.put(',');
+        m_log.string(line);
+    }
     if (auto h = e.as<ev::HandStarted>()) {
         if (h->newGame)
             gameLine(g);
@@ -213,15 +248,15 @@ void RecordWriter::observe(const Event& e, const Game& g)
         m_drawn.push_back(d->card);
     } else if (auto c = e.as<ev::DealerChosen>()) {
         begin("dealer_draw");
-        field("cards");
-        m_line += '[';
+        field(",\"cards\":");
+        m_line.put('[');
         for (std::size_t k = 0; k < m_drawn.size(); ++k) {
             if (k)
-                m_line += ',';
-            appendInt(m_line, m_drawn[k]);
+                m_line.put(',');
+            m_line.number(m_drawn[k]);
         }
-        m_line += ']';
-        seat("dealer", c->dealer);
+        m_line.put(']');
+        seat(",\"dealer\":", c->dealer);
         end();
         m_drawn.clear();
     } else if (e.is<ev::PackGathered>()) {
@@ -231,62 +266,62 @@ void RecordWriter::observe(const Event& e, const Game& g)
             dealLine(g);
     } else if (auto b = e.as<ev::BidMade>()) {
         begin("bid");
-        seat("seat", b->seat);
-        integer("level", b->level);
-        text("direction", direction(b->high));
-        integer("trumps", b->trumps);
-        boolean("forced", b->forced);
+        seat(",\"seat\":", b->seat);
+        integer(",\"level\":", b->level);
+        text(",\"direction\":", direction(b->high));
+        integer(",\"trumps\":", b->trumps);
+        boolean(",\"forced\":", b->forced);
         why(b->why);
         end();
     } else if (auto p = e.as<ev::BidPassed>()) {
         begin("pass");
-        seat("seat", p->seat);
+        seat(",\"seat\":", p->seat);
         why(p->why);
         end();
     } else if (auto s = e.as<ev::ContractSettled>()) {
         begin("contract");
-        seat("seat", s->winner);
-        integer("level", s->level);
-        text("direction", direction(s->high));
-        integer("trumps", s->trumps);
+        seat(",\"seat\":", s->winner);
+        integer(",\"level\":", s->level);
+        text(",\"direction\":", direction(s->high));
+        integer(",\"trumps\":", s->trumps);
         end();
     } else if (auto k = e.as<ev::KittyDiscarded>()) {
         begin("exchange");
-        seat("seat", k->seat);
-        cards("discards", k->discards);
+        seat(",\"seat\":", k->seat);
+        cards(",\"discards\":", k->discards);
         why(k->why);
         end();
     } else if (auto dc = e.as<ev::DiscardsConfirmed>()) {
         begin("exchange");
-        seat("seat", South);
-        cards("discards", dc->discards);
+        seat(",\"seat\":", South);
+        cards(",\"discards\":", dc->discards);
         why(Reason{});
         end();
     } else if (auto j = e.as<ev::JokerSwapped>()) {
         begin("joker_swap");
-        seat("seat", j->seat);
-        integer("joker", j->joker);
-        integer("card", j->card);
+        seat(",\"seat\":", j->seat);
+        integer(",\"joker\":", j->joker);
+        integer(",\"card\":", j->card);
         why(Reason{Reason::Source::JokerSwap, 1});
         end();
     } else if (auto pl = e.as<ev::CardPlayed>()) {
         m_trick = g.table().tricksPlayed;
         begin("play");
-        seat("seat", pl->seat);
-        integer("card", pl->card);
+        seat(",\"seat\":", pl->seat);
+        integer(",\"card\":", pl->card);
         why(pl->why);
         end();
     } else if (auto tg = e.as<ev::TrickGathered>()) {
         m_trick = tg->number;
         begin("trick");
-        integer("number", tg->number);
-        seat("winner", tg->winner);
+        integer(",\"number\":", tg->number);
+        seat(",\"winner\":", tg->winner);
         end();
     } else if (auto hs = e.as<ev::HandScored>()) {
         handEndLine(*hs, e, g);
         if (hs->gameOver) {
             begin("game_end");
-            integer("winner", hs->winner);
+            integer(",\"winner\":", hs->winner);
             end();
         }
     }

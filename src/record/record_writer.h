@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,8 +45,42 @@ public:
     int trick() const { return m_trick; }
 
 private:
+    // The line being made: a buffer that grows as needed, written with
+    // plain copies (a record of a long run is millions of lines).
+    class Line {
+    public:
+        void clear() { m_size = 0; }
+        std::string_view view() const { return {m_data.get(), m_size}; }
+        void put(std::string_view s)
+        {
+            room(s.size());
+            std::memcpy(m_data.get() + m_size, s.data(), s.size());
+            m_size += s.size();
+        }
+        void put(char c)
+        {
+            room(1);
+            m_data[m_size++] = c;
+        }
+        void number(long long v);
+        void unsignedNumber(std::uint64_t v);
+        void string(std::string_view s);
+
+    private:
+        void room(std::size_t n)
+        {
+            if (m_capacity - m_size < n)
+                grow(n);
+        }
+        void grow(std::size_t n);
+        std::unique_ptr<char[]> m_data = std::make_unique<char[]>(1024);
+        std::size_t m_capacity = 1024;
+        std::size_t m_size = 0;
+    };
+
+    // The field helpers take the field's key as written: ,"name":
     void begin(std::string_view type);
-    void field(std::string_view name);
+    void field(std::string_view key);
     void integer(std::string_view name, long long value);
     void seat(std::string_view name, Seat s);
     void text(std::string_view name, std::string_view value);
@@ -59,8 +95,9 @@ private:
 
     RecordOptions m_options;
     Sink m_sink;
-    std::string m_line;
-    std::vector<std::string> m_log;  // log lines not yet written
+    Line m_line;
+    Line m_log;                           // log lines not yet written, as JSON strings
+    std::vector<std::string> m_whyCache;  // each reason's text, escaped
     std::vector<Card> m_drawn;       // the dealer draw so far
     long m_lines = 0;
     long m_game = 0;

@@ -150,7 +150,7 @@ private:
         take(e);
         if (!e.is<ev::Refused>())
             return true;
-        std::string why = e.message ? e.message->text : e.log.empty() ? "" : e.log.front();
+        std::string why = e.message ? e.message->text : e.log.empty() ? "" : std::string(e.log.front());
         fail(m_next->number, "the engine refuses South's recorded action" + (why.empty() ? "" : ": " + why) +
                                  "\n  record: " + m_next->text);
         return false;

@@ -17,7 +17,7 @@ namespace corvane::testing {
 
 inline Names tableNames() { return {"", "Ann", "Wes", "Nora", "Eve"}; }
 
-inline Event event(EventData data, std::vector<std::string> log = {}) { return Event{std::move(data), std::move(log), {}}; }
+inline Event event(EventData data, std::vector<std::string> log = {}) { return Event{std::move(data), LogLines(log), {}}; }
 
 // A table at the start of a hand with the given cards moved to a place.
 inline TableState tableWith(std::initializer_list<std::pair<Place, std::initializer_list<Card>>> places)

@@ -33,7 +33,7 @@ public:
 private:
     void say(EventData data, std::vector<std::string> log = {})
     {
-        m_beats.push_back({Event{std::move(data), std::move(log), {}}, m_t});
+        m_beats.push_back({Event{std::move(data), LogLines(log), {}}, m_t});
     }
 
     void drawDealer()

@@ -17,8 +17,8 @@ struct Driver {
 
     void take(Event e)
     {
-        for (const auto& line : e.log)
-            log.push_back(line);
+        for (std::string_view line : e.log)
+            log.emplace_back(line);
         events.push_back(std::move(e));
         if (fault.empty())
             fault = game.check();

@@ -52,8 +52,8 @@ void Choreographer::dealSoundPause()
 void Choreographer::logLines()
 {
     m_logged = true;
-    for (const std::string& line : m_now->event.log)
-        put(step::Log{line});
+    for (std::string_view line : m_now->event.log)
+        put(step::Log{std::string(line)});
 }
 
 void Choreographer::move(Card c, Spot at, bool faceUp, bool toFront)

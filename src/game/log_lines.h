@@ -1,0 +1,140 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+// The message-log lines of one event. The text lives in a buffer inside the
+// object, so an event costs no allocation however many are made (the
+// simulator makes millions); only unusually long text moves to the heap.
+class LogLines {
+public:
+    static constexpr std::size_t MaxLines = 8;
+
+    LogLines() = default;
+    LogLines(std::initializer_list<std::string_view> lines)
+    {
+        for (std::string_view l : lines)
+            push_back(l);
+    }
+    explicit LogLines(const std::vector<std::string>& lines)
+    {
+        for (const std::string& l : lines)
+            push_back(l);
+    }
+    // Copies only the text in use.
+    LogLines(const LogLines& o) : m_heap(o.m_heap), m_end(o.m_end), m_size(o.m_size), m_count(o.m_count)
+    {
+        if (m_heap.empty())
+            std::copy_n(o.m_inline.data(), m_size, m_inline.data());
+    }
+    LogLines& operator=(const LogLines& o)
+    {
+        if (this != &o) {
+            m_heap = o.m_heap;
+            m_end = o.m_end;
+            m_size = o.m_size;
+            m_count = o.m_count;
+            if (m_heap.empty())
+                std::copy_n(o.m_inline.data(), m_size, m_inline.data());
+        }
+        return *this;
+    }
+
+    // Adds one line made of the parts, in order.
+    template <class... Parts>
+    void add(const Parts&... parts)
+    {
+        if (m_count == MaxLines)
+            throw std::length_error("too many log lines in one event");
+        (append(std::string_view(parts)), ...);
+        m_end[m_count++] = static_cast<std::uint32_t>(m_size);
+    }
+    void push_back(std::string_view line) { add(line); }
+
+    std::size_t size() const { return m_count; }
+    bool empty() const { return m_count == 0; }
+    std::string_view operator[](std::size_t i) const
+    {
+        const std::uint32_t from = i == 0 ? 0 : m_end[i - 1];
+        return {data() + from, m_end[i] - from};
+    }
+    std::string_view front() const { return (*this)[0]; }
+    std::string_view back() const { return (*this)[m_count - 1]; }
+    void clear()
+    {
+        m_count = 0;
+        m_size = 0;
+        m_heap.clear();
+    }
+
+    struct Iterator {
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const std::string_view*;
+        using reference = std::string_view;
+        const LogLines* lines;
+        std::size_t i;
+        std::string_view operator*() const { return (*lines)[i]; }
+        Iterator& operator++()
+        {
+            ++i;
+            return *this;
+        }
+        Iterator operator++(int)
+        {
+            Iterator old = *this;
+            ++i;
+            return old;
+        }
+        bool operator==(const Iterator& o) const { return i == o.i; }
+    };
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, m_count}; }
+
+    std::vector<std::string> lines() const { return {begin(), end()}; }
+    bool operator==(const LogLines& o) const
+    {
+        if (m_count != o.m_count)
+            return false;
+        for (std::size_t i = 0; i < m_count; ++i)
+            if ((*this)[i] != o[i])
+                return false;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t InlineBytes = 160;
+
+    const char* data() const
+    {
+        return m_heap.empty() ? reinterpret_cast<const char*>(m_inline.data()) : m_heap.data();
+    }
+    void append(std::string_view part)
+    {
+        if (m_heap.empty() && m_size + part.size() <= InlineBytes) {
+            part.copy(reinterpret_cast<char*>(m_inline.data()) + m_size, part.size());
+        } else {
+            if (m_heap.empty())
+                m_heap.assign(data(), m_size);
+            m_heap.append(part);
+        }
+        m_size += part.size();
+    }
+    std::array<unsigned char, InlineBytes> m_inline;
+    std::string m_heap;  // all the text, once it outgrows the buffer
+    std::array<std::uint32_t, MaxLines> m_end{};
+    std::size_t m_size = 0;
+    std::size_t m_count = 0;
+};
+
+}  // namespace corvane
