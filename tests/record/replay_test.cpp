@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include "record_support.h"
+
+using namespace corvane;
+using namespace corvane::record;
+using namespace corvane::testing;
+
+namespace {
+
+// Two whole games, South by the robots' rules, and the record of them.
+class Replay : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        Game g(5);
+        s_lines = recordGames(g, {5, SouthPlayer::Robot, false, 1}, 2);
+    }
+    std::vector<std::string> lines = s_lines;
+
+    std::string prefix(std::size_t index) const { return "line " + std::to_string(index + 1) + ": "; }
+
+    // The line at `index` with `from` replaced by `to` once.
+    void replace(std::size_t index, const std::string& from, const std::string& to)
+    {
+        const std::size_t at = lines[index].find(from);
+        ASSERT_NE(at, std::string::npos) << lines[index] << " has no " << from;
+        lines[index].replace(at, from.size(), to);
+    }
+
+    void expectDifferenceAt(std::size_t index)
+    {
+        const ReplayResult r = replayLines(lines);
+        EXPECT_EQ(r.status, 1) << r.message;
+        EXPECT_EQ(r.message.rfind(prefix(index) + "the replay differs from the record (game ", 0), 0U) << r.message;
+        EXPECT_NE(r.message.find("\n  record: " + lines[index] + "\n  replay: {"), std::string::npos) << r.message;
+        EXPECT_EQ(r.lines, static_cast<long>(index));
+    }
+
+    void expectRefused(std::size_t index, const std::string& why)
+    {
+        const ReplayResult r = replayLines(lines);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.message, prefix(index) + why);
+    }
+
+    static std::vector<std::string> s_lines;
+};
+std::vector<std::string> Replay::s_lines;
+
+TEST_F(Replay, TheRecordAsWrittenReplays)
+{
+    const ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 0) << r.message;
+    EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
+    EXPECT_EQ(r.games, 2);
+    // White space and member order are the file's own business.
+    std::vector<std::string> spaced = lines;
+    spaced[1] = "  " + parsedLine(lines[1]).dump() + " \r";
+    const std::size_t at = spaced[2].find(",\"hand\":1");
+    ASSERT_NE(at, std::string::npos);
+    spaced[2].erase(at, 9);
+    spaced[2].insert(1, "\"hand\" : 1 ,");
+    EXPECT_EQ(replayLines(spaced).status, 0) << replayLines(spaced).message;
+}
+
+TEST_F(Replay, AChangedCardIsReportedAtItsLine)
+{
+    // A robot's card of the second hand becomes a card its bid winner threw
+    // away, which nobody can play.
+    const std::size_t deal2 = findLine(lines, "deal", [](const Json& v) { return *v.find("hand")->asInt64() == 2; });
+    const std::size_t exchange = findLine(lines, "exchange", [](const Json&) { return true; }, deal2);
+    const std::size_t play =
+        findLine(lines, "play", [](const Json& v) { return *v.find("seat")->asInt64() != South; }, exchange + 5);
+    ASSERT_LT(play, lines.size());
+    const Json discards = *parsedLine(lines[exchange]).find("discards");
+    const std::string card = std::to_string(*parsedLine(lines[play]).find("card")->asInt64());
+    replace(play, "\"card\":" + card + ",", "\"card\":" + std::to_string(*discards.items()[0].asInt64()) + ",");
+    expectDifferenceAt(play);
+    const ReplayResult r = replayLines(lines);
+    EXPECT_NE(r.message.find(", hand 2, trick "), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find(", seat " + std::to_string(*parsedLine(lines[play]).find("seat")->asInt64()) + ")"),
+              std::string::npos)
+        << r.message;
+}
+
+TEST_F(Replay, AChangedBidIsReportedAtItsLine)
+{
+    const std::size_t pass = findLine(lines, "pass", [](const Json& v) { return *v.find("seat")->asInt64() != South; });
+    ASSERT_LT(pass, lines.size());
+    const Json v = parsedLine(lines[pass]);
+    lines[pass] = "{\"type\":\"bid\",\"seat\":" + std::to_string(*v.find("seat")->asInt64()) +
+                  ",\"level\":7,\"direction\":\"up\",\"trumps\":4,\"forced\":false,\"why\":null,\"log\":" +
+                  v.find("log")->dump() + "}";
+    expectDifferenceAt(pass);
+}
+
+TEST_F(Replay, AChangedLogLineOrReasonIsReportedAtItsLine)
+{
+    const std::size_t trick = findLine(lines, "trick", [](const Json& v) { return *v.find("number")->asInt64() == 3; });
+    ASSERT_LT(trick, lines.size());
+    replace(trick, " won this trick", " won that trick");
+    expectDifferenceAt(trick);
+
+    lines = s_lines;
+    const std::size_t play = findLine(lines, "play", [](const Json& v) { return v.find("why")->isString(); }, trick);
+    replace(play, "\"why\":\"", "\"why\":\"x");
+    expectDifferenceAt(play);
+
+    lines = s_lines;
+    const std::size_t end = findLine(lines, "hand_end", [](const Json&) { return true; });
+    replace(end, "\"log\":[]", "\"log\":[\"an extra line\"]");
+    expectDifferenceAt(end);
+}
+
+TEST_F(Replay, ARecordCutShortOrRunningOnDiffers)
+{
+    lines.pop_back();  // the second game's end
+    ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.message.rfind(prefix(lines.size()) + "the record ends, but the replay goes on (game 2", 0), 0U)
+        << r.message;
+
+    // A robot game cut in its first hand, with the next game after it.
+    lines = s_lines;
+    const std::size_t second = findLine(lines, "game", [](const Json& v) { return *v.find("game")->asInt64() == 2; });
+    const std::size_t cut = findLine(lines, "trick", [](const Json&) { return true; });
+    lines.erase(lines.begin() + static_cast<long>(cut), lines.begin() + static_cast<long>(second));
+    r = replayLines(lines);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.message.rfind(prefix(cut) + "the replay differs", 0), 0U) << r.message;
+}
+
+TEST_F(Replay, MalformedLinesAreRefusedWithTheirNumber)
+{
+    const std::size_t play = findLine(lines, "play", [](const Json&) { return true; });
+    const std::string card = std::to_string(*parsedLine(lines[play]).find("card")->asInt64());
+    const std::string seat = "\"seat\":" + std::to_string(*parsedLine(lines[play]).find("seat")->asInt64()) + ",";
+    struct Case {
+        std::size_t index;
+        std::string from, to, why;
+    };
+    const Case cases[] = {
+        {play, "\"card\":" + card + ",", "\"card\":\"" + card + "\",", "\"card\" must be a card id 1..54"},
+        {play, "\"card\":" + card + ",", "\"card\":55,", "\"card\" must be a card id 1..54"},
+        {play, "\"card\":" + card + ",", "\"card\":0,", "\"card\" must be a card id 1..54"},
+        {play, seat, "\"seat\":5,", "\"seat\" must be a seat 1..4"},
+        {play, seat, "\"seat\":\"1\",", "\"seat\" must be a seat 1..4"},
+        {play, seat, "\"seat\":1.0,", "\"seat\" must be a seat 1..4"},
+        {play, "\"why\":", "\"whom\":", "\"why\" is missing"},
+        {play, "\"log\":[", "\"extra\":1,\"log\":[", "unknown field \"extra\""},
+        {play, "\"log\":[", "\"log\":[1,", "\"log\" must be a list of strings"},
+        {play, "\"type\":\"play\"", "\"type\":\"played\"", "unknown type \"played\""},
+        {play, "\"type\":\"play\",", "", "\"type\" is missing"},
+        {0, "\"seed\":5", "\"seed\":-5", "\"seed\" must be a whole number from 0 to 2^64-1"},
+        {0, "\"south\":\"robot\"", "\"south\":\"robots\"", "\"south\" must be \"robot\" or \"human\""},
+        {0, "\"names\":[", "\"names\":[\"Fifth\",", "\"names\" must be a list of four names"},
+        {2, "\"hand\":1", "\"hand\":0", "\"hand\" must be a hand number from 1"},
+        {2, "\"1\":[", "\"1\":[54,", "the hand of seat 1 must hold 12 cards"},
+        {2, "\"kitty\":[", "\"kitty\":[1,", "\"kitty\" must hold 6 cards"},
+    };
+    for (const Case& c : cases) {
+        lines = s_lines;
+        replace(c.index, c.from, c.to);
+        expectRefused(c.index, c.why);
+    }
+}
+
+TEST_F(Replay, BrokenFilesAreRefusedWithTheirLine)
+{
+    // A line cut off, as by a full disk.
+    lines[6] = lines[6].substr(0, lines[6].size() / 2);
+    ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.message.rfind("line 7: not valid JSON: the line ends inside ", 0), 0U) << r.message;
+
+    lines = s_lines;
+    lines.insert(lines.begin() + 3, "");
+    expectRefused(3, "empty line");
+
+    lines = s_lines;
+    lines.erase(lines.begin());
+    expectRefused(0, "a record starts with a \"game\" line");
+
+    lines = s_lines;
+    lines.push_back(lines[lines.size() - 3]);
+    expectRefused(lines.size() - 1, "a \"" + typeOf(lines.back()) + "\" line outside a game");
+
+    lines = s_lines;
+    std::swap(lines[1], lines[2]);
+    expectRefused(1, "a deal before the dealer draw");
+
+    lines = s_lines;
+    lines.insert(lines.begin() + 3, lines[1]);
+    expectRefused(3, "a second dealer draw in one game");
+
+    EXPECT_EQ(replayText("").status, 2);
+    EXPECT_EQ(replayText("").message, "the file holds no record");
+    EXPECT_EQ(replayText("[1,2]\n").message, "line 1: a line must be a JSON object");
+    EXPECT_EQ(replayText("\x89PNG\r\n").message, "line 1: not valid JSON: invalid value at column 1");
+}
+
+TEST_F(Replay, ACardPlayedTwiceIsRefused)
+{
+    const std::size_t first = findLine(lines, "play", [](const Json&) { return true; });
+    const std::size_t second = findLine(lines, "play", [](const Json&) { return true; }, first + 1);
+    const std::string card = std::to_string(*parsedLine(lines[first]).find("card")->asInt64());
+    const std::string other = std::to_string(*parsedLine(lines[second]).find("card")->asInt64());
+    replace(second, "\"card\":" + other + ",", "\"card\":" + card + ",");
+    expectRefused(second, "card " + card + " is played twice in one hand");
+}
+
+TEST_F(Replay, TheWholeFileIsCheckedBeforeAnyDifference)
+{
+    const std::size_t trick = findLine(lines, "trick", [](const Json&) { return true; });
+    replace(trick, " won this trick", " won that trick");
+    lines[lines.size() - 2] += "}";
+    const ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.message.rfind(prefix(lines.size() - 2) + "not valid JSON: unexpected text", 0), 0U) << r.message;
+}
+
+// A person's record: South's actions are applied as commands.
+class HumanReplay : public ::testing::Test {
+protected:
+    static std::vector<std::string> record(std::uint64_t seed, long games, bool southNt)
+    {
+        Game g(seed);
+        return recordGames(g, {seed, SouthPlayer::Human, southNt, 1}, games, AutoplayOptions{southNt});
+    }
+};
+
+TEST_F(HumanReplay, SouthsRecordedActionsReplay)
+{
+    for (bool southNt : {false, true}) {
+        const auto lines = record(31, 4, southNt);
+        const ReplayResult r = replayLines(lines);
+        EXPECT_EQ(r.status, 0) << r.message;
+        EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
+        EXPECT_EQ(r.games, 4);
+    }
+}
+
+TEST_F(HumanReplay, ACardSouthDoesNotHoldIsRefusedByTheEngine)
+{
+    auto lines = record(31, 1, false);
+    const std::size_t exchange = findLine(lines, "exchange", [](const Json&) { return true; });
+    const std::size_t play =
+        findLine(lines, "play", [](const Json& v) { return *v.find("seat")->asInt64() == South; }, exchange);
+    ASSERT_LT(play, lines.size());
+    const std::string thrown = std::to_string(*parsedLine(lines[exchange]).find("discards")->items()[0].asInt64());
+    const std::string card = std::to_string(*parsedLine(lines[play]).find("card")->asInt64());
+    lines[play].replace(lines[play].find("\"card\":" + card + ","), card.size() + 8, "\"card\":" + thrown + ",");
+    const ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.message, "line " + std::to_string(play + 1) + ": the engine refuses South's recorded action\n  record: " +
+                             lines[play]);
+}
+
+TEST_F(HumanReplay, ARobotActionWhereSouthIsToActDiffers)
+{
+    auto lines = record(31, 1, false);
+    const std::size_t play =
+        findLine(lines, "play", [](const Json& v) { return *v.find("seat")->asInt64() == South; });
+    const std::string before = lines[play];
+    lines[play].replace(lines[play].find("\"seat\":1,"), 9, "\"seat\":2,");
+    const ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.message, "line " + std::to_string(play + 1) +
+                             ": the replay waits for South's card, but the record has:\n  record: " + lines[play]);
+}
+
+TEST_F(HumanReplay, AGameLeftUnfinishedEndsWhereTheRecordDoes)
+{
+    auto first = record(31, 1, false);
+    const std::size_t cut = findLine(first, "trick", [](const Json& v) { return *v.find("number")->asInt64() == 5; });
+    first.resize(cut);
+    Game g(32);
+    const auto second = recordGames(g, {32, SouthPlayer::Human, false, 2}, 1);
+    auto lines = first;
+    lines.insert(lines.end(), second.begin(), second.end());
+    ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 0) << r.message;
+    EXPECT_EQ(r.games, 2);
+    EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
+    // and at the end of the file
+    r = replayLines(first);
+    EXPECT_EQ(r.status, 0) << r.message;
+}
+
+}  // namespace
