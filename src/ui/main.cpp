@@ -7,14 +7,17 @@
 #include <optional>
 #include <string_view>
 
+#include "card_deck.h"
 #include "demo_window.h"
 #include "fonts.h"
+#include "sound_player.h"
 #include "table_window.h"
 
 namespace {
 
 constexpr std::string_view Usage =
     "Usage: corvane [--data-dir DIR] [--seed N] [--pace normal|fast|instant] [--demo] [--help] [--version]\n"
+    "               [--print-paths]\n"
     "Corvane, a card game for one player and three robots.\n"
     "\n"
     "  --data-dir DIR  keep the names and statistics in DIR\n"
@@ -22,7 +25,8 @@ constexpr std::string_view Usage =
     "  --pace P        how fast the robots play: normal, fast or instant\n"
     "  --demo          show the cards, trump symbols, message box and help, for a look\n"
     "  --help          show this text and leave\n"
-    "  --version       show the version and leave\n";
+    "  --version       show the version and leave\n"
+    "  --print-paths   show where the sounds and the card deck are read from, and leave\n";
 
 bool hasArgument(int argc, char** argv, const char* name)
 {
@@ -104,6 +108,17 @@ void reportNoWindowSystem(QtMsgType type, const QMessageLogContext& context, con
     std::_Exit(2);
 }
 
+// The folders found the same way as the window finds them; needs no display.
+int printPaths(int argc, char** argv)
+{
+    const QCoreApplication app(argc, argv);
+    const QString deck = corvane::findDeckFile();
+    std::printf("sounds: %s\n", qPrintable(corvane::SoundPlayer::defaultFolder()));
+    std::printf("card deck: %s\n", deck.isEmpty() ? "none, plain faces drawn" : qPrintable(deck));
+    std::puts("help: built into the program");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -116,6 +131,8 @@ int main(int argc, char** argv)
         std::printf("corvane %s\n", CORVANE_VERSION);
         return 0;
     }
+    if (hasArgument(argc, argv, "--print-paths"))
+        return printPaths(argc, argv);
     corvane::TableOptions options;
     if (!tableOptions(argc, argv, options))
         return 1;
@@ -141,7 +158,9 @@ int main(int argc, char** argv)
     }
 
     corvane::TableWindow table(options);
-    QObject::connect(&table, &corvane::TableWindow::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // exit, not quit: quit would ask every window first, and the table asks back.
+    QObject::connect(
+        &table, &corvane::TableWindow::programEnded, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     table.show();
     return QApplication::exec();
 }

@@ -23,8 +23,8 @@ namespace corvane::testing {
 // Plays South through the window's own controls only: buttons, the bid
 // panel, clicks on the cards and the message box's buttons. South bids
 // 3 uptown in Spades whenever nobody has bid yet (and when it must), and
-// otherwise passes; it throws away its first six cards in id order and
-// plays its first legal card.
+// otherwise passes; it throws away its first six cards in id order (trying
+// the refusals on the way) and plays its first legal card.
 class TableDriver {
 public:
     explicit TableDriver(TableWindow& w) : m_w(w) {}
@@ -107,19 +107,42 @@ public:
         }
     }
 
+    // Picks two and takes them back, tries to finish with five, refuses a
+    // seventh, and finishes with six.
     void discard()
     {
-        const int held = table().hand(South).count();
-        int picks = 0;
-        for (Card c : table().hand(South)) {
-            if (picks == 6)
-                break;
-            clickCard(c);
-            ++picks;
-        }
-        if (table().hand(South).count() != held - 6)
-            faults << QStringLiteral("six clicks did not pick six cards");
+        const CardSet start = table().hand(South);
+        const auto pick = [&](int n) {
+            int picked = 0;
+            for (Card c : table().hand(South))
+                if (picked++ < n)
+                    clickCard(c);
+        };
+        const auto fault = [&](bool bad, const char* what) {
+            if (bad)
+                faults << QString::fromUtf8(what);
+        };
+        pick(2);
+        fault(table().hand(South).count() != start.count() - 2, "two clicks did not pick two cards");
+        click(view().startAgainButton());
+        fault(table().hand(South) != start, "Start Again did not return the picks");
+        fault(!log().last().endsWith(QStringLiteral("You can now go back and pick six again to discard.")),
+              "no Start Again line");
+        pick(5);
         click(view().discardCarryOnButton());
+        fault(!log().last().endsWith(QStringLiteral(" you must click 6 cards to discard before clicking 'Continue'")),
+              "five picks were not refused");
+        fault(game().awaiting() != Awaiting::Discards, "five picks ended the choice");
+        pick(1);
+        fault(table().hand(South).count() != start.count() - 6, "six clicks did not pick six cards");
+        pick(1);
+        fault(!box().isVisible() || boxTitle() != QStringLiteral("Max number clicked to throw away   "),
+              "a seventh pick was not refused");
+        if (box().isVisible())
+            answer(0);
+        fault(table().hand(South).count() != start.count() - 6, "a seventh card was picked");
+        click(view().discardCarryOnButton());
+        fault(game().awaiting() == Awaiting::Discards, "six picks did not end the choice");
         ++discards;
     }
 

@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +21,8 @@ using corvane::testing::TableDriver;
 namespace {
 
 constexpr std::uint64_t Seed = 20240611;
+// A game in which South wins a bid and discards.
+constexpr std::uint64_t DiscardingSeed = 40;
 
 std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Pace pace = Pace::Instant, std::uint64_t seed = Seed)
 {
@@ -64,6 +67,7 @@ private slots:
     void statisticsViewAndErase();
     void menusAnswerDuringAPauseAndTheTableIdles();
     void tableKeepsItsShapeWhenScaled();
+    void screenshots();
 };
 
 void TestTableWindow::startsWithGreetingsAndMenus()
@@ -107,7 +111,7 @@ void TestTableWindow::startsWithGreetingsAndMenus()
 void TestTableWindow::wholeGamePlayedThroughTheControls()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Pace::Instant, DiscardingSeed);
     TableDriver d(*w);
     action(*w, "MnuNew")->trigger();
     QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
@@ -139,6 +143,7 @@ void TestTableWindow::wholeGamePlayedThroughTheControls()
                      t.contains(QStringLiteral("Lost")),
                  qPrintable(t));
     QVERIFY(d.cardsPlayed >= 12);
+    QVERIFY2(d.discards >= 1, "the seed no longer gives South a contract: choose another");
     QVERIFY(d.refusedFollowSuit);
     QVERIFY(sawTricks);
 
@@ -387,6 +392,56 @@ void TestTableWindow::tableKeepsItsShapeWhenScaled()
     const TableScale tall = TableScale::fit({784, 1000});
     QCOMPARE(tall.tableArea().width(), 784);
     QCOMPARE(tall.tableArea().top(), qRound((1000 - 695) / 2.0));
+}
+
+// Not a check: pictures of the table for looking at, taken only when
+// CORVANE_SHOTS names a folder (run it on a real display, such as Xvfb).
+void TestTableWindow::screenshots()
+{
+    const QString folder = qEnvironmentVariable("CORVANE_SHOTS");
+    if (folder.isEmpty())
+        QSKIP("CORVANE_SHOTS names no folder for the screenshots");
+    for (const QSize size : {QSize(784, 695), QSize(1600, 1400)}) {
+        QTemporaryDir dir;
+        auto w = makeWindow(dir, Pace::Instant, 7);
+        TableDriver d(*w);
+        w->resize(size.width(), size.height() + w->height() - w->view()->height());
+        QTRY_COMPARE(w->view()->size(), size);
+        const auto shot = [&](const char* stage) {
+            QTest::qWait(50);
+            const QPixmap screen = w->screen()->grabWindow(0);
+            const QPixmap picture = screen.isNull() || screen.width() < size.width() ? w->grab() : screen;
+            picture.save(QStringLiteral("%1/%2-%3.png").arg(folder).arg(size.width()).arg(QLatin1String(stage)));
+        };
+        action(*w, "MnuNew")->trigger();
+        QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
+        shot("dealer");
+        QVERIFY(d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Bid; }));
+        d.panel().trumpsOption(3)->click();
+        shot("bidding");
+        d.panel().resetButton()->click();
+        QVERIFY(d.runUntil([&] {
+            return (!d.box().isVisible() && d.game().awaiting() == Awaiting::Discards) || d.game().awaiting() == Awaiting::NewGame;
+        }));
+        if (d.game().awaiting() == Awaiting::Discards) {
+            int n = 0;
+            for (Card c : d.table().hand(South))
+                if (n++ < 4)
+                    d.clickCard(c);
+            shot("discards");
+        }
+        QVERIFY(d.runUntil([&] {
+            return d.game().awaiting() == Awaiting::NewGame ||
+                   (!d.box().isVisible() && d.game().awaiting() == Awaiting::PlayCard && d.game().trickPosition() >= 3);
+        }));
+        shot("trick");
+        QVERIFY(d.runUntil([&] { return d.box().isVisible() && d.game().awaiting() == Awaiting::Answer; }));
+        shot("hand-end");
+        QVERIFY(d.runUntil([&] {
+            return d.box().isVisible() && (d.boxTitle().startsWith(QStringLiteral("You ")));
+        }));
+        shot("game-end");
+    }
 }
 
 QTEST_MAIN(TestTableWindow)
