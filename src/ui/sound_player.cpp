@@ -20,7 +20,30 @@ QString SoundPlayer::fileName(SoundCue cue)
     return {};
 }
 
-SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(QCoreApplication::applicationDirPath(), parent) {}
+QString SoundPlayer::folderFor(const QString& programFolder)
+{
+    const auto holdsSounds = [](const QDir& folder) {
+        for (const SoundCue cue : {SoundCue::Shuffle, SoundCue::CardDeal, SoundCue::RingOut}) {
+            if (QFileInfo(folder.filePath(fileName(cue))).isFile())
+                return true;
+        }
+        return false;
+    };
+    const QDir beside(programFolder);
+    if (holdsSounds(beside))
+        return beside.absolutePath();
+    const QDir installed(QDir::cleanPath(beside.absoluteFilePath(QStringLiteral("../share/corvane/sounds"))));
+    if (holdsSounds(installed))
+        return installed.absolutePath();
+    return beside.absolutePath();
+}
+
+QString SoundPlayer::defaultFolder()
+{
+    return folderFor(QCoreApplication::applicationDirPath());
+}
+
+SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(defaultFolder(), parent) {}
 
 SoundPlayer::SoundPlayer(const QString& folder, QObject* parent) : QObject(parent)
 {

@@ -12,7 +12,7 @@ namespace corvane {
 // The table's three sounds.
 enum class SoundCue { Shuffle, CardDeal, RingOut };
 
-// Plays the sound files that lie beside the program. A cue starts at once
+// Plays the program's sound files (see folderFor()). A cue starts at once
 // and plays on while the game goes on; a new cue stops the one still
 // playing. A missing file, no sound device or the mute setting make a cue
 // silent, never slower.
@@ -22,7 +22,14 @@ public:
     // "Shuffle.wav", "CardDeal1.wav", "RingOut.wav".
     static QString fileName(SoundCue cue);
 
-    // Reads the files from `folder`, by default the program's own.
+    // Where a program in `programFolder` finds its sounds: beside it, as in
+    // the build folder, else in <prefix>/share/corvane/sounds once installed
+    // in <prefix>/bin; `programFolder` itself when neither holds any.
+    static QString folderFor(const QString& programFolder);
+    // folderFor() the running program's folder.
+    static QString defaultFolder();
+
+    // Reads the files from `folder`, by default defaultFolder().
     explicit SoundPlayer(QObject* parent = nullptr);
     explicit SoundPlayer(const QString& folder, QObject* parent = nullptr);
 
