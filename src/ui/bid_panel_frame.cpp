@@ -141,6 +141,12 @@ void BidPanelFrame::addControls(ScaledControls& controls)
     controls.add(m_reset, ResetButton, FontPixels, false, true);
 }
 
+void BidPanelFrame::setMarkSize(int pixels)
+{
+    setStyleSheet(QStringLiteral("QRadioButton::indicator, QCheckBox::indicator { width: %1px; height: %1px; }")
+                      .arg(pixels));
+}
+
 void BidPanelFrame::showState(const BidPanel& state)
 {
     choose(m_levelGroup, state.level);

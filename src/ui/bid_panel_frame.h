@@ -26,6 +26,8 @@ public:
 
     // Registers the panel's own controls for scaling with the table.
     void addControls(ScaledControls& controls);
+    // The option and check marks grow with the table's text.
+    void setMarkSize(int pixels);
     // Shows exactly the choices in `state`.
     void showState(const BidPanel& state);
 

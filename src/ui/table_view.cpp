@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QToolTip>
 
+#include <algorithm>
+#include <cmath>
+
 #include "ui/bid_panel_frame.h"
 #include "ui/card_art.h"
 #include "ui/message_log.h"
@@ -49,8 +52,7 @@ TableView::TableView(QWidget* parent)
     m_controls.add(m_bidPanel, layout::BidPanel, layout::LabelFont, true);
     m_bidPanel->addControls(m_controls);
     m_controls.add(m_log, layout::Log, layout::LogFont);
-    m_scale = TableScale::fit(size());
-    m_controls.apply(m_scale);
+    rescale();
 }
 
 TableView::~TableView() = default;
@@ -136,8 +138,14 @@ bool TableView::event(QEvent* e)
 void TableView::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
+    rescale();
+}
+
+void TableView::rescale()
+{
     m_scale = TableScale::fit(size());
     m_controls.apply(m_scale);
+    m_bidPanel->setMarkSize(std::max(8, static_cast<int>(std::lround(13 * m_scale.factor()))));
 }
 
 void TableView::mousePressEvent(QMouseEvent* e)

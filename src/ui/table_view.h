@@ -56,6 +56,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    void rescale();
     QWidget* controlWidget(Control c) const;
     void paintFrames(class QPainter& p) const;
     void paintLabels(QPainter& p) const;
