@@ -69,9 +69,18 @@ int highestOtherBid(const TableState& t, Seat s)
     return best;
 }
 
-Reason bidReason(BidRule r) { return Reason{Reason::Source::Bid, static_cast<int>(r)}; }
+Reason bidReason(BidRule r, int points = 0, int needed = 0)
+{
+    return Reason{Reason::Source::Bid, static_cast<int>(r), points, needed};
+}
 
-BidDecision pass(BidRule r) { return BidDecision{false, 0, false, NoSuit, bidReason(r)}; }
+BidDecision pass(BidRule r, int points = 0, int needed = 0)
+{
+    return BidDecision{false, 0, false, NoSuit, bidReason(r, points, needed)};
+}
+
+// The least strength that reaches a level.
+constexpr std::array<int, 7> LevelThreshold{0, 0, 0, 120, 140, 180, 190};
 
 BidDecision forcedBid(const TableState& t, Seat s)
 {
@@ -108,14 +117,9 @@ int lowStrength(const TableState& t, Seat s, Suit suit) { return strength(t, s, 
 
 int levelForStrength(int strength)
 {
-    if (strength >= 190)
-        return 6;
-    if (strength >= 180)
-        return 5;
-    if (strength >= 140)
-        return 4;
-    if (strength >= 120)
-        return 3;
+    for (int level = 6; level >= 3; --level)
+        if (strength >= LevelThreshold[level])
+            return level;
     return 0;
 }
 
@@ -147,12 +151,13 @@ Suit longestSuit(const TableState& t, Seat s)
 BidDecision robotBid(const TableState& t, Seat s)
 {
     if (t.bidLevel[partnerOf(s)] > 3)
-        return pass(BidRule::PartnerBidFour);
+        return pass(BidRule::PartnerBidFour, 0, t.bidLevel[partnerOf(s)]);
 
     const Strengths st = strengths(t, s);
     const int toBeat = highestOtherBid(t, s);
     bool anyStandsOut = false;
     int bestLevel = 0;
+    int bestStrength = 0;
     for (std::size_t i = 0; i < Candidates.size(); ++i) {
         if (!standsOut(st, i))
             continue;
@@ -160,15 +165,18 @@ BidDecision robotBid(const TableState& t, Seat s)
         const int level = levelForStrength(st[i]);
         const Candidate& c = Candidates[i];
         if (level > 0 && level > toBeat)
-            return BidDecision{true, level, c.high, c.suit, bidReason(c.rule)};
+            return BidDecision{true, level, c.high, c.suit, bidReason(c.rule, st[i], LevelThreshold[level])};
         bestLevel = std::max(bestLevel, level);
+        bestStrength = std::max(bestStrength, st[i]);
     }
 
     if (t.forcedBid)
         return forcedBid(t, s);
     if (!anyStandsOut)
         return pass(BidRule::NoCandidate);
-    return pass(bestLevel > 0 ? BidRule::Outbid : BidRule::TooWeak);
+    if (bestLevel > 0)
+        return pass(BidRule::Outbid, bestStrength, toBeat);
+    return pass(BidRule::TooWeak, bestStrength, LevelThreshold[3]);
 }
 
 }  // namespace corvane

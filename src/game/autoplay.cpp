@@ -8,46 +8,81 @@ namespace corvane {
 
 namespace {
 
-void bid(Game& g, const AutoplayOptions& options, std::vector<Event>& out)
+Hint bidHint(const Game& g, const AutoplayOptions& options)
 {
     TableState view = g.table();
     view.forcedBid = g.forcedHumanTurn();
     const BidDecision d = robotBid(view, South);
+    Hint h;
+    h.stage = Awaiting::Bid;
+    h.why = d.why;
     if (!d.bid) {
-        out.push_back(g.setPass(true));
-    } else {
-        const bool noTrumps = options.southNoTrumps && !view.forcedBid;
-        out.push_back(g.chooseTrumps(noTrumps ? 4 : d.trumps - 1));
-        out.push_back(g.chooseLevel(d.level));
-        out.push_back(g.chooseDirection(d.high ? 0 : 1));
+        h.pass = true;
+        return h;
     }
-    out.push_back(g.finishBid());
+    const bool noTrumps = options.southNoTrumps && !view.forcedBid;
+    h.trumpOption = noTrumps ? 4 : d.trumps - 1;
+    h.level = d.level;
+    h.directionOption = d.high ? 0 : 1;
+    return h;
 }
 
 // The jokers of a No Trumps contract are already picked; the robots' discard
 // rule chooses the rest from the other cards.
-void discard(Game& g, std::vector<Event>& out)
+Hint discardHint(const Game& g)
 {
     TableState view = g.table();
-    const int wanted = 6 - view.selected.count();
+    const CardSet picked = view.selected;
     for (Card c : view.kitty())
         view.move(c, OutOfPlay);
-    for (Card c : robotDiscards(view, South, wanted).discards)
-        out.push_back(g.pickDiscard(c));
-    out.push_back(g.confirmDiscards());
+    const DiscardDecision d = robotDiscards(view, South, 6 - picked.count());
+    Hint h;
+    h.stage = Awaiting::Discards;
+    h.discards = d.discards | picked;
+    h.why = d.why;
+    return h;
 }
 
 }  // namespace
 
+Hint hintFor(const Game& g, const AutoplayOptions& options)
+{
+    switch (g.awaiting()) {
+    case Awaiting::Bid: return bidHint(g, options);
+    case Awaiting::Discards: return discardHint(g);
+    case Awaiting::PlayCard: {
+        const PlayDecision d = chooseCard(g.table(), South, g.trickPosition());
+        Hint h;
+        h.stage = Awaiting::PlayCard;
+        h.card = d.card;
+        h.why = d.why;
+        return h;
+    }
+    default: return {};
+    }
+}
+
 std::vector<Event> autoplaySouth(Game& g, const AutoplayOptions& options)
 {
     std::vector<Event> out;
+    const Hint h = hintFor(g, options);
     switch (g.awaiting()) {
-    case Awaiting::Bid: bid(g, options, out); break;
-    case Awaiting::Discards: discard(g, out); break;
-    case Awaiting::PlayCard:
-        out.push_back(g.playCard(chooseCard(g.table(), South, g.trickPosition()).card));
+    case Awaiting::Bid:
+        if (h.pass) {
+            out.push_back(g.setPass(true));
+        } else {
+            out.push_back(g.chooseTrumps(h.trumpOption));
+            out.push_back(g.chooseLevel(h.level));
+            out.push_back(g.chooseDirection(h.directionOption));
+        }
+        out.push_back(g.finishBid());
         break;
+    case Awaiting::Discards:
+        for (Card c : h.discards - g.table().selected)
+            out.push_back(g.pickDiscard(c));
+        out.push_back(g.confirmDiscards());
+        break;
+    case Awaiting::PlayCard: out.push_back(g.playCard(h.card)); break;
     case Awaiting::CarryOn: out.push_back(g.carryOn()); break;
     case Awaiting::Answer: out.push_back(g.answer(0)); break;
     case Awaiting::Nothing:

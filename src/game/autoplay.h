@@ -11,6 +11,22 @@ struct AutoplayOptions {
     bool southNoTrumps = false;
 };
 
+// What the robots' rules would do in South's place at the person's turn:
+// the bid (as the panel's options) or a pass, the six discards (jokers the
+// engine already picked included), or the card, with the rule that chose it.
+// `stage` is Nothing when the engine waits for none of those.
+struct Hint {
+    Awaiting stage = Awaiting::Nothing;
+    bool pass = false;
+    int trumpOption = -1;  // 0 Diamonds .. 3 Spades, 4 No Trumps
+    int level = 0;
+    int directionOption = -1;  // 0 uptown, 1 downtown
+    CardSet discards;
+    Card card = NoCard;
+    Reason why;
+};
+Hint hintFor(const Game& game, const AutoplayOptions& options = {});
+
 // Answers whatever the engine waits for from the person with the commands a
 // robot in South's place would give, and returns the events they produced.
 // Does nothing when the engine waits for nothing or for a new game.

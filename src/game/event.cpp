@@ -81,6 +81,7 @@ struct Describe {
     }
     void operator()(const ev::Answered& e) { o << "Answered button=" << e.button; }
     void operator()(const ev::RobotFault& e) { o << "RobotFault seat=" << e.seat << " pos=" << e.position; }
+    void operator()(const ev::Undone&) { o << "Undone"; }
 };
 
 }  // namespace

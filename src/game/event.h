@@ -34,6 +34,10 @@ struct Reason {
     enum class Source { None, Bid, Discard, JokerSwap, PlayItHigh, PlayItLow, HighNoTrumps, LowNoTrumps };
     Source source = Source::None;
     int rule = 0;
+    // Figures the deciding branch weighed (the bid rule: a strength and the
+    // strength or level it had to reach), for saying why in words.
+    int points = 0;
+    int needed = 0;
     bool operator==(const Reason&) const = default;
 };
 
@@ -72,6 +76,7 @@ struct TrickGathered { int number; Seat winner; std::array<Card, 5> cards; };
 struct HandScored { Team team; int points; bool gameOver; Team winner; };
 struct Answered { int button; };
 struct RobotFault { Seat seat; int position; };  // a robot found no card: a bug
+struct Undone {};  // the table is back at one of the person's earlier turns
 }  // namespace ev
 
 using EventData =
@@ -82,7 +87,7 @@ using EventData =
                  ev::DiscardsConfirmed,
                  ev::KittyDiscarded, ev::ContractAnnounced, ev::PlayStarting, ev::JokerSwapped, ev::KittyCleared,
                  ev::HumanCardTurn, ev::CardPlayed, ev::TrickGathered, ev::HandScored, ev::Answered,
-                 ev::RobotFault>;
+                 ev::RobotFault, ev::Undone>;
 
 // What happened, with the message-log lines it produced (exact texts, in
 // order) and the message box the person must see, if any.

@@ -14,7 +14,32 @@ Awaiting Game::awaiting() const { return m_wait; }
 Event Game::wait(Event e, Awaiting what)
 {
     m_wait = what;
+    if (what == Awaiting::Bid || what == Awaiting::Discards || what == Awaiting::PlayCard)
+        m_undo = std::make_shared<const Game>(*this);
     return e;
+}
+
+bool Game::canUndo() const
+{
+    if (!m_undo)
+        return false;
+    const bool atSnapshot = m_t == m_undo->m_t && m_wait == m_undo->m_wait;
+    return !atSnapshot || m_undo->m_undo;
+}
+
+Event Game::undo()
+{
+    if (!canUndo())
+        return refused(std::nullopt);
+    // At a turn nothing has touched yet, go back to the turn before it.
+    const bool atSnapshot = m_t == m_undo->m_t && m_wait == m_undo->m_wait;
+    const std::shared_ptr<const Game> target = atSnapshot ? m_undo->m_undo : m_undo;
+    Names names = std::move(m_names);
+    const Statistics stats = m_stats;
+    *this = *target;
+    m_names = std::move(names);
+    m_stats = stats;
+    return Event{ev::Undone{}, {}, std::nullopt};
 }
 
 Event Game::refused(std::optional<MessageBox> message, LogLines log)
@@ -82,6 +107,7 @@ Event Game::newGame()
     if (m_wait == Awaiting::Answer || (m_wait == Awaiting::Nothing && m_next != Step::None))
         return refused(std::nullopt);  // the draw is still turning cards up
     resetTable(m_t);
+    m_undo.reset();
     m_next = Step::DrawStart;
     m_wait = Awaiting::Nothing;
     return Event{ev::HandStarted{true},

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,6 +80,13 @@ public:
     // The position 1..4 of the next card in the trick in progress.
     int trickPosition() const { return m_counter + 1; }
 
+    // Takes back the person's last action (a bid, the discards or a card) and
+    // all the robots did after it: the engine returns to the snapshot taken
+    // when that turn opened. Never back into an earlier hand, and not once the
+    // hand is scored. Names and statistics stay as they are now.
+    bool canUndo() const;
+    Event undo();
+
     // Every invariant of the table at this stage; empty when all hold.
     std::string check() const;
 
@@ -153,6 +161,9 @@ private:
     bool m_gameOver = false;
     std::vector<Card> m_presetDeal;
     std::vector<Card> m_presetDraw;
+    // The engine as it was when the person's latest turn of this hand opened;
+    // each snapshot holds the one before it.
+    std::shared_ptr<const Game> m_undo;
 };
 
 }  // namespace corvane

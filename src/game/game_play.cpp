@@ -97,6 +97,7 @@ Event Game::gather()
 Event Game::score()
 {
     m_next = Step::NextHand;
+    m_undo.reset();  // a scored hand stays scored
     const Seat w = m_t.bidWinner;
     if (!isSeat(w))
         return nextHand();

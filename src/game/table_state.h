@@ -15,6 +15,7 @@ struct Trick {
     std::array<Card, 5> card{};
     std::array<Suit, 5> suit{};  // suit[1] is the led suit
     std::array<Seat, 5> seat{};
+    bool operator==(const Trick&) const = default;
 };
 
 // The choices shown in the person's bid panel: which option of each frame is
@@ -26,6 +27,7 @@ struct BidPanel {
     int direction = -1;   // 0 uptown, 1 downtown
     bool pass = false;
     bool anyOption() const { return level != 0 || trumpOption >= 0 || direction >= 0; }
+    bool operator==(const BidPanel&) const = default;
 };
 
 // Everything the rules read and write during a game: a plain value, so a copy
@@ -68,6 +70,8 @@ struct TableState {
     bool waitingForHuman = false;
     bool humanHasPlayed = false;
     bool discardMode = false;
+
+    bool operator==(const TableState&) const = default;
 
     CardSet hand(Seat s) const { return at[s]; }
     CardSet kitty() const { return at[KittyPlace]; }

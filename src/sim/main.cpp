@@ -14,6 +14,8 @@
 #include "play/play.h"
 #include "record/record_writer.h"
 #include "record/replay.h"
+#include "game/explain.h"
+#include "record/reason_text.h"
 #include "sim/simulation.h"
 
 using namespace corvane;
@@ -26,6 +28,7 @@ struct Args {
     bool json = false;
     bool bench = false;
     bool gamesGiven = false;
+    bool reasons = false;
     std::string record;  // write every game here
     std::string replay;  // replay this record instead of simulating
 };
@@ -39,6 +42,7 @@ void usage(FILE* to)
                "  --south-nt   South names No Trumps whenever its rule makes an ordinary bid\n"
                "  --check      check every invariant after every action\n"
                "  --json       print the report as JSON\n"
+               "  --reasons    print how often each robot rule decided, and the rules never reached\n"
                "  --bench      print hands per second and the cost of a robot decision\n"
                "               (20000 games unless --games is given)\n"
                "  --record F   write every game to F as JSON Lines\n"
@@ -73,6 +77,8 @@ bool parse(int argc, char** argv, Args& a)
             a.sim.southNoTrumps = true;
         else if (arg == "--check")
             a.sim.check = true;
+        else if (arg == "--reasons")
+            a.reasons = true;
         else if (arg == "--json")
             a.json = true;
         else if (arg == "--bench")
@@ -175,6 +181,18 @@ void report(const Args& a, const Tally& t, const Bench* b)
         std::printf("FAULT %s\n", t.firstFault.c_str());
 }
 
+void reportReasons(const Tally& t)
+{
+    const std::vector<Reason> all = everyReason();
+    int reached = 0;
+    for (const Reason& r : all) {
+        const long n = t.reasons[static_cast<std::size_t>(r.source)][static_cast<std::size_t>(r.rule)];
+        reached += n > 0;
+        std::printf("%-8ld %s\n", n, record::reasonText(r).c_str());
+    }
+    std::printf("reasons reached %d of %zu\n", reached, all.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -229,5 +247,7 @@ int main(int argc, char** argv)
         return 2;
     }
     report(a, t, a.bench ? &b : nullptr);
+    if (a.reasons)
+        reportReasons(t);
     return t.firstFault.empty() ? 0 : 1;
 }

@@ -55,6 +55,19 @@ private:
     std::array<int, 3> m_sum{};
 };
 
+const Reason* reasonOf(const Event& e)
+{
+    if (auto b = e.as<ev::BidMade>())
+        return &b->why;
+    if (auto p = e.as<ev::BidPassed>())
+        return &p->why;
+    if (auto k = e.as<ev::KittyDiscarded>())
+        return &k->why;
+    if (auto c = e.as<ev::CardPlayed>())
+        return &c->why;
+    return nullptr;
+}
+
 // A game that has not ended after this many hands is stuck.
 constexpr long HandLimit = 1000;
 
@@ -79,6 +92,8 @@ Tally simulate(const Options& options, const Observer& observe)
         }
         if (auto p = e.as<ev::CardPlayed>(); p && p->seat != South)
             ++tally.robotCards;
+        if (const Reason* why = reasonOf(e); why && why->source != Reason::Source::None)
+            ++tally.reasons[static_cast<std::size_t>(why->source)][static_cast<std::size_t>(why->rule) & 63];
         if (options.check)
             checker.after(e, before, g);
         if (observe)

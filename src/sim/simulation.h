@@ -19,6 +19,8 @@ struct Tally {
     long hands = 0;
     long actions = 0;
     long robotCards = 0;
+    // How often each robot rule decided, by reason source and rule number.
+    std::array<std::array<long, 64>, 8> reasons{};
     std::array<long, KindCount> made{};
     std::array<long, KindCount> set{};
     std::array<long, 3> gamesWon{};  // by team

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "play/no_trumps_play.h"
+#include "play/trump_play.h"
 #include "trick_fixture.h"
 
 using namespace corvane;
@@ -78,4 +80,31 @@ TEST(LowNoTrumps, SecondThirdFourth)
     EXPECT_EQ(low("AH KH", "5H 2H 9H"), card("KH"));  // the fourth never tries
     EXPECT_EQ(low("AH 3C", "5H 2H 9H"), card("AH"));
     EXPECT_EQ(low("KD 9C", "5H 2H 9H"), card("KD"));  // void: the lowest card, mode down
+}
+
+TEST(NoTrumpReasons, TheDecidingRuleComesWithTheCard)
+{
+    struct Case {
+        bool high;
+        const char* hand;
+        const char* trick;
+        const char* card;
+        NoTrumpRule rule;
+    };
+    const Case cases[] = {
+        {true, "AH QH 4H", "AH", "4H", NoTrumpRule::SecondUnderAce},
+        {true, "AH 2H", "KH 3H", "2H", NoTrumpRule::ThirdPartnerAhead},
+        {true, "AH 2H", "KH 5H 3C", "2H", NoTrumpRule::FourthFollowsLow},
+        {true, "AH QH 2H", "TH 5C JH", "QH", NoTrumpRule::FourthBeatsLeaderAndThird},
+        {false, "AH 3H 7H", "9H", "AH", NoTrumpRule::SecondBeatsLead},
+        {false, "KH 2H", "9H AH", "KH", NoTrumpRule::ThirdSecondPlayedAce},
+        {false, "KD 9C", "5H 2H 9H", "KD", NoTrumpRule::FourthVoid},
+    };
+    for (const Case& c : cases) {
+        const PlayDecision d = TrickTable(NoTrumps, c.high, East, c.hand, c.trick).decide();
+        EXPECT_EQ(d.card, card(c.card)) << c.hand << " / " << c.trick;
+        EXPECT_EQ(d.why, (Reason{c.high ? Reason::Source::HighNoTrumps : Reason::Source::LowNoTrumps,
+                                 static_cast<int>(c.rule)}))
+            << c.hand << " / " << c.trick << ": " << noTrumpRuleName(static_cast<NoTrumpRule>(d.why.rule));
+    }
 }

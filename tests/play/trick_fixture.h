@@ -45,6 +45,7 @@ struct TrickTable {
         return p;
     }
     Card choose() const { return chooseCard(t, seat, position()).card; }
+    PlayDecision decide() const { return chooseCard(t, seat, position()); }
 
     // Cards in the order written (a CardSet would sort them).
     static std::vector<Card> inOrder(std::string_view text)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "play/no_trumps_play.h"
+#include "play/trump_play.h"
 #include "trick_fixture.h"
 
 using namespace corvane;
@@ -114,4 +116,37 @@ TEST(PlayItLowThirdAndFourth, ScansStillRunUpFromTheTwo)
     EXPECT_EQ(low("4S AS", "2S 3S"), card("4S"));  // partner ahead: lowest of the suit
     EXPECT_EQ(low("2H 3H KH", "9H 5H TH"), card("KH"));  // partner's Five is ahead
     EXPECT_EQ(low("2H 3H QH", "9H KH TH"), card("2H"));
+}
+
+// The rule that decided matters as much as the card: the same card for the
+// wrong reason is a wrong branch.
+TEST(TrumpReasons, TheDecidingRuleComesWithTheCard)
+{
+    struct Case {
+        bool high;
+        const char* hand;
+        const char* trick;
+        const char* gathered;
+        const char* card;
+        TrumpRule rule;
+    };
+    const Case cases[] = {
+        {true, "AS KS AH 2D", "", "LJ", "AH", TrumpRule::LeadPlainAce},
+        {true, "KS 2D", "", "LJ BJ AS", "KS", TrumpRule::LeadTopTrump},
+        {true, "KS 2D 3H", "", "AS", "KS", TrumpRule::LeadLadder1},
+        {true, "2H 5H AC", "9H", "", "2H", TrumpRule::SecondCannotBeatLead},
+        {true, "2H KH", "TH 5H", "", "2H", TrumpRule::ThirdPartnerAhead},
+        {true, "2H KH", "TH 4S", "", "2H", TrumpRule::ThirdSecondTrumped},
+        {true, "5S 2D 3C", "TH 6S", "", "2D", TrumpRule::ThirdVoidCannotOvertrump},
+        {true, "2D 3S", "KH 5H 4C", "", "2D", TrumpRule::FourthVoidDiscards},
+        {false, "KH 8H 5H", "9H", "", "8H", TrumpRule::SecondBeatsLead},
+        {false, "4S AS", "3S 2S", "", "AS", TrumpRule::ThirdBeatsSecond},
+    };
+    for (const Case& c : cases) {
+        const PlayDecision d = TrickTable(Spades, c.high, East, c.hand, c.trick, c.gathered).decide();
+        EXPECT_EQ(d.card, card(c.card)) << c.hand << " / " << c.trick;
+        EXPECT_EQ(d.why, (Reason{c.high ? Reason::Source::PlayItHigh : Reason::Source::PlayItLow,
+                                 static_cast<int>(c.rule)}))
+            << c.hand << " / " << c.trick << ": " << trumpRuleName(static_cast<TrumpRule>(d.why.rule));
+    }
 }

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "game/autoplay.h"
+#include "support/drive.h"
+
+using namespace corvane;
+using corvane::testing::Driver;
+
+namespace {
+
+// Plays South by the robots' rules until South's n-th card turn.
+Awaiting toCardTurn(Game& g, Driver& d, int n)
+{
+    d.command(g.newGame());
+    int turns = 0;
+    for (;;) {
+        const Awaiting a = d.run();
+        if (a == Awaiting::PlayCard && ++turns == n)
+            return a;
+        if (a == Awaiting::NewGame)
+            return a;
+        for (Event& e : autoplaySouth(g))
+            d.command(std::move(e));
+    }
+}
+
+}  // namespace
+
+TEST(Undo, ReturnsToTheSnapshotAndTheSameCardGivesTheSameContinuation)
+{
+    Game g(5);
+    Driver d{g};
+    ASSERT_EQ(toCardTurn(g, d, 3), Awaiting::PlayCard);
+    const TableState atTurn = g.table();
+    const Hint h = hintFor(g);
+    ASSERT_EQ(h.stage, Awaiting::PlayCard);
+    ASSERT_TRUE(g.table().hand(South).has(h.card));
+    EXPECT_EQ(g.table(), atTurn);  // a hint changes nothing
+
+    d.command(g.playCard(h.card));
+    d.run();
+    const TableState after = g.table();
+    ASSERT_TRUE(g.canUndo());
+    ASSERT_TRUE(g.undo().is<ev::Undone>());
+    EXPECT_EQ(g.table(), atTurn);
+    EXPECT_EQ(g.awaiting(), Awaiting::PlayCard);
+
+    d.command(g.playCard(h.card));
+    d.run();
+    EXPECT_EQ(g.table(), after);
+    EXPECT_EQ(d.fault, "");
+}
+
+TEST(Undo, NeverCrossesIntoAnEarlierHand)
+{
+    Game g(9);
+    Driver d{g};
+    d.command(g.newGame());
+    int hands = 0;
+    while (hands < 2) {
+        const Awaiting a = d.run();
+        if (a == Awaiting::NewGame)
+            break;
+        if (a == Awaiting::Answer) {
+            d.command(g.answer(0));
+            ++hands;
+            // Once scored, nothing of that hand can be taken back.
+            EXPECT_FALSE(g.canUndo());
+            EXPECT_TRUE(g.undo().is<ev::Refused>());
+            continue;
+        }
+        for (Event& e : autoplaySouth(g))
+            d.command(std::move(e));
+    }
+    EXPECT_EQ(hands, 2);
+}
