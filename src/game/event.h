@@ -38,7 +38,9 @@ struct Reason {
     // strength or level it had to reach), for saying why in words.
     int points = 0;
     int needed = 0;
-    bool operator==(const Reason&) const = default;
+    // The same reason is the same rule of the same module; the figures only
+    // describe it.
+    bool operator==(const Reason& o) const { return source == o.source && rule == o.rule; }
 };
 
 // One kind of struct for each thing that can happen at the table. The engine
