@@ -177,6 +177,10 @@ void TableWindow::askNext()
 {
     if (m_questions.empty()) {
         m_asking = false;
+        // Not every window system hands the focus back from a frameless
+        // box; "Carry On" must get its Return.
+        if (isVisible())
+            activateWindow();
         m_pacer->kick();
         return;
     }

@@ -22,7 +22,7 @@ namespace corvane::testing {
 
 // Plays South through the window's own controls only: buttons, the bid
 // panel, clicks on the cards and the message box's buttons. South bids
-// 3 uptown in Spades whenever nobody has bid yet (and when it must), and
+// 3 uptown in Spades (or No Trumps) whenever nobody has bid yet (and when it must), and
 // otherwise passes; it throws away its first six cards in id order (trying
 // the refusals on the way) and plays its first legal card.
 class TableDriver {
@@ -62,7 +62,7 @@ public:
     {
         const bool open = table().bidLevel[West] == 0 && table().bidLevel[North] == 0 && table().bidLevel[East] == 0;
         if (open || game().forcedHumanTurn()) {
-            click(panel().trumpsOption(3));
+            click(panel().trumpsOption(trumpsOption));
             int level = 3;
             while (!ladderAccepts(table(), level))
                 ++level;
@@ -128,19 +128,22 @@ public:
         fault(table().hand(South) != start, "Start Again did not return the picks");
         fault(!log().last().endsWith(QStringLiteral("You can now go back and pick six again to discard.")),
               "no Start Again line");
-        pick(5);
+        // In No Trumps the jokers are picked already and stay picked.
+        const int need = 6 - table().selected.count();
+        fault(table().trumps == NoTrumps && !(table().hand(South) & Jokers).empty(), "a joker was left in the hand");
+        pick(need - 1);
         click(view().discardCarryOnButton());
         fault(!log().last().endsWith(QStringLiteral(" you must click 6 cards to discard before clicking 'Continue'")),
               "five picks were not refused");
         fault(game().awaiting() != Awaiting::Discards, "five picks ended the choice");
         pick(1);
-        fault(table().hand(South).count() != start.count() - 6, "six clicks did not pick six cards");
+        fault(table().hand(South).count() != start.count() - need, "six picks did not leave the hand six short");
         pick(1);
         fault(!box().isVisible() || boxTitle() != QStringLiteral("Max number clicked to throw away   "),
               "a seventh pick was not refused");
         if (box().isVisible())
             answer(0);
-        fault(table().hand(South).count() != start.count() - 6, "a seventh card was picked");
+        fault(table().hand(South).count() != start.count() - need, "a seventh card was picked");
         click(view().discardCarryOnButton());
         fault(game().awaiting() == Awaiting::Discards, "six picks did not end the choice");
         ++discards;
@@ -194,6 +197,7 @@ public:
         return false;
     }
 
+    int trumpsOption = 3;  // Spades; 4 for No Trumps
     QStringList titles;
     QStringList faults;
     int discards = 0;

@@ -23,6 +23,8 @@ namespace {
 constexpr std::uint64_t Seed = 20240611;
 // A game in which South wins a bid and discards.
 constexpr std::uint64_t DiscardingSeed = 40;
+// One in which South wins a No Trumps bid.
+constexpr std::uint64_t NoTrumpsSeed = 8;
 
 std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Pace pace = Pace::Instant, std::uint64_t seed = Seed)
 {
@@ -59,6 +61,7 @@ class TestTableWindow : public QObject {
     Q_OBJECT
 private slots:
     void startsWithGreetingsAndMenus();
+    void wholeGamePlayedThroughTheControls_data();
     void wholeGamePlayedThroughTheControls();
     void bidPanelRefusalsShowTheirMessages();
     void newGameAndExitDuringAGame();
@@ -108,11 +111,22 @@ void TestTableWindow::startsWithGreetingsAndMenus()
     QVERIFY(w->helpWindow()->isVisible());
 }
 
+void TestTableWindow::wholeGamePlayedThroughTheControls_data()
+{
+    QTest::addColumn<quint64>("seed");
+    QTest::addColumn<int>("trumps");
+    QTest::newRow("South bids Spades") << quint64(DiscardingSeed) << 3;
+    QTest::newRow("South bids No Trumps") << quint64(NoTrumpsSeed) << 4;
+}
+
 void TestTableWindow::wholeGamePlayedThroughTheControls()
 {
+    QFETCH(quint64, seed);
+    QFETCH(int, trumps);
     QTemporaryDir dir;
-    auto w = makeWindow(dir, Pace::Instant, DiscardingSeed);
+    auto w = makeWindow(dir, Pace::Instant, seed);
     TableDriver d(*w);
+    d.trumpsOption = trumps;
     action(*w, "MnuNew")->trigger();
     QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
     QVERIFY(d.log().last().contains(QStringLiteral("Dealer")) || d.log().size() >= 2);
@@ -144,6 +158,7 @@ void TestTableWindow::wholeGamePlayedThroughTheControls()
                  qPrintable(t));
     QVERIFY(d.cardsPlayed >= 12);
     QVERIFY2(d.discards >= 1, "the seed no longer gives South a contract: choose another");
+    QCOMPARE(d.titles.contains(QStringLiteral("Jokers must be discarded.   ")), trumps == 4);
     QVERIFY(d.refusedFollowSuit);
     QVERIFY(sawTricks);
 
@@ -342,6 +357,8 @@ void TestTableWindow::menusAnswerDuringAPauseAndTheTableIdles()
     QTemporaryDir dir;
     auto w = makeWindow(dir, Pace::Normal);
     TableDriver d(*w);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
     action(*w, "MnuNew")->trigger();
     // The dealer draw pauses 250 ms a card: the table is busy.
     QVERIFY(w->pacer().busy());
@@ -357,6 +374,11 @@ void TestTableWindow::menusAnswerDuringAPauseAndTheTableIdles()
     QVERIFY(w->view()->carryOnButton()->isVisible());
     QVERIFY(d.log().contains(QStringLiteral("Player a card will now be dealt to each player and the first one with a "
                                             "Diamond will be dealer")));
+    // "Carry On" has the focus, so Return typed at the window deals.
+    QVERIFY(w->view()->carryOnButton()->hasFocus());
+    QTest::keyClick(w->windowHandle(), Qt::Key_Return);
+    QVERIFY(!w->view()->carryOnButton()->isVisible());
+    QCOMPARE(d.log().last(), QStringLiteral("Shuffling and dealing the cards. 12 each and 6 for the Kitty"));
 }
 
 void TestTableWindow::tableKeepsItsShapeWhenScaled()
