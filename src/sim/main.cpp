@@ -172,6 +172,8 @@ void report(const Args& a, const Tally& t, const Bench* b)
                 t.games, t.hands, perGame, t.gamesWon[1], t.gamesWon[2]);
     for (int k = 0; k < KindCount; ++k)
         std::printf("%-20s made %ld set %ld\n", kindName(k), t.made[k], t.set[k]);
+    if (a.sim.check)
+        std::printf("actions checked %ld\n", t.actions);
     if (b) {
         std::printf("seconds %.3f\nhands per second %.0f\nrobot card decision %.1f ns\nrobot bid decision %.1f ns\n",
                     b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision, b->nsPerBidDecision);
