@@ -11,6 +11,8 @@ DataStore::DataStore(DataLocation where) : m_where(std::move(where))
 {
     if (!m_where.notice.empty())
         m_notices.push_back(m_where.notice);
+    for (std::string_view file : {NamesFile, StatisticsFile})
+        removeStaleTemporaries(m_where.writeFolder / file);
     m_names = load(NamesFile, parseNames, defaultNames(), "the default names are used");
     m_stats = load(StatisticsFile, parseStatistics, Statistics{}, "the statistics start at 0 won of 0");
 }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -90,6 +91,25 @@ std::string writeFileAtomically(const std::filesystem::path& file, std::string_v
     }
     flushFolder(file.parent_path());
     return {};
+}
+
+int removeStaleTemporaries(const std::filesystem::path& file)
+{
+    const std::string prefix = file.filename().string() + ".tmp-";
+    constexpr std::size_t MkstempSuffix = 6;
+    const auto oldest = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    int removed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + MkstempSuffix || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        std::error_code entryEc;
+        if (!entry.is_regular_file(entryEc) || entry.last_write_time(entryEc) > oldest || entryEc)
+            continue;
+        removed += std::filesystem::remove(entry.path(), entryEc) ? 1 : 0;
+    }
+    return removed;
 }
 
 std::optional<std::filesystem::path> keepAsBackup(const std::filesystem::path& file)

@@ -23,6 +23,12 @@ FileRead readWholeFile(const std::filesystem::path& file);
 // else why not (the old file then stays as it was, and no temporary is left).
 std::string writeFileAtomically(const std::filesystem::path& file, std::string_view content);
 
+// Removes the temporaries of `file` that a save cut short (the program
+// killed or the power lost before the rename) left behind, once they are
+// older than any save takes, so that another run's save in progress is kept.
+// Returns how many were removed.
+int removeStaleTemporaries(const std::filesystem::path& file);
+
 // Moves `file` aside to the first free name of file.bad, file.bad.2, ...;
 // returns the new path, or nothing when it could not be moved.
 std::optional<std::filesystem::path> keepAsBackup(const std::filesystem::path& file);
