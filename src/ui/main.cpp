@@ -10,6 +10,7 @@
 #include "card_deck.h"
 #include "demo_window.h"
 #include "fonts.h"
+#include "settings.h"
 #include "sound_player.h"
 #include "table_window.h"
 
@@ -157,6 +158,12 @@ int main(int argc, char** argv)
         return QApplication::exec();
     }
 
+    // The remembered choices, unless the command line says otherwise.
+    corvane::Settings settings;
+    options.settings = &settings;
+    options.sound = settings.sound();
+    if (!optionValue(argc, argv, "--pace"))
+        options.pace = settings.pace();
     corvane::TableWindow table(options);
     // exit, not quit: quit would ask every window first, and the table asks back.
     QObject::connect(

@@ -1,13 +1,17 @@
 // The table window's menus and leaving the program: a new game, exit and
 // the close box, the four rename dialogs, the statistics and the help.
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include <tuple>
+
 #include "scoring/data_store.h"
 #include "ui/help_window.h"
 #include "ui/pacer.h"
+#include "ui/settings.h"
 #include "ui/table_texts.h"
 #include "ui/table_window.h"
 
@@ -60,6 +64,33 @@ void TableWindow::buildMenus()
             &TableWindow::viewStatistics);
     connect(item(stats, "MnuErase", "Erase Statistics", Qt::CTRL | Qt::Key_E), &QAction::triggered, this,
             &TableWindow::eraseStatistics);
+
+    buildOptionsMenu();
+}
+
+// Each choice is a checkable item; the window keeps the choice and its
+// settings remember it.
+void TableWindow::buildOptionsMenu()
+{
+    QMenu* options = menu(menuBar(), "MnuOptions", "&Options");
+    QMenu* pace = options->addMenu(QStringLiteral("&Pace"));
+    pace->setObjectName(QStringLiteral("MnuPace"));
+    auto* paces = new QActionGroup(pace);
+    const std::tuple<const char*, const char*, Pace> choices[] = {{"MnuPaceNormal", "&Normal", Pace::Normal},
+                                                                 {"MnuPaceFast", "&Fast", Pace::Fast},
+                                                                 {"MnuPaceInstant", "&Instant", Pace::Instant}};
+    for (const auto& [name, caption, p] : choices) {
+        QAction* a = item(pace, name, caption);
+        a->setCheckable(true);
+        a->setChecked(p == this->pace());
+        paces->addAction(a);
+        connect(a, &QAction::triggered, this, [this, p] { setPace(p); });
+    }
+
+    QAction* sound = item(options, "MnuSound", "&Sound");
+    sound->setCheckable(true);
+    sound->setChecked(m_soundOn);
+    connect(sound, &QAction::toggled, this, &TableWindow::setSound);
 }
 
 void TableWindow::newGame() { present(m_game.newGame()); }
@@ -117,6 +148,8 @@ void TableWindow::showHelp() { m_help->showAndRaise(); }
 void TableWindow::closeEvent(QCloseEvent* event)
 {
     if (m_quitting) {
+        if (m_settings != nullptr)
+            m_settings->setGeometry(saveGeometry());
         event->accept();
         return;
     }

@@ -1,5 +1,6 @@
 #include "ui/table_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "ui/bid_panel_frame.h"
 #include "ui/help_window.h"
 #include "ui/pacer.h"
+#include "ui/settings.h"
 #include "ui/sound_player.h"
 #include "ui/table_texts.h"
 #include "ui/table_view.h"
@@ -30,6 +32,16 @@ std::uint64_t seedFrom(std::uint64_t asked)
 DataLocation dataLocation(const TableOptions& options)
 {
     return options.dataDir ? forcedDataLocation(*options.dataDir) : locateData(programFolder());
+}
+
+QString paceCaption(Pace p)
+{
+    switch (p) {
+    case Pace::Normal: return QStringLiteral("Normal");
+    case Pace::Fast: return QStringLiteral("Fast");
+    case Pace::Instant: break;
+    }
+    return QStringLiteral("Instant");
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
@@ -60,17 +72,21 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
       m_pacer(new Pacer([this](const Step& s) { playStep(s); }, this)),
       m_sound(options.soundFolder.isEmpty() ? new SoundPlayer(this) : new SoundPlayer(options.soundFolder, this)),
       m_box(new MessageDialog(this)),
-      m_help(new HelpWindow(this))
+      m_help(new HelpWindow(this)),
+      m_settings(options.settings),
+      m_soundOn(options.sound)
 {
     setWindowTitle(QStringLiteral("Corvane"));
     setCentralWidget(m_view);
     m_game.setStatistics(m_store->statistics());
-    m_sound->setMuted(options.pace == Pace::Instant);
+    updateMute();
     buildMenus();
     connectControls();
     // The designed table is 784 x 695 pixels below the menu bar.
     resize(784, 695 + menuBar()->sizeHint().height());
     setMinimumSize(392, 348 + menuBar()->sizeHint().height());
+    if (m_settings != nullptr && !m_settings->geometry().isEmpty())
+        restoreGeometry(m_settings->geometry());
 
     logLine(welcomeLine());
     for (const std::string& notice : m_store->notices())
@@ -85,8 +101,25 @@ TableWindow::~TableWindow() = default;
 void TableWindow::setPace(Pace pace)
 {
     m_choreographer.setPace(pace);
-    m_sound->setMuted(pace == Pace::Instant);
+    updateMute();
+    if (QAction* a = findChild<QAction*>(QStringLiteral("MnuPace%1").arg(paceCaption(pace))))
+        a->setChecked(true);
+    if (m_settings != nullptr)
+        m_settings->setPace(pace);
 }
+
+void TableWindow::setSound(bool on)
+{
+    m_soundOn = on;
+    updateMute();
+    if (QAction* a = findChild<QAction*>(QStringLiteral("MnuSound")))
+        a->setChecked(on);
+    if (m_settings != nullptr)
+        m_settings->setSound(on);
+}
+
+// At the Instant pace the sounds would only pile on each other.
+void TableWindow::updateMute() { m_sound->setMuted(!m_soundOn || pace() == Pace::Instant); }
 
 void TableWindow::connectControls()
 {

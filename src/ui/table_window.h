@@ -20,6 +20,7 @@ namespace corvane {
 class DataStore;
 class HelpWindow;
 class Pacer;
+class Settings;
 class SoundPlayer;
 class TableView;
 
@@ -28,7 +29,11 @@ struct TableOptions {
     std::uint64_t seed = 0;  // 0: a new seed each run
     std::optional<std::filesystem::path> dataDir;  // where the names and statistics live
     Pace pace = Pace::Normal;
+    bool sound = true;
     QString soundFolder;  // empty: the program's folder
+    // Where the Options menu's choices and the window's place are kept;
+    // none: they last for this run only. Not owned.
+    Settings* settings = nullptr;
 };
 
 // The table window "Corvane": owns the game, the choreographer and the
@@ -55,6 +60,8 @@ public:
 
     Pace pace() const { return m_choreographer.pace(); }
     void setPace(Pace pace);
+    bool soundOn() const { return m_soundOn; }
+    void setSound(bool on);
 
 public slots:
     void newGame();
@@ -78,6 +85,8 @@ private:
     };
 
     void buildMenus();
+    void buildOptionsMenu();
+    void updateMute();
     void connectControls();
     void present(const Event& e);
     void advanceWhenReady();
@@ -100,11 +109,13 @@ private:
     SoundPlayer* m_sound;
     MessageDialog* m_box;
     HelpWindow* m_help;
+    Settings* m_settings;
     QMessageBox* m_leaveBox = nullptr;
     std::deque<Question> m_questions;
     bool m_asking = false;
     bool m_leaving = false;
     bool m_quitting = false;
+    bool m_soundOn = true;
 };
 
 }  // namespace corvane

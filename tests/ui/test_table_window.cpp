@@ -98,7 +98,7 @@ void TestTableWindow::startsWithGreetingsAndMenus()
     QStringList titles;
     for (QAction* a : w->menuBar()->actions())
         titles << a->text();
-    QCOMPARE(titles, (QStringList{"&Play", "&Help", "&Enter Names", "Statistics"}));
+    QCOMPARE(titles, (QStringList{"&Play", "&Help", "&Enter Names", "Statistics", "&Options"}));
     QCOMPARE(w->view()->carryOnButton()->text(), QStringLiteral("Carry &On"));
     QCOMPARE(w->view()->discardCarryOnButton()->toolTip(),
              QStringLiteral("Click when you have selected six  cards to throw away"));
