@@ -1,6 +1,7 @@
 #include "ui/table_view.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolTip>
@@ -42,6 +43,8 @@ TableView::TableView(QWidget* parent)
 {
     setObjectName(QStringLiteral("Table"));
     setMouseTracking(false);
+    // The table takes keys for the cards; Tab still reaches the controls.
+    setFocusPolicy(Qt::StrongFocus);
     // Return presses "Carry On" when it has the focus, as in a dialog.
     m_carryOn->setAutoDefault(true);
     m_bidPanel->hide();
@@ -155,6 +158,48 @@ void TableView::mousePressEvent(QMouseEvent* e)
     const QPoint at = m_scale.toTwips(e->position().toPoint());
     if (const Card c = m_scene.cardAt(at.x(), at.y()); c != NoCard)
         emit cardClicked(c);
+}
+
+}  // namespace corvane
+
+namespace corvane {
+
+void TableView::setKeyboardCards(std::vector<Card> cards)
+{
+    // The focus stays on the same card, or at the same place when it left.
+    const Card was = focusedCard();
+    const auto same = std::find(cards.begin(), cards.end(), was);
+    if (same != cards.end())
+        m_focus = static_cast<std::size_t>(same - cards.begin());
+    else if (m_focus >= cards.size())
+        m_focus = cards.empty() ? 0 : cards.size() - 1;
+    m_keyCards = std::move(cards);
+    update();
+}
+
+Card TableView::focusedCard() const { return m_focus < m_keyCards.size() ? m_keyCards[m_focus] : NoCard; }
+
+void TableView::keyPressEvent(QKeyEvent* e)
+{
+    if (m_keyCards.empty())
+        return QWidget::keyPressEvent(e);
+    switch (e->key()) {
+    case Qt::Key_Left:
+        if (m_focus > 0)
+            --m_focus;
+        break;
+    case Qt::Key_Right:
+        if (m_focus + 1 < m_keyCards.size())
+            ++m_focus;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit cardClicked(focusedCard());
+        break;
+    default: return QWidget::keyPressEvent(e);
+    }
+    update();
 }
 
 }  // namespace corvane

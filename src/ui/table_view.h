@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 #include "ui/scaled_controls.h"
 #include "ui/scene/scene.h"
@@ -46,6 +47,12 @@ public:
 
     QSize sizeHint() const override { return {784, 695}; }
 
+    // The cards Left and Right move the keyboard focus over (South's, left
+    // to right); Space or Return on the focused one is a click on it. Empty
+    // when no card can be chosen.
+    void setKeyboardCards(std::vector<Card> cards);
+    Card focusedCard() const;
+
 signals:
     void cardClicked(Card c);
 
@@ -54,6 +61,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void rescale();
@@ -61,6 +69,7 @@ private:
     void paintFrames(class QPainter& p) const;
     void paintLabels(QPainter& p) const;
     void paintCards(QPainter& p);
+    void paintFocus(QPainter& p) const;
 
     Scene m_scene;
     TableScale m_scale;
@@ -71,6 +80,8 @@ private:
     QPushButton* m_discardCarryOn;
     BidPanelFrame* m_bidPanel;
     MessageLog* m_log;
+    std::vector<Card> m_keyCards;
+    std::size_t m_focus = 0;
 };
 
 }  // namespace corvane

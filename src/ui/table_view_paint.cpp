@@ -76,6 +76,21 @@ void TableView::paintEvent(QPaintEvent*)
     paintFrames(p);
     paintLabels(p);
     paintCards(p);
+    paintFocus(p);
+}
+
+// A thick ring round the focused card, in the dealer marker's yellow, so
+// the keyboard's place in the hand shows on any card face.
+void TableView::paintFocus(QPainter& p) const
+{
+    const Card c = focusedCard();
+    if (c == NoCard || !hasFocus() || !m_scene.card(c).visible)
+        return;
+    const qreal width = std::max(3.0, 4 * m_scale.factor());
+    const QRectF r = QRectF(cardRect(c)).adjusted(-width / 2, -width / 2, width / 2, width / 2);
+    p.setPen(QPen(Marker, width));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r, width, width);
 }
 
 void TableView::paintFrames(QPainter& p) const

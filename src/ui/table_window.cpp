@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <random>
 
 #include "scoring/data_location.h"
@@ -150,12 +151,14 @@ void TableWindow::present(const Event& e)
 {
     Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
     saveStatisticsIfChanged();
-    std::function<void()> then;
+    // Once the steps are played the keys can reach South's cards.
+    std::function<void()> then = [this] { offerKeyboardCards(); };
     if (e.message) {
         // A message that belongs to the flow is the engine's to hear the
         // answer of; a refusal only needs to be read.
         const bool flow = m_game.awaiting() == Awaiting::Answer;
         then = [this, message = *e.message, flow] {
+            offerKeyboardCards();
             ask(message, [this, flow](int button) {
                 if (flow)
                     present(m_game.answer(button));
@@ -182,6 +185,26 @@ void TableWindow::playStep(const Step& s)
     m_view->apply(s);
     if (const auto* c = std::get_if<step::ShowControl>(&s); c && c->control == Control::BidPanel && c->visible)
         m_view->bidPanel()->showState(m_game.table().panel);
+}
+
+// While the person picks or plays a card, the keys move over South's hand
+// as it lies, and the table has the focus to take them.
+void TableWindow::offerKeyboardCards()
+{
+    const Awaiting a = m_game.awaiting();
+    if (a != Awaiting::Discards && a != Awaiting::PlayCard) {
+        m_view->setKeyboardCards({});
+        return;
+    }
+    std::vector<Card> cards;
+    for (Card c : m_game.table().hand(South))
+        cards.push_back(c);
+    const Scene& scene = m_view->scene();
+    std::stable_sort(cards.begin(), cards.end(),
+                     [&](Card a1, Card a2) { return scene.card(a1).left < scene.card(a2).left; });
+    m_view->setKeyboardCards(std::move(cards));
+    if (isActiveWindow() || QApplication::focusWidget() == nullptr || !QApplication::focusWidget()->isVisible())
+        m_view->setFocus(Qt::OtherFocusReason);
 }
 
 void TableWindow::cardClicked(Card c)

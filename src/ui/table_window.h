@@ -99,6 +99,7 @@ private:
     void saveStatisticsIfChanged();
     void logLine(const std::string& line);
     void cardClicked(Card c);
+    void offerKeyboardCards();
     void quitProgram();
 
     std::unique_ptr<DataStore> m_store;
