@@ -87,7 +87,15 @@ void TableView::paintFocus(QPainter& p) const
     if (c == NoCard || !hasFocus() || !m_scene.card(c).visible)
         return;
     const qreal width = std::max(3.0, 4 * m_scale.factor());
-    const QRectF r = QRectF(cardRect(c)).adjusted(-width / 2, -width / 2, width / 2, width / 2);
+    // Round the part that shows: a card overlapped by the next one in the
+    // row is marked up to where that one begins.
+    QRect shown = cardRect(c);
+    if (m_focus + 1 < m_keyCards.size() && m_scene.card(m_keyCards[m_focus + 1]).visible) {
+        const QRect next = cardRect(m_keyCards[m_focus + 1]);
+        if (next.intersects(shown) && next.left() > shown.left())
+            shown.setRight(next.left() - 1);
+    }
+    const QRectF r = QRectF(shown).adjusted(-width / 2, -width / 2, width / 2, width / 2);
     p.setPen(QPen(Marker, width));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r, width, width);
