@@ -1,10 +1,19 @@
 #include "ui/message_log.h"
 
+#include <QAccessible>
+
 namespace corvane {
+
+namespace {
+MessageLog::Announcer announcer = &QAccessible::updateAccessibility;
+}
+
+void MessageLog::setAnnouncer(Announcer a) { announcer = a != nullptr ? a : &QAccessible::updateAccessibility; }
 
 MessageLog::MessageLog(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("List1"));
+    setAccessibleName(QStringLiteral("Record of the game"));
     setToolTip(QStringLiteral("General Instructions and record of game"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -18,6 +27,10 @@ void MessageLog::addLine(const QString& line)
     addItem(line);
     setCurrentRow(count() - 1);
     scrollToBottom();
+    // A reader is told of each new line, as it would hear a status bar.
+    QAccessibleEvent announce(this, QAccessible::Alert);
+    announce.setChild(count() - 1);
+    announcer(&announce);
 }
 
 QStringList MessageLog::lines() const

@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QStringList>
 
+class QAccessibleEvent;
+
 namespace corvane {
 
 // The message log along the bottom of the table: one line an announcement,
@@ -15,6 +17,12 @@ public:
 
     void addLine(const QString& line);
     QStringList lines() const;
+
+    // Where the announcement of each new line goes: by default to Qt's
+    // accessibility, which passes it on only while a reader listens, so a
+    // test can take the events here instead.
+    using Announcer = void (*)(QAccessibleEvent* event);
+    static void setAnnouncer(Announcer announcer);
 };
 
 }  // namespace corvane

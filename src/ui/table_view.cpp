@@ -12,6 +12,7 @@
 #include "ui/bid_panel_frame.h"
 #include "ui/card_art.h"
 #include "ui/message_log.h"
+#include "ui/table_accessibility.h"
 #include "ui/table_layout.h"
 
 namespace corvane {
@@ -41,7 +42,9 @@ TableView::TableView(QWidget* parent)
       m_bidPanel(new BidPanelFrame(this)),
       m_log(new MessageLog(this))
 {
+    installTableAccessibility();
     setObjectName(QStringLiteral("Table"));
+    setAccessibleName(QStringLiteral("Card table"));
     setMouseTracking(false);
     // The table takes keys for the cards; Tab still reaches the controls.
     setFocusPolicy(Qt::StrongFocus);
