@@ -65,6 +65,7 @@ Hint hintFor(const Game& g, const AutoplayOptions& options)
 std::vector<Event> autoplaySouth(Game& g, const AutoplayOptions& options)
 {
     std::vector<Event> out;
+    out.reserve(6);
     const Hint h = hintFor(g, options);
     switch (g.awaiting()) {
     case Awaiting::Bid:

@@ -14,7 +14,7 @@ Awaiting Game::awaiting() const { return m_wait; }
 Event Game::wait(Event e, Awaiting what)
 {
     m_wait = what;
-    if (what == Awaiting::Bid || what == Awaiting::Discards || what == Awaiting::PlayCard)
+    if (m_keepUndo && (what == Awaiting::Bid || what == Awaiting::Discards || what == Awaiting::PlayCard))
         m_undo = std::make_shared<const Game>(*this);
     return e;
 }

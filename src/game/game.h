@@ -86,6 +86,9 @@ public:
     // hand is scored. Names and statistics stay as they are now.
     bool canUndo() const;
     Event undo();
+    // Snapshots for undo cost a copy of the engine at each of the person's
+    // turns; a headless run that never undoes turns them off.
+    void keepUndo(bool on) { m_keepUndo = on; }
 
     // Every invariant of the table at this stage; empty when all hold.
     std::string check() const;
@@ -147,6 +150,7 @@ private:
     Event gather();
     Event score();
     Event nextHand();
+    void drawDealOrder();
 
     TableState m_t;
     Names m_names;
@@ -161,6 +165,9 @@ private:
     bool m_gameOver = false;
     std::vector<Card> m_presetDeal;
     std::vector<Card> m_presetDraw;
+    // The hand's cards in the order they are dealt, drawn at its first card.
+    std::array<Card, CardCount> m_dealOrder{};
+    bool m_keepUndo = true;
     // The engine as it was when the person's latest turn of this hand opened;
     // each snapshot holds the one before it.
     std::shared_ptr<const Game> m_undo;

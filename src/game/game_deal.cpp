@@ -1,6 +1,7 @@
 // Choosing the dealer and dealing a hand.
 #include "game/game.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace corvane {
@@ -105,16 +106,38 @@ Event Game::dealPack()
     return Event{ev::PackGathered{}, {}, std::nullopt};
 }
 
+// The same draws as taking each card in turn from the pack (the k-th undealt
+// card in id order), made in one pass over an array of the undealt cards.
+void Game::drawDealOrder()
+{
+    std::array<std::uint8_t, CardCount> undealt{};
+    int left = 0;
+    for (const Card c : m_t.at[OutOfPlay])
+        undealt[static_cast<std::size_t>(left++)] = static_cast<std::uint8_t>(c);
+    const int total = left;
+    for (int n = 0; n < total; ++n) {
+        int k = -1;
+        if (static_cast<std::size_t>(n) < m_presetDeal.size())
+            for (int i = 0; i < left && k < 0; ++i)
+                if (undealt[static_cast<std::size_t>(i)] == m_presetDeal[static_cast<std::size_t>(n)])
+                    k = i;
+        if (k < 0)
+            k = static_cast<int>(below(m_dealRng, static_cast<std::uint64_t>(left)));
+        m_dealOrder[static_cast<std::size_t>(n)] = undealt[static_cast<std::size_t>(k)];
+        --left;
+        for (int i = k; i < left; ++i)
+            undealt[static_cast<std::size_t>(i)] = undealt[static_cast<std::size_t>(i) + 1];
+    }
+}
+
 Event Game::dealCard()
 {
     // Twelve passes round the table from the dealer's left, then the kitty.
+    if (m_counter == 0)
+        drawDealOrder();
     const int n = m_counter++;
     const Place to = n < 48 ? (m_t.dealer + n % 4) % 4 + 1 : KittyPlace;
-    Card c = NoCard;
-    if (static_cast<std::size_t>(n) < m_presetDeal.size() && m_t.at[OutOfPlay].has(m_presetDeal[n]))
-        c = m_presetDeal[n];
-    else
-        c = drawUndealt(m_dealRng);
+    const Card c = m_dealOrder[static_cast<std::size_t>(n)];
     m_t.move(c, to);
     if (m_counter == 54) {
         m_presetDeal.clear();

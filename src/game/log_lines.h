@@ -30,24 +30,26 @@ public:
         for (const std::string& l : lines)
             push_back(l);
     }
-    // Copies only the text in use.
-    LogLines(const LogLines& o) : m_heap(o.m_heap), m_end(o.m_end), m_size(o.m_size), m_count(o.m_count)
-    {
-        if (m_heap.empty())
-            std::copy_n(o.m_inline.data(), m_size, m_inline.data());
-    }
+    // Copies and moves take only the text and line ends in use.
+    LogLines(const LogLines& o) : m_heap(o.m_heap) { takeCounts(o); }
+    LogLines(LogLines&& o) noexcept : m_heap(std::move(o.m_heap)) { takeCounts(o); }
     LogLines& operator=(const LogLines& o)
     {
         if (this != &o) {
             m_heap = o.m_heap;
-            m_end = o.m_end;
-            m_size = o.m_size;
-            m_count = o.m_count;
-            if (m_heap.empty())
-                std::copy_n(o.m_inline.data(), m_size, m_inline.data());
+            takeCounts(o);
         }
         return *this;
     }
+    LogLines& operator=(LogLines&& o) noexcept
+    {
+        if (this != &o) {
+            m_heap = std::move(o.m_heap);
+            takeCounts(o);
+        }
+        return *this;
+    }
+    ~LogLines() = default;
 
     // Adds one line made of the parts, in order.
     template <class... Parts>
@@ -115,6 +117,16 @@ public:
 private:
     static constexpr std::size_t InlineBytes = 160;
 
+    // The counts, the line ends and the inline text of another; its heap
+    // text, if any, has been taken already.
+    void takeCounts(const LogLines& o)
+    {
+        m_size = o.m_size;
+        m_count = o.m_count;
+        std::copy_n(o.m_end.data(), m_count, m_end.data());
+        if (m_heap.empty())
+            std::copy_n(o.m_inline.data(), m_size, m_inline.data());
+    }
     const char* data() const
     {
         return m_heap.empty() ? reinterpret_cast<const char*>(m_inline.data()) : m_heap.data();
@@ -132,7 +144,7 @@ private:
     }
     std::array<unsigned char, InlineBytes> m_inline;
     std::string m_heap;  // all the text, once it outgrows the buffer
-    std::array<std::uint32_t, MaxLines> m_end{};
+    std::array<std::uint32_t, MaxLines> m_end;  // only the first m_count are set
     std::size_t m_size = 0;
     std::size_t m_count = 0;
 };

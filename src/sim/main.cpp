@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bidding/robot_bid.h"
+#include "bidding/robot_discard.h"
 #include "play/play.h"
 #include "record/record_writer.h"
 #include "record/replay.h"
@@ -100,6 +101,10 @@ struct Bench {
     double seconds = 0;
     double nsPerCardDecision = 0;
     double nsPerBidDecision = 0;
+    double nsPerDiscardDecision = 0;
+    // The robots' decisions of an average hand made alone: every card, every
+    // bid turn and the discards, South's included.
+    double nsDecisionsPerHand = 0;
 };
 
 struct Sample {
@@ -125,6 +130,14 @@ double nsPerCall(const std::vector<Sample>& samples, F&& decide)
     return took.count() / (static_cast<double>(rounds) * static_cast<double>(samples.size()));
 }
 
+// The table a discard decision saw: the kitty taken into the hand.
+TableState withKittyTaken(TableState t, Seat s)
+{
+    for (Card c : t.kitty())
+        t.move(c, s);
+    return t;
+}
+
 Bench bench(const Options& o, Tally& tally, const Observer& observe)
 {
     Bench b;
@@ -133,19 +146,29 @@ Bench bench(const Options& o, Tally& tally, const Observer& observe)
     b.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     // The decisions alone, on tables met in a shorter run.
-    std::vector<Sample> cards, bids;
+    std::vector<Sample> cards, bids, discards;
     Options few = o;
     few.games = std::min<long>(o.games, 200);
-    simulate(few, [&](const Event& e, const TableState& before, const Game&) {
-        if (auto p = e.as<ev::CardPlayed>(); p && p->seat != South)
+    const Tally small = simulate(few, [&](const Event& e, const TableState& before, const Game&) {
+        if (auto p = e.as<ev::CardPlayed>())
             cards.push_back({before, p->seat, p->position});
-        if (auto m = e.as<ev::BidMade>(); m && m->seat != South)
+        if (auto m = e.as<ev::BidMade>())
             bids.push_back({before, m->seat, 0});
-        if (auto m = e.as<ev::BidPassed>(); m && m->seat != South)
+        if (auto m = e.as<ev::BidPassed>())
             bids.push_back({before, m->seat, 0});
+        if (auto k = e.as<ev::KittyDiscarded>())
+            discards.push_back({withKittyTaken(before, k->seat), k->seat, 0});
     });
     b.nsPerCardDecision = nsPerCall(cards, [](const Sample& s) { return chooseCard(s.table, s.seat, s.position).card; });
     b.nsPerBidDecision = nsPerCall(bids, [](const Sample& s) { return robotBid(s.table, s.seat).level; });
+    b.nsPerDiscardDecision =
+        nsPerCall(discards, [](const Sample& s) { return robotDiscards(s.table, s.seat).discards.count(); });
+    if (small.hands > 0) {
+        const double hands = static_cast<double>(small.hands);
+        b.nsDecisionsPerHand = static_cast<double>(cards.size()) / hands * b.nsPerCardDecision +
+                               static_cast<double>(bids.size()) / hands * b.nsPerBidDecision +
+                               b.nsPerDiscardDecision;  // one contract, one set of discards a hand
+    }
     return b;
 }
 
@@ -161,9 +184,11 @@ void report(const Args& a, const Tally& t, const Bench* b)
         std::printf("}");
         if (b)
             std::printf(",\"seconds\":%.4f,\"hands_per_second\":%.0f,\"ns_per_card_decision\":%.1f,"
-                        "\"ns_per_bid_decision\":%.1f",
+                        "\"ns_per_bid_decision\":%.1f,\"ns_per_discard_decision\":%.1f,"
+                        "\"ns_decisions_per_hand\":%.0f,\"ns_engine_per_hand\":%.0f",
                         b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision,
-                        b->nsPerBidDecision);
+                        b->nsPerBidDecision, b->nsPerDiscardDecision, b->nsDecisionsPerHand,
+                        b->seconds * 1e9 / static_cast<double>(t.hands));
         std::printf(",\"fault\":\"%s\"}\n", t.firstFault.c_str());
         return;
     }
@@ -177,7 +202,11 @@ void report(const Args& a, const Tally& t, const Bench* b)
     if (b) {
         std::printf("seconds %.3f\nhands per second %.0f\nrobot card decision %.1f ns\nrobot bid decision %.1f ns\n",
                     b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision, b->nsPerBidDecision);
-        std::printf("engine per hand %.0f ns\n", b->seconds * 1e9 / static_cast<double>(t.hands));
+        const double engine = b->seconds * 1e9 / static_cast<double>(t.hands);
+        std::printf("robot discard decision %.1f ns\nengine per hand %.0f ns\ndecisions alone per hand %.0f ns "
+                    "(engine %.2f times)\n",
+                    b->nsPerDiscardDecision, engine, b->nsDecisionsPerHand,
+                    b->nsDecisionsPerHand > 0 ? engine / b->nsDecisionsPerHand : 0.0);
     }
     if (!t.firstFault.empty())
         std::printf("FAULT %s\n", t.firstFault.c_str());

@@ -78,6 +78,7 @@ Tally simulate(const Options& options, const Observer& observe)
     Tally tally;
     Checker checker(tally);
     Game g(options.seed);
+    g.keepUndo(false);
     const AutoplayOptions south{options.southNoTrumps};
     auto take = [&](const Event& e, const TableState& before) {
         ++tally.actions;

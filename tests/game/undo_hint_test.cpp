@@ -74,3 +74,16 @@ TEST(Undo, NeverCrossesIntoAnEarlierHand)
     }
     EXPECT_EQ(hands, 2);
 }
+
+TEST(Undo, OffItKeepsNoSnapshotAndPlaysTheSameGame)
+{
+    Game kept(5), bare(5);
+    bare.keepUndo(false);
+    Driver dk{kept}, db{bare};
+    ASSERT_EQ(toCardTurn(kept, dk, 2), Awaiting::PlayCard);
+    ASSERT_EQ(toCardTurn(bare, db, 2), Awaiting::PlayCard);
+    EXPECT_TRUE(kept.canUndo());
+    EXPECT_FALSE(bare.canUndo());
+    EXPECT_TRUE(bare.undo().is<ev::Refused>());
+    EXPECT_EQ(bare.table(), kept.table());
+}
