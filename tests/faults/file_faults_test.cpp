@@ -328,12 +328,17 @@ TEST_F(FileFaults, KilledAtRandomMomentsNothingToldSavedIsLost)
             }
         }
         close(pipeFds[1]);
+        // The random moment starts from the child's first save, so a slow
+        // disk or a busy machine still lets every child save something.
+        int told = 0;
+        const bool toldOnce = read(pipeFds[0], &told, sizeof told) == sizeof told;
         std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 8000)(random)));
         kill(pid, SIGKILL);
         int status = 0;
         waitpid(pid, &status, 0);
+        ASSERT_TRUE(toldOnce) << "child " << k << " never saved: " << WEXITSTATUS(status);
         ASSERT_TRUE(WIFSIGNALED(status)) << "child " << k << " ended by itself: " << WEXITSTATUS(status);
-        for (int told = 0; read(pipeFds[0], &told, sizeof told) == sizeof told;)
+        for (lastTold = told; read(pipeFds[0], &told, sizeof told) == sizeof told;)
             lastTold = told;
         close(pipeFds[0]);
 
@@ -351,7 +356,7 @@ TEST_F(FileFaults, KilledAtRandomMomentsNothingToldSavedIsLost)
         killedMidway += onDisk->gamesPlayed != lastTold;
         lastTold = onDisk->gamesPlayed;
     }
-    EXPECT_GT(lastTold, Kills);  // the children did save, many times over
+    EXPECT_GE(lastTold, Kills);  // every child saved at least once
     const std::vector<std::string> left = temporaries();
     std::printf("%d kills, %d games saved, %d kills between rename and telling, %zu temporaries left\n", Kills,
                 lastTold, killedMidway, left.size());
