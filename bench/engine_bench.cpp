@@ -23,7 +23,7 @@ const std::vector<Sample>& samples(bool cards)
 {
     static const auto all = [] {
         std::pair<std::vector<Sample>, std::vector<Sample>> s;
-        sim::simulate({300, 7, false, false}, [&](const Event& e, const TableState& before, const Game&) {
+        sim::simulate({300, 7, false, false, std::nullopt}, [&](const Event& e, const TableState& before, const Game&) {
             if (auto p = e.as<ev::CardPlayed>(); p && p->seat != South)
                 s.first.push_back({before, p->seat, p->position});
             if (auto b = e.as<ev::BidMade>(); b && b->seat != South)
@@ -63,7 +63,7 @@ void wholeGames(benchmark::State& state)
     std::uint64_t seed = 1;
     long hands = 0;
     for (auto _ : state)
-        hands += sim::simulate({1, seed++, false, false}).hands;
+        hands += sim::simulate({1, seed++, false, false, std::nullopt}).hands;
     state.counters["hands/s"] = benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
 }
 BENCHMARK(wholeGames);

@@ -98,14 +98,24 @@ Event Game::answer(int button)
     return Event{ev::Answered{button}, {}, std::nullopt};
 }
 
-Event Game::newGame()
+std::optional<Event> Game::refusesNewGame() const
 {
     if (m_t.gameStarted)
-        return refused(MessageBox{m_names[South] + " you are in the middle of a game. Please finish the current one "
-                                                   "before starting a new one.",
-                                  "O.K", "", "", 5, "Finish Game"});
+        return Event{ev::Refused{}, {},
+                     MessageBox{m_names[South] + " you are in the middle of a game. Please finish the current one "
+                                                 "before starting a new one.",
+                                "O.K", "", "", 5, "Finish Game"}};
     if (m_wait == Awaiting::Answer || (m_wait == Awaiting::Nothing && m_next != Step::None))
-        return refused(std::nullopt);  // the draw is still turning cards up
+        return Event{ev::Refused{}, {}, std::nullopt};  // the draw is still turning cards up
+    return std::nullopt;
+}
+
+Event Game::newGame()
+{
+    if (std::optional<Event> refusal = refusesNewGame())
+        return std::move(*refusal);
+    m_nextDeal.reset();
+    m_chosenDeal.reset();
     resetTable(m_t);
     m_undo.reset();
     m_next = Step::DrawStart;
@@ -114,6 +124,37 @@ Event Game::newGame()
                  {m_names[South] + " a card will now be dealt to each player and the first one with a Diamond will be "
                                    "dealer"},
                  std::nullopt};
+}
+
+Event Game::newGameAt(std::uint64_t number)
+{
+    const std::optional<Deal> deal = dealOf(number);
+    if (!deal)
+        return refused(std::nullopt);
+    Event e = newGame();
+    if (e.is<ev::Refused>())
+        return e;
+    // The game's later hands follow from the number too, so it can be
+    // played again the same way.
+    m_rng.seed(~number);
+    m_presetDraw = drawNaming(deal->dealer, m_rng);
+    m_nextDeal = deal;
+    m_chosenDeal = number;
+    return e;
+}
+
+Event Game::replayDeal()
+{
+    if (!m_deal)
+        return refused(std::nullopt);
+    return newGameAt(corvane::dealNumber(*m_deal));
+}
+
+std::optional<std::uint64_t> Game::dealNumber() const
+{
+    if (!m_deal)
+        return std::nullopt;
+    return corvane::dealNumber(*m_deal);
 }
 
 Event Game::carryOn()

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game/deal_number.h"
 #include "game/event.h"
 #include "game/names.h"
 #include "game/random.h"
@@ -66,8 +67,20 @@ public:
     // The answer to the message box an event carried (button 0..2).
     Event answer(int button);
 
-    // The deal number of the hand in play (each hand is dealt from one).
-    std::uint64_t dealNumber() const { return m_dealNumber; }
+    // The deal number of the hand in play (each hand is dealt from one),
+    // once the first hand is dealt.
+    std::optional<std::uint64_t> dealNumber() const;
+    // A new game whose first hand is the deal of `number`: the draw names its
+    // dealer and the same cards are dealt. Such a game is not counted in the
+    // statistics, and the message that ends it says so. Refused as New Game
+    // is, and for a number that is no deal.
+    Event newGameAt(std::uint64_t number);
+    // A new game from the deal of the hand in play (or the last one played).
+    Event replayDeal();
+    // The number the game in play began from, when it was chosen.
+    std::optional<std::uint64_t> chosenDeal() const { return m_chosenDeal; }
+    // The answer New Game would get now, when it would be refused.
+    std::optional<Event> refusesNewGame() const;
 
     // Deals the next hand's cards in this order instead of drawing them (the
     // order cards are dealt: twelve passes round the table, then the kitty).
@@ -157,7 +170,9 @@ private:
     Statistics m_stats;
     Random m_rng;
     Random m_dealRng;
-    std::uint64_t m_dealNumber = 0;
+    std::optional<Deal> m_deal;          // the hand in play's
+    std::optional<Deal> m_nextDeal;      // the next hand's, when chosen
+    std::optional<std::uint64_t> m_chosenDeal;
     Step m_next = Step::None;
     Awaiting m_wait = Awaiting::NewGame;
     int m_counter = 0;        // cards turned or dealt, or bidding turns taken

@@ -1,5 +1,6 @@
 // Choosing the dealer and dealing a hand.
 #include "game/game.h"
+#include "game/deal_number.h"
 
 #include <algorithm>
 #include <bit>
@@ -7,22 +8,6 @@
 namespace corvane {
 
 namespace {
-
-// A uniform number below n from the generator, without modulo bias, so that
-// every undealt card is equally likely on every draw.
-// (Multiply and keep the high word; reject the few low words that would
-// favour some results.)
-std::uint64_t below(Random& rng, std::uint64_t n)
-{
-    __extension__ using Wide = unsigned __int128;
-    Wide m = static_cast<Wide>(rng()) * n;
-    if (static_cast<std::uint64_t>(m) < n) {
-        const std::uint64_t threshold = (0 - n) % n;
-        while (static_cast<std::uint64_t>(m) < threshold)
-            m = static_cast<Wide>(rng()) * n;
-    }
-    return static_cast<std::uint64_t>(m >> 64);
-}
 
 // The k-th card (from 0) of a set in id order.
 Card nthCard(CardSet set, int k)
@@ -42,8 +27,6 @@ Card nthCard(CardSet set, int k)
     }
     return bits ? base : NoCard;
 }
-
-constexpr Seat DrawOrder[4] = {West, North, East, South};
 
 }  // namespace
 
@@ -65,7 +48,7 @@ Event Game::drawStart()
 
 Event Game::drawCard()
 {
-    const Seat seat = DrawOrder[m_counter % 4];
+    const Seat seat = DealerDrawOrder[m_counter % 4];
     const std::size_t n = static_cast<std::size_t>(m_counter++);
     Card c = NoCard;
     if (n < m_presetDraw.size() && m_t.at[OutOfPlay].has(m_presetDraw[n]))
@@ -99,8 +82,13 @@ Event Game::dealPack()
         m_t.at[p] = {};
     m_t.at[OutOfPlay] = AllCards;
     m_t.gameStarted = true;
-    m_dealNumber = m_rng() & 0xffffffffU;
-    m_dealRng.seed(m_dealNumber);
+    // The dealer is the one the draw or the rotation made, even for a
+    // chosen deal: the number shown always says who dealt.
+    const std::uint32_t shuffle =
+        m_nextDeal ? m_nextDeal->shuffle : static_cast<std::uint32_t>(m_rng() & 0xffffffffU);
+    m_nextDeal.reset();
+    m_deal = Deal{shuffle, m_t.dealer};
+    m_dealRng.seed(shuffle);
     m_counter = 0;
     m_next = Step::DealCard;
     return Event{ev::PackGathered{}, {}, std::nullopt};

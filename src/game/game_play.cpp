@@ -104,7 +104,9 @@ Event Game::score()
     const Team team = teamOf(w);
     const int points = handPoints(m_t.trumps == NoTrumps, m_t.teamContract[team], m_t.teamBooks[team]);
     m_t.gamePoints[team] += points;
-    const HandOutcome out = *handOutcome(team, m_t.gamePoints[team], m_names[South]);
+    HandOutcome out = *handOutcome(team, m_t.gamePoints[team], m_names[South]);
+    if (m_chosenDeal)
+        out = uncounted(std::move(out));
     m_stats.gamesWon += out.wonAdded;
     m_stats.gamesPlayed += out.playedAdded;
     if (out.gameOver) {

@@ -46,4 +46,20 @@ private:
     std::uint64_t m_s[4]{};
 };
 
+// A uniform number below n from the generator, without modulo bias, so that
+// every undealt card is equally likely on every draw.
+// (Multiply and keep the high word; reject the few low words that would
+// favour some results.)
+inline std::uint64_t below(Random& rng, std::uint64_t n)
+{
+    __extension__ using Wide = unsigned __int128;
+    Wide m = static_cast<Wide>(rng()) * n;
+    if (static_cast<std::uint64_t>(m) < n) {
+        const std::uint64_t threshold = (0 - n) % n;
+        while (static_cast<std::uint64_t>(m) < threshold)
+            m = static_cast<Wide>(rng()) * n;
+    }
+    return static_cast<std::uint64_t>(m >> 64);
+}
+
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "game/card.h"
+#include "game/deal_number.h"
 
 namespace corvane::record {
 
@@ -111,8 +112,14 @@ Check numberPair(const Json& v, std::string_view name)
 
 Check checkGame(const Json& v)
 {
-    if (Check c = fields(v, {"type", "game", "seed", "south", "south_nt", "names", "log"}); !c.empty())
+    // A game begun from a chosen deal names it.
+    const Json* deal = v.find("deal");
+    if (Check c = deal ? fields(v, {"type", "game", "seed", "deal", "south", "south_nt", "names", "log"})
+                       : fields(v, {"type", "game", "seed", "south", "south_nt", "names", "log"});
+        !c.empty())
         return c;
+    if (deal && (!deal->asUint64() || *deal->asUint64() > MaxDealNumber))
+        return "\"deal\" must be a deal number from 0 to " + std::to_string(MaxDealNumber);
     if (Check c = integerIn(v, "game", 1, INT64_MAX, "a game number from 1"); !c.empty())
         return c;
     if (!v.find("seed")->asUint64())

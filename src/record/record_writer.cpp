@@ -156,6 +156,10 @@ void RecordWriter::gameLine(const Game& g)
     integer(",\"game\":", m_game);
     field(",\"seed\":");
     m_line.unsignedNumber(m_options.seed);
+    if (const std::optional<std::uint64_t> deal = g.chosenDeal()) {
+        field(",\"deal\":");
+        m_line.unsignedNumber(*deal);
+    }
     text(",\"south\":", m_options.south == SouthPlayer::Human ? "human" : "robot");
     boolean(",\"south_nt\":", m_options.southNoTrumps);
     field(",\"names\":");

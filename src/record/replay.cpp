@@ -135,9 +135,12 @@ private:
         step();
         if (!m_next)
             return;
-        // The cards the engine turns up and deals next come from the record.
-        if (typeOf(m_next->value) == "dealer_draw")
+        // The cards the engine turns up and deals next come from the record,
+        // except those of a chosen deal: its number must deal them again.
+        if (typeOf(m_next->value) == "dealer_draw" && !m_dealsFromNumber)
             m_game->presetDraw(cardsOf(*m_next->value.find("cards")));
+        else if (typeOf(m_next->value) == "deal" && m_dealsFromNumber)
+            m_dealsFromNumber = false;
         else if (typeOf(m_next->value) == "deal")
             m_game->presetDeal(dealOrder(m_next->value));
     }
@@ -212,8 +215,10 @@ private:
         m_game = &g;
         m_writer = &w;
         m_abandoned = false;
+        m_dealsFromNumber = start.find("deal") != nullptr;
         const AutoplayOptions south{southNt};
-        take(g.newGame());
+        const Json* deal = start.find("deal");
+        take(deal ? g.newGameAt(*deal->asUint64()) : g.newGame());
         // A sound record has a line at least every few actions; this many
         // without one means the engine runs on where the record has nothing.
         long quiet = 0;
@@ -246,6 +251,7 @@ private:
     bool m_failed = false;
     bool m_human = false;
     bool m_abandoned = false;
+    bool m_dealsFromNumber = false;  // the first hand of a chosen deal is not preset
     Game* m_game = nullptr;
     RecordWriter* m_writer = nullptr;
 };

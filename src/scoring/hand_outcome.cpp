@@ -57,4 +57,13 @@ std::optional<HandOutcome> handOutcome(Team team, int gamePoints, const std::str
     return std::nullopt;
 }
 
+HandOutcome uncounted(HandOutcome out)
+{
+    out.wonAdded = 0;
+    out.playedAdded = 0;
+    if (out.gameOver)
+        out.message.text += " This game began from a replayed or chosen deal, so it is not counted in the statistics.";
+    return out;
+}
+
 }  // namespace corvane

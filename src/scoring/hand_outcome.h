@@ -24,4 +24,8 @@ struct HandOutcome {
 // for any other team (a hand nobody bid is not scored).
 std::optional<HandOutcome> handOutcome(Team team, int gamePoints, const std::string& personName);
 
+// The same outcome for a game begun from a replayed or chosen deal: it adds
+// nothing to the statistics, and the message that ends it says so.
+HandOutcome uncounted(HandOutcome out);
+
 }  // namespace corvane

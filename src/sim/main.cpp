@@ -36,10 +36,14 @@ struct Args {
 
 void usage(FILE* to)
 {
-    std::fputs("usage: corvane-sim [--games N] [--seed S] [--south-nt] [--check] [--json] [--bench]\n"
-               "                   [--record FILE] [--replay FILE]\n"
+    std::fputs("usage: corvane-sim [--games N] [--seed S] [--deal N] [--south-nt] [--check] [--json] [--reasons]\n"
+               "                   [--bench] [--record FILE]\n"
+               "       corvane-sim --replay FILE\n"
+               "       corvane-sim --help\n"
                "  --games N    games to play (default 1)\n"
                "  --seed S     seed of the deals (default 1); the same seed plays the same games\n"
+               "  --deal N     the first game begins with deal number N, as the window's\n"
+               "               Play > Deal Number does\n"
                "  --south-nt   South names No Trumps whenever its rule makes an ordinary bid\n"
                "  --check      check every invariant after every action\n"
                "  --json       print the report as JSON\n"
@@ -48,7 +52,8 @@ void usage(FILE* to)
                "               (20000 games unless --games is given)\n"
                "  --record F   write every game to F as JSON Lines\n"
                "  --replay F   replay the record F and check that every line comes out the same\n"
-               "               (exit 0 the same, 1 a difference, 2 not a valid record)\n",
+               "               (exit 0 the same, 1 a difference, 2 not a valid record)\n"
+               "  --help, -h   show this text and leave\n",
                to);
 }
 
@@ -74,6 +79,14 @@ bool parse(int argc, char** argv, Args& a)
         }
         else if (arg == "--seed" && number(n))
             a.sim.seed = n;
+        else if (arg == "--deal" && i + 1 < argc) {
+            const DealEntry deal = readDealNumber(argv[++i]);
+            if (!deal.number) {
+                std::fprintf(stderr, "corvane-sim: %s\n", deal.error.c_str());
+                return false;
+            }
+            a.sim.deal = deal.number;
+        }
         else if (arg == "--south-nt")
             a.sim.southNoTrumps = true;
         else if (arg == "--check")

@@ -103,7 +103,7 @@ Tally simulate(const Options& options, const Observer& observe)
     for (long n = 0; n < options.games && tally.firstFault.empty(); ++n) {
         const long handsBefore = tally.hands;
         TableState before = g.table();
-        take(g.newGame(), before);
+        take(n == 0 && options.deal ? g.newGameAt(*options.deal) : g.newGame(), before);
         for (;;) {
             const Awaiting a = g.awaiting();
             if (a == Awaiting::NewGame)

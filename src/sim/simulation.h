@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "game/autoplay.h"
@@ -32,6 +33,8 @@ struct Options {
     std::uint64_t seed = 1;
     bool southNoTrumps = false;
     bool check = false;  // check every invariant after every action
+    // The first game begins from this deal number (and is not counted).
+    std::optional<std::uint64_t> deal;
 };
 
 // Called with each event as it happens and the table before it.
