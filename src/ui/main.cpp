@@ -10,6 +10,7 @@
 #include "card_deck.h"
 #include "demo_window.h"
 #include "fonts.h"
+#include "game/deal_number.h"
 #include "settings.h"
 #include "sound_player.h"
 #include "table_window.h"
@@ -17,12 +18,14 @@
 namespace {
 
 constexpr std::string_view Usage =
-    "Usage: corvane [--data-dir DIR] [--seed N] [--pace normal|fast|instant] [--demo] [--help] [--version]\n"
-    "               [--print-paths]\n"
+    "Usage: corvane [--data-dir DIR] [--seed N] [--deal N] [--pace normal|fast|instant] [--demo]\n"
+    "       corvane --help | --version | --print-paths\n"
     "Corvane, a card game for one player and three robots.\n"
     "\n"
     "  --data-dir DIR  keep the names and statistics in DIR\n"
     "  --seed N        deal the same cards as every other run with seed N\n"
+    "  --deal N        start at once a game from deal number N (0 to 17179869183), as\n"
+    "                  Play > Deal Number does; such a game is not counted in the statistics\n"
     "  --pace P        how fast the robots play: normal, fast or instant\n"
     "  --demo          show the cards, trump symbols, message box and help, for a look\n"
     "  --help          show this text and leave\n"
@@ -54,7 +57,7 @@ bool tableOptions(int argc, char** argv, corvane::TableOptions& options)
 {
     for (int i = 1; i < argc; ++i) {
         const bool takesValue = std::strcmp(argv[i], "--data-dir") == 0 || std::strcmp(argv[i], "--seed") == 0 ||
-                                std::strcmp(argv[i], "--pace") == 0;
+                                std::strcmp(argv[i], "--deal") == 0 || std::strcmp(argv[i], "--pace") == 0;
         if (takesValue && i + 1 == argc) {
             std::fprintf(stderr, "corvane: %s needs a value.\n", argv[i]);
             return false;
@@ -70,6 +73,14 @@ bool tableOptions(int argc, char** argv, corvane::TableOptions& options)
             std::fprintf(stderr, "corvane: the seed must be a whole number from 1 up, not '%s'.\n", text.c_str());
             return false;
         }
+    }
+    if (const auto deal = optionValue(argc, argv, "--deal")) {
+        const corvane::DealEntry entry = corvane::readDealNumber(*deal);
+        if (!entry.number) {
+            std::fprintf(stderr, "corvane: %s\n", entry.error.c_str());
+            return false;
+        }
+        options.deal = entry.number;
     }
     if (const auto pace = optionValue(argc, argv, "--pace")) {
         if (*pace == "normal")

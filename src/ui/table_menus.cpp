@@ -41,6 +41,7 @@ void TableWindow::buildMenus()
     QMenuBar* bar = menuBar();
     QMenu* play = menu(bar, "MnuPlay", "&Play");
     connect(item(play, "MnuNew", "New Game", Qt::Key_F2), &QAction::triggered, this, &TableWindow::newGame);
+    buildDealItems(play);
     connect(item(play, "MnuExit", "Exit", Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &TableWindow::exitProgram);
 

@@ -95,6 +95,8 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
     showSeatNames();
     // The session ending closes the window without asking.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_quitting = true; });
+    if (options.deal)
+        present(m_game.newGameAt(*options.deal));
 }
 
 TableWindow::~TableWindow() = default;
@@ -151,6 +153,7 @@ void TableWindow::present(const Event& e)
 {
     Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
     saveStatisticsIfChanged();
+    showDealNumber();
     // Once the steps are played the keys can reach South's cards.
     std::function<void()> then = [this] { offerKeyboardCards(); };
     if (e.message) {

@@ -13,6 +13,7 @@
 #include "ui/message_box.h"
 #include "ui/scene/choreography.h"
 
+class QMenu;
 class QMessageBox;
 
 namespace corvane {
@@ -31,6 +32,7 @@ struct TableOptions {
     Pace pace = Pace::Normal;
     bool sound = true;
     QString soundFolder;  // empty: the program's folder
+    std::optional<std::uint64_t> deal;  // start at once with a game from this deal number
     // Where the Options menu's choices and the window's place are kept;
     // none: they last for this run only. Not owned.
     Settings* settings = nullptr;
@@ -70,6 +72,9 @@ public slots:
     void viewStatistics();
     void eraseStatistics();
     void showHelp();
+    // The deal items of the Play menu.
+    void replayDeal();
+    void askDealNumber();
 
 signals:
     // Leaving the program: every window is closed, the program ends.
@@ -86,6 +91,10 @@ private:
 
     void buildMenus();
     void buildOptionsMenu();
+    void buildDealItems(QMenu* play);
+    void openDealDialog(const QString& trouble, const QString& typed);
+    void startAtDeal(const QString& typed);
+    void showDealNumber();
     void updateMute();
     void connectControls();
     void present(const Event& e);
