@@ -36,11 +36,32 @@ std::filesystem::path userDataFolder()
     return {};
 }
 
+bool isInstalledFolder(const std::filesystem::path& folder)
+{
+    std::filesystem::path f = folder.lexically_normal();
+    if (!f.has_filename())
+        f = f.parent_path();  // a trailing slash
+    for (const char* system : {"/bin", "/sbin", "/usr/bin", "/usr/sbin", "/usr/games", "/usr/local/bin",
+                               "/usr/local/sbin", "/usr/local/games"})
+        if (f == system)
+            return true;
+    std::error_code ec;
+    return (f.filename() == "bin" || f.filename() == "games") &&
+           std::filesystem::is_directory(f.parent_path() / "share" / "corvane", ec);
+}
+
 DataLocation locateData(const std::filesystem::path& programFolder)
 {
-    if (isWritableFolder(programFolder))
+    const bool writable = isWritableFolder(programFolder);
+    if (writable && !isInstalledFolder(programFolder))
         return DataLocation{programFolder, {programFolder}, {}};
     const std::filesystem::path user = userDataFolder();
+    // Installed, but with no folder of the person's own, beside the program
+    // is still better than nowhere.
+    if (writable && (user.empty() || !makeFolder(user)))
+        return DataLocation{programFolder, {programFolder}, {}};
+    if (writable)
+        return DataLocation{user, {user, programFolder}, {}};
     if (user.empty())
         return DataLocation{programFolder, {programFolder},
                             "The program's folder cannot be written and no user folder is known, so names and "

@@ -20,7 +20,14 @@ struct DataLocation {
 // variable gives an absolute folder.
 std::filesystem::path userDataFolder();
 
-// The program's folder if it can be written, else the per-user folder.
+// Whether the program in `folder` was installed: the folder is one of the
+// system's program folders, or a bin (or games) folder beside the
+// share/corvane the installation put the sounds in.
+bool isInstalledFolder(const std::filesystem::path& folder);
+
+// The program's folder if it can be written and the program was not
+// installed, else the per-user folder: an installed program, even run by
+// root, keeps nothing beside itself.
 DataLocation locateData(const std::filesystem::path& programFolder);
 
 // Only `folder`, whether it can be written or not (--data-dir).
