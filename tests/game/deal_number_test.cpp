@@ -122,23 +122,6 @@ TEST(DealNumber, TypedNumbersAreReadOrRefusedWithTheReason)
     }
 }
 
-TEST(DealNumber, TheDrawTurnsNoDiamondBeforeTheDealersCard)
-{
-    for (Seat dealer = South; dealer <= East; ++dealer)
-        for (std::uint64_t seed = 1; seed <= 50; ++seed) {
-            Random rng(seed);
-            const std::vector<Card> turned = drawNaming(dealer, rng);
-            ASSERT_FALSE(turned.empty());
-            const std::size_t at = static_cast<std::size_t>(
-                std::find(std::begin(DealerDrawOrder), std::end(DealerDrawOrder), dealer) - std::begin(DealerDrawOrder));
-            ASSERT_EQ(turned.size(), at + 1) << dealer;
-            EXPECT_EQ(printedSuit(turned.back()), Diamonds);
-            for (std::size_t k = 0; k + 1 < turned.size(); ++k)
-                EXPECT_NE(printedSuit(turned[k]), Diamonds) << k;
-            EXPECT_EQ(std::set<Card>(turned.begin(), turned.end()).size(), turned.size());
-        }
-}
-
 // Every hand of a default game, first or later, comes back from its number
 // with the same dealer, in a game of any other seed.
 TEST(DealNumber, EveryHandOfASeededGameComesBackFromItsNumber)

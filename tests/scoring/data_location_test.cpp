@@ -87,16 +87,6 @@ TEST_F(InstalledDataTest, AWritableInstalledFolderKeepsNothingBesideTheProgram)
     EXPECT_EQ(DataStore(locateData(bin())).statistics(), (Statistics{3, 6}));
 }
 
-TEST_F(InstalledDataTest, AWritableBuildFolderStillKeepsTheFilesBesideTheProgram)
-{
-    const fs::path build = m_root / "build" / "src" / "ui";
-    fs::create_directories(build);
-    const DataLocation where = locateData(build);
-    EXPECT_EQ(where.writeFolder, build);
-    EXPECT_EQ(where.readFolders, std::vector<fs::path>{build});
-    EXPECT_FALSE(fs::exists(user()));
-}
-
 // With no per-user folder to be had, an installed program that may write
 // beside itself still saves there rather than nowhere.
 TEST_F(InstalledDataTest, NoUserFolderFallsBackToAWritableProgramFolder)
