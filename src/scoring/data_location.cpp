@@ -1,5 +1,7 @@
 #include "scoring/data_location.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <system_error>
 
@@ -23,6 +25,11 @@ bool makeFolder(const std::filesystem::path& folder)
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     return isWritableFolder(folder);
+}
+
+std::string keptIn(const std::filesystem::path& user)
+{
+    return "The program's folder cannot be written, so names and statistics are kept in " + user.string() + ".";
 }
 
 }  // namespace
@@ -52,16 +59,15 @@ bool isInstalledFolder(const std::filesystem::path& folder)
 
 DataLocation locateData(const std::filesystem::path& programFolder)
 {
-    const bool writable = isWritableFolder(programFolder);
-    if (writable && !isInstalledFolder(programFolder))
-        return DataLocation{programFolder, {programFolder}, {}};
     const std::filesystem::path user = userDataFolder();
-    // Installed, but with no folder of the person's own, beside the program
-    // is still better than nowhere.
-    if (writable && (user.empty() || !makeFolder(user)))
+    // An installed program puts nothing beside itself, not even the probe
+    // for writing: the log tells only those who may not write there.
+    if (isInstalledFolder(programFolder) && !user.empty() && makeFolder(user)) {
+        const bool mayWrite = access(programFolder.c_str(), W_OK) == 0;
+        return DataLocation{user, {user, programFolder}, mayWrite ? std::string() : keptIn(user)};
+    }
+    if (isWritableFolder(programFolder))
         return DataLocation{programFolder, {programFolder}, {}};
-    if (writable)
-        return DataLocation{user, {user, programFolder}, {}};
     if (user.empty())
         return DataLocation{programFolder, {programFolder},
                             "The program's folder cannot be written and no user folder is known, so names and "
@@ -70,9 +76,7 @@ DataLocation locateData(const std::filesystem::path& programFolder)
         return DataLocation{user, {user, programFolder},
                             "Neither the program's folder nor " + user.string() +
                                 " can be written, so names and statistics will not be saved."};
-    return DataLocation{user, {user, programFolder},
-                        "The program's folder cannot be written, so names and statistics are kept in " +
-                            user.string() + "."};
+    return DataLocation{user, {user, programFolder}, keptIn(user)};
 }
 
 DataLocation forcedDataLocation(const std::filesystem::path& folder)

@@ -25,9 +25,9 @@ std::filesystem::path userDataFolder();
 // share/corvane the installation put the sounds in.
 bool isInstalledFolder(const std::filesystem::path& folder);
 
-// The program's folder if it can be written and the program was not
-// installed, else the per-user folder: an installed program, even run by
-// root, keeps nothing beside itself.
+// The per-user folder for an installed program, even one run by root that
+// may write beside itself; else the program's folder if it can be written,
+// else the per-user folder.
 DataLocation locateData(const std::filesystem::path& programFolder);
 
 // Only `folder`, whether it can be written or not (--data-dir).
