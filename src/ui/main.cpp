@@ -173,6 +173,7 @@ int main(int argc, char** argv)
     corvane::Settings settings;
     options.settings = &settings;
     options.sound = settings.sound();
+    options.explain = settings.explainRobots();
     if (!optionValue(argc, argv, "--pace"))
         options.pace = settings.pace();
     corvane::TableWindow table(options);

@@ -1,6 +1,7 @@
 #include "ui/message_log.h"
 
 #include <QAccessible>
+#include <QColor>
 
 namespace corvane {
 
@@ -22,9 +23,14 @@ MessageLog::MessageLog(QWidget* parent) : QListWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void MessageLog::addLine(const QString& line)
+void MessageLog::addLine(const QString& line, bool aside)
 {
-    addItem(line);
+    if (aside) {
+        auto* item = new QListWidgetItem(QStringLiteral("      ") + line, this);
+        item->setForeground(QColor(0x1d, 0x5e, 0x8c));
+    } else {
+        addItem(line);
+    }
     setCurrentRow(count() - 1);
     scrollToBottom();
     // A reader is told of each new line, as it would hear a status bar.

@@ -15,7 +15,9 @@ class MessageLog : public QListWidget {
 public:
     explicit MessageLog(QWidget* parent = nullptr);
 
-    void addLine(const QString& line);
+    // An aside (a remark on the game, such as a robot's reason) is indented
+    // and drawn in another colour.
+    void addLine(const QString& line, bool aside = false);
     QStringList lines() const;
 
     // Where the announcement of each new line goes: by default to Qt's

@@ -8,6 +8,7 @@ namespace {
 
 constexpr const char* PaceKey = "pace";
 constexpr const char* SoundKey = "sound";
+constexpr const char* ExplainKey = "explain_robots";
 constexpr const char* GeometryKey = "window/geometry";
 
 }  // namespace
@@ -60,6 +61,9 @@ void Settings::setPace(Pace pace)
 
 bool Settings::sound() const { return flag(SoundKey, true); }
 void Settings::setSound(bool on) { setFlag(SoundKey, on); }
+
+bool Settings::explainRobots() const { return flag(ExplainKey, false); }
+void Settings::setExplainRobots(bool on) { setFlag(ExplainKey, on); }
 
 QByteArray Settings::geometry() const
 {

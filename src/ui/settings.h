@@ -34,6 +34,10 @@ public:
     bool sound() const;
     void setSound(bool on);
 
+    // Default off: the robots' reasons in the message log.
+    bool explainRobots() const;
+    void setExplainRobots(bool on);
+
     // The table window's size and place, as QWidget::saveGeometry() gives
     // it; empty when never saved.
     QByteArray geometry() const;

@@ -92,6 +92,11 @@ void TableWindow::buildOptionsMenu()
     sound->setCheckable(true);
     sound->setChecked(m_soundOn);
     connect(sound, &QAction::toggled, this, &TableWindow::setSound);
+
+    QAction* explain = item(options, "MnuExplain", "&Explain Robot Play");
+    explain->setCheckable(true);
+    explain->setChecked(m_explain);
+    connect(explain, &QAction::toggled, this, &TableWindow::setExplainRobots);
 }
 
 void TableWindow::newGame() { present(m_game.newGame()); }

@@ -84,7 +84,7 @@ void TableView::apply(const Step& s)
                 w->setFocus(Qt::OtherFocusReason);
         }
     } else if (const auto* l = std::get_if<step::Log>(&s)) {
-        m_log->addLine(QString::fromStdString(l->line));
+        m_log->addLine(QString::fromStdString(l->line), l->aside);
         return;
     } else if (std::holds_alternative<step::ClearLog>(s)) {
         m_log->clear();

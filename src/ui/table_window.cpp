@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <random>
 
+#include "game/explain.h"
 #include "scoring/data_location.h"
 #include "scoring/data_store.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/help_window.h"
 #include "ui/pacer.h"
+#include "ui/scene/explanation.h"
 #include "ui/settings.h"
 #include "ui/sound_player.h"
 #include "ui/table_texts.h"
@@ -75,7 +77,8 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
       m_box(new MessageDialog(this)),
       m_help(new HelpWindow(this)),
       m_settings(options.settings),
-      m_soundOn(options.sound)
+      m_soundOn(options.sound),
+      m_explain(options.explain)
 {
     setWindowTitle(QStringLiteral("Corvane"));
     setCentralWidget(m_view);
@@ -121,6 +124,15 @@ void TableWindow::setSound(bool on)
         m_settings->setSound(on);
 }
 
+void TableWindow::setExplainRobots(bool on)
+{
+    m_explain = on;
+    if (QAction* a = findChild<QAction*>(QStringLiteral("MnuExplain")))
+        a->setChecked(on);
+    if (m_settings != nullptr)
+        m_settings->setExplainRobots(on);
+}
+
 // At the Instant pace the sounds would only pile on each other.
 void TableWindow::updateMute() { m_sound->setMuted(!m_soundOn || pace() == Pace::Instant); }
 
@@ -152,6 +164,8 @@ void TableWindow::connectControls()
 void TableWindow::present(const Event& e)
 {
     Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
+    if (m_explain)
+        addExplanation(steps, explain(e, m_game.names()));
     saveStatisticsIfChanged();
     showDealNumber();
     // Once the steps are played the keys can reach South's cards.

@@ -31,6 +31,7 @@ struct TableOptions {
     std::optional<std::filesystem::path> dataDir;  // where the names and statistics live
     Pace pace = Pace::Normal;
     bool sound = true;
+    bool explain = false;  // the robots' reasons in the log
     QString soundFolder;  // empty: the program's folder
     std::optional<std::uint64_t> deal;  // start at once with a game from this deal number
     // Where the Options menu's choices and the window's place are kept;
@@ -64,6 +65,8 @@ public:
     void setPace(Pace pace);
     bool soundOn() const { return m_soundOn; }
     void setSound(bool on);
+    bool explainingRobots() const { return m_explain; }
+    void setExplainRobots(bool on);
 
 public slots:
     void newGame();
@@ -126,6 +129,7 @@ private:
     bool m_leaving = false;
     bool m_quitting = false;
     bool m_soundOn = true;
+    bool m_explain = false;
 };
 
 }  // namespace corvane

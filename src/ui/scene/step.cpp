@@ -33,7 +33,7 @@ struct Describe {
     void operator()(const step::ShowTrumps& t) { o << "Trumps " << t.picture; }
     void operator()(const step::Sound& s) { o << "Sound " << CueNames[static_cast<int>(s.cue)]; }
     void operator()(const step::Pause& p) { o << "Pause " << static_cast<double>(p.length.count()) / 1000.0 << "ms"; }
-    void operator()(const step::Log& l) { o << "Log \"" << l.line << "\""; }
+    void operator()(const step::Log& l) { o << (l.aside ? "Aside \"" : "Log \"") << l.line << "\""; }
     void operator()(const step::ClearLog&) { o << "ClearLog"; }
 };
 

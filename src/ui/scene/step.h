@@ -52,9 +52,11 @@ struct Pause {
     std::chrono::microseconds length;
     bool operator==(const Pause&) const = default;
 };
-// A line appended to the message log, which scrolls to it.
+// A line appended to the message log, which scrolls to it. An aside is set
+// apart from the game's own lines: a remark on them, such as a robot's reason.
 struct Log {
     std::string line;
+    bool aside = false;
     bool operator==(const Log&) const = default;
 };
 struct ClearLog {

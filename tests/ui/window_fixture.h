@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QAction>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "ui/settings.h"
+#include "ui/table_window.h"
+
+namespace corvane::testing {
+
+// A shown table window at the Instant pace, silent, with its data (and, when
+// given, its settings) in a temporary folder.
+inline std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::uint64_t seed,
+                                               Settings* settings = nullptr, TableOptions options = {})
+{
+    options.seed = seed;
+    options.dataDir = std::filesystem::path(dir.path().toStdString());
+    options.pace = Pace::Instant;
+    options.soundFolder = dir.path();
+    options.settings = settings;
+    if (settings != nullptr)
+        options.explain = settings->explainRobots();
+    auto w = std::make_unique<TableWindow>(options);
+    w->show();
+    return w;
+}
+
+inline QAction* action(const TableWindow& w, const char* name)
+{
+    return w.findChild<QAction*>(QString::fromUtf8(name));
+}
+
+}  // namespace corvane::testing
