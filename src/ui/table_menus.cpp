@@ -42,6 +42,7 @@ void TableWindow::buildMenus()
     QMenu* play = menu(bar, "MnuPlay", "&Play");
     connect(item(play, "MnuNew", "New Game", Qt::Key_F2), &QAction::triggered, this, &TableWindow::newGame);
     buildDealItems(play);
+    addLearningItems(play);
     connect(item(play, "MnuExit", "Exit", Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
             &TableWindow::exitProgram);
 

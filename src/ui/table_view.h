@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/card_set.h"
 #include "ui/scaled_controls.h"
 #include "ui/scene/scene.h"
 #include "ui/table_scale.h"
@@ -53,6 +54,12 @@ public:
     void setKeyboardCards(std::vector<Card> cards);
     Card focusedCard() const;
 
+    // A hint: the cards are ringed, and those in `raised` lifted a little,
+    // over the scene, which stays as it is. Empty sets take the hint away.
+    void showHint(CardSet cards, CardSet raised = {});
+    CardSet hintCards() const { return m_hint; }
+    CardSet raisedHintCards() const { return m_hintRaised; }
+
 signals:
     void cardClicked(Card c);
 
@@ -70,6 +77,8 @@ private:
     void paintLabels(QPainter& p) const;
     void paintCards(QPainter& p);
     void paintFocus(QPainter& p) const;
+    void paintHint(QPainter& p) const;
+    QPoint paintedCorner(Card c) const;
 
     Scene m_scene;
     TableScale m_scale;
@@ -82,6 +91,8 @@ private:
     MessageLog* m_log;
     std::vector<Card> m_keyCards;
     std::size_t m_focus = 0;
+    CardSet m_hint;
+    CardSet m_hintRaised;
 };
 
 }  // namespace corvane

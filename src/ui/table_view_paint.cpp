@@ -76,6 +76,7 @@ void TableView::paintEvent(QPaintEvent*)
     paintFrames(p);
     paintLabels(p);
     paintCards(p);
+    paintHint(p);
     paintFocus(p);
 }
 
@@ -165,7 +166,7 @@ void TableView::paintCards(QPainter& p)
     for (const Card c : m_scene.paintOrder()) {
         const Sprite& s = m_scene.card(c);
         const QPixmap picture = s.faceUp ? m_art->face(c, size, dpr) : m_art->back(size, dpr);
-        p.drawPixmap(m_scale.point(s.left, s.top), picture);
+        p.drawPixmap(paintedCorner(c), picture);
     }
 }
 

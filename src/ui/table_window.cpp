@@ -163,6 +163,7 @@ void TableWindow::connectControls()
 
 void TableWindow::present(const Event& e)
 {
+    m_view->showHint({});
     Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
     if (m_explain)
         addExplanation(steps, explain(e, m_game.names()));
@@ -183,10 +184,12 @@ void TableWindow::present(const Event& e)
         };
     }
     m_pacer->play(std::move(steps), std::move(then));
+    refreshPlayItems();
 }
 
 void TableWindow::advanceWhenReady()
 {
+    refreshPlayItems();
     if (m_quitting || asking() || m_pacer->busy())
         return;
     if (m_game.awaiting() == Awaiting::Nothing)

@@ -78,6 +78,8 @@ public slots:
     // The deal items of the Play menu.
     void replayDeal();
     void askDealNumber();
+    // What the robots' rules would do in South's place, shown, not done.
+    void showHint();
 
 signals:
     // Leaving the program: every window is closed, the program ends.
@@ -98,6 +100,9 @@ private:
     void openDealDialog(const QString& trouble, const QString& typed);
     void startAtDeal(const QString& typed);
     void showDealNumber();
+    void addLearningItems(QMenu* play);
+    void refreshPlayItems();
+    void hintAside(const std::string& sentence);
     void updateMute();
     void connectControls();
     void present(const Event& e);

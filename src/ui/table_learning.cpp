@@ -1,0 +1,88 @@
+// The Play menu's items for learning from the robots: a hint of what their
+// rules would do in South's place.
+#include <QAction>
+#include <QMenu>
+
+#include "game/autoplay.h"
+#include "game/explain.h"
+#include "ui/bid_panel_frame.h"
+#include "ui/pacer.h"
+#include "ui/table_view.h"
+#include "ui/table_window.h"
+
+namespace corvane {
+
+namespace {
+
+QAction* playItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& keys)
+{
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(QString::fromUtf8(name));
+    a->setShortcut(keys);
+    return a;
+}
+
+// The hint in the words of a robot's reason, South as the seat.
+std::string hintSentence(const Hint& h, const Game& g)
+{
+    EventData what = ev::CardPlayed{South, h.card, g.trickPosition(), h.why};
+    if (h.stage == Awaiting::Bid && h.pass)
+        what = ev::BidPassed{South, h.why};
+    else if (h.stage == Awaiting::Bid)
+        what = ev::BidMade{South, h.level, h.directionOption == 0, h.trumpOption + 1, g.forcedHumanTurn(), h.why};
+    else if (h.stage == Awaiting::Discards)
+        what = ev::KittyDiscarded{South, h.discards, h.why};
+    return explain(Event{what, {}, std::nullopt}, g.names());
+}
+
+}  // namespace
+
+void TableWindow::addLearningItems(QMenu* play)
+{
+    connect(playItem(play, "MnuHint", "Hint", Qt::Key_H), &QAction::triggered, this, &TableWindow::showHint);
+    connect(play, &QMenu::aboutToShow, this, &TableWindow::refreshPlayItems);
+    refreshPlayItems();
+}
+
+// The items answer only when what they do can be done now.
+void TableWindow::refreshPlayItems()
+{
+    const Awaiting a = m_game.awaiting();
+    const bool personsTurn = a == Awaiting::Bid || a == Awaiting::Discards || a == Awaiting::PlayCard;
+    if (QAction* hint = findChild<QAction*>(QStringLiteral("MnuHint")))
+        hint->setEnabled(personsTurn && !asking());
+}
+
+void TableWindow::showHint()
+{
+    if (m_pacer->busy() || asking())
+        return;
+    const Hint h = hintFor(m_game);
+    switch (h.stage) {
+    case Awaiting::Bid: {
+        // The panel is set as the person would set it; "Finished" is theirs.
+        present(m_game.resetPanel());
+        if (h.pass) {
+            present(m_game.setPass(true));
+        } else {
+            present(m_game.chooseTrumps(h.trumpOption));
+            present(m_game.chooseLevel(h.level));
+            present(m_game.chooseDirection(h.directionOption));
+        }
+        m_view->bidPanel()->showState(m_game.table().panel);
+        break;
+    }
+    case Awaiting::Discards: m_view->showHint(h.discards, h.discards - m_game.table().selected); break;
+    case Awaiting::PlayCard: m_view->showHint(CardSet::of(h.card)); break;
+    default: return;
+    }
+    hintAside(hintSentence(h, m_game));
+}
+
+void TableWindow::hintAside(const std::string& sentence)
+{
+    if (!sentence.empty())
+        m_view->apply(step::Log{"Hint: " + sentence, true});
+}
+
+}  // namespace corvane

@@ -1,0 +1,113 @@
+// Play > Hint: what the robots' rules would do in South's place is shown in
+// each stage, equal to hintFor(), and never done; the person still acts.
+#include <QtTest>
+
+#include "game/autoplay.h"
+#include "game/explain.h"
+#include "table_driver.h"
+#include "window_fixture.h"
+
+using namespace corvane;
+using namespace corvane::testing;
+
+namespace {
+
+// A game in which South wins the bid, discards and plays.
+constexpr std::uint64_t DiscardingSeed = 40;
+
+bool waitFor(TableDriver& d, Awaiting stage)
+{
+    return d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == stage; });
+}
+
+}  // namespace
+
+class TestHint : public QObject {
+    Q_OBJECT
+private slots:
+    void offeredOnlyAtThePersonsTurn();
+    void hintInEachStageEqualsTheRobotRules();
+};
+
+void TestHint::offeredOnlyAtThePersonsTurn()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, DiscardingSeed);
+    TableDriver d(*w);
+    QAction* hint = action(*w, "MnuHint");
+    QVERIFY(hint != nullptr);
+    QCOMPARE(hint->shortcut(), QKeySequence(Qt::Key_H));
+    QVERIFY(!hint->isEnabled());
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
+    QVERIFY(!hint->isEnabled());
+    QVERIFY(waitFor(d, Awaiting::Bid));
+    QVERIFY(hint->isEnabled());
+}
+
+void TestHint::hintInEachStageEqualsTheRobotRules()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, DiscardingSeed);
+    TableDriver d(*w);
+    action(*w, "MnuNew")->trigger();
+    const auto reasonShown = [&](const Hint& h) {
+        const QString last = d.log().last();
+        return last.startsWith(QStringLiteral("      Hint: ")) &&
+               last.contains(QString::fromStdString(reasonClause(h.why)));
+    };
+
+    // Bidding: the panel shows the rule's bid, nothing is bid yet.
+    QVERIFY(waitFor(d, Awaiting::Bid));
+    const Hint bid = hintFor(d.game());
+    QCOMPARE(bid.stage, Awaiting::Bid);
+    d.panel().trumpsOption(bid.trumpOption == 0 ? 1 : 0)->click();  // a choice the hint must undo
+    QTest::keyClick(w.get(), Qt::Key_H);
+    QCOMPARE(d.game().awaiting(), Awaiting::Bid);
+    QVERIFY(reasonShown(bid));
+    if (bid.pass) {
+        QVERIFY(d.panel().passBox()->isChecked());
+    } else {
+        QVERIFY(d.panel().trumpsOption(bid.trumpOption)->isChecked());
+        QVERIFY(d.panel().levelOption(bid.level)->isChecked());
+        QVERIFY(d.panel().directionOption(bid.directionOption)->isChecked());
+        QVERIFY(!d.panel().passBox()->isChecked());
+    }
+    d.click(d.panel().finishedButton());
+
+    // Discarding: the rule's six are ringed and lifted, none is picked.
+    QVERIFY(waitFor(d, Awaiting::Discards));
+    const CardSet hand = d.table().hand(South);
+    const Hint discards = hintFor(d.game());
+    action(*w, "MnuHint")->trigger();
+    QCOMPARE(w->view()->hintCards(), discards.discards);
+    QCOMPARE(discards.discards.count(), 6);
+    QCOMPARE(w->view()->raisedHintCards(), discards.discards - d.table().selected);
+    QCOMPARE(d.table().hand(South), hand);
+    QVERIFY(reasonShown(discards));
+    // The person takes the suggestion with the usual controls.
+    for (Card c : discards.discards - d.table().selected)
+        d.clickCard(c);
+    QVERIFY(w->view()->hintCards().empty());
+    d.click(d.view().discardCarryOnButton());
+    QVERIFY(d.game().awaiting() != Awaiting::Discards);
+    QCOMPARE(d.table().kitty(), discards.discards);
+
+    // Play: the rule's card is ringed and still in the hand.
+    for (int turn = 0; turn < 3; ++turn) {
+        QVERIFY(waitFor(d, Awaiting::PlayCard));
+        const Hint card = hintFor(d.game());
+        QTest::keyClick(w.get(), Qt::Key_H);
+        QCOMPARE(w->view()->hintCards(), CardSet::of(card.card));
+        QVERIFY(w->view()->raisedHintCards().empty());
+        QVERIFY(d.table().hand(South).has(card.card));
+        QCOMPARE(d.game().awaiting(), Awaiting::PlayCard);
+        QVERIFY(reasonShown(card));
+        d.clickCard(card.card);
+        QVERIFY(!d.table().hand(South).has(card.card));
+        QVERIFY(w->view()->hintCards().empty());
+    }
+}
+
+QTEST_MAIN(TestHint)
+#include "test_hint.moc"
