@@ -27,6 +27,14 @@ bool Game::canUndo() const
     return !atSnapshot || m_undo->m_undo;
 }
 
+int Game::undoDepth() const
+{
+    int depth = 0;
+    for (const Game* s = m_undo.get(); s != nullptr; s = s->m_undo.get())
+        ++depth;
+    return depth;
+}
+
 Event Game::undo()
 {
     if (!canUndo())
@@ -37,6 +45,8 @@ Event Game::undo()
     Names names = std::move(m_names);
     const Statistics stats = m_stats;
     *this = *target;
+    // The restored turn is itself the latest one to come back to.
+    m_undo = target;
     m_names = std::move(names);
     m_stats = stats;
     return Event{ev::Undone{}, {}, std::nullopt};

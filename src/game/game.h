@@ -99,6 +99,8 @@ public:
     // hand is scored. Names and statistics stay as they are now.
     bool canUndo() const;
     Event undo();
+    // How many of the person's turns of this hand are kept to go back to.
+    int undoDepth() const;
     // Snapshots for undo cost a copy of the engine at each of the person's
     // turns; a headless run that never undoes turns them off.
     void keepUndo(bool on) { m_keepUndo = on; }

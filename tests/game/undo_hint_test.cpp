@@ -87,3 +87,32 @@ TEST(Undo, OffItKeepsNoSnapshotAndPlaysTheSameGame)
     EXPECT_TRUE(bare.undo().is<ev::Refused>());
     EXPECT_EQ(bare.table(), kept.table());
 }
+
+// After an undo the turn taken back is a turn like any other: the next undo
+// from the turn after it comes back to it, not to the one before.
+TEST(Undo, ATurnTakenBackCanBeTakenBackToAgain)
+{
+    Game g(5);
+    Driver d{g};
+    ASSERT_EQ(toCardTurn(g, d, 3), Awaiting::PlayCard);
+    const TableState third = g.table();
+    const int depth = g.undoDepth();
+    EXPECT_GE(depth, 3);
+    const Card card = hintFor(g).card;
+    d.command(g.playCard(card));
+    ASSERT_EQ(d.run(), Awaiting::PlayCard);
+    EXPECT_EQ(g.undoDepth(), depth + 1);
+    g.undo();
+    ASSERT_EQ(g.table(), third);
+    EXPECT_EQ(g.undoDepth(), depth);
+
+    d.command(g.playCard(card));
+    ASSERT_EQ(d.run(), Awaiting::PlayCard);
+    EXPECT_EQ(g.undoDepth(), depth + 1);
+    g.undo();  // at the fourth turn, untouched: back to the third
+    EXPECT_EQ(g.table(), third);
+    g.undo();  // and on to the second
+    EXPECT_EQ(g.undoDepth(), depth - 1);
+    EXPECT_NE(g.table(), third);
+    EXPECT_EQ(g.awaiting(), Awaiting::PlayCard);
+}
