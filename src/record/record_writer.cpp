@@ -55,6 +55,22 @@ RecordWriter::RecordWriter(RecordOptions options, Sink sink)
 {
 }
 
+RecordWriter::Position RecordWriter::position() const
+{
+    return {std::string(m_log.view()), m_drawn, m_lines, m_game, m_hand, m_trick, m_dealt};
+}
+
+void RecordWriter::rewind(const Position& p)
+{
+    m_log.assign(p.pendingLog);
+    m_drawn = p.drawn;
+    m_lines = p.lines;
+    m_game = p.game;
+    m_hand = p.hand;
+    m_trick = p.trick;
+    m_dealt = p.dealt;
+}
+
 void RecordWriter::begin(std::string_view type)
 {
     m_line.clear();

@@ -44,12 +44,32 @@ public:
     int hand() const { return m_hand; }
     int trick() const { return m_trick; }
 
+    // Where the writer stands between two events: rewinding to it forgets
+    // every event observed since (the lines written since are the sink's to
+    // drop). An undo at the table takes the record back with the game.
+    struct Position {
+        std::string pendingLog;
+        std::vector<Card> drawn;
+        long lines = 0;
+        long game = 0;
+        int hand = 0;
+        int trick = 0;
+        int dealt = 0;
+    };
+    Position position() const;
+    void rewind(const Position& p);
+
 private:
     // The line being made: a buffer that grows as needed, written with
     // plain copies (a record of a long run is millions of lines).
     class Line {
     public:
         void clear() { m_size = 0; }
+        void assign(std::string_view s)
+        {
+            clear();
+            put(s);
+        }
         std::string_view view() const { return {m_data.get(), m_size}; }
         void put(std::string_view s)
         {

@@ -169,6 +169,11 @@ private:
         const char* wanted = a == Awaiting::Bid ? "bid" : a == Awaiting::Discards ? "discards" : "card";
         const Json* v = m_next ? &m_next->value : nullptr;
         const std::string type = v ? typeOf(*v) : "";
+        // A person who leaves mostly leaves at their own turn.
+        if (!v || type == "game") {
+            m_abandoned = true;
+            return;
+        }
         const bool fits = v && v->find("seat") && intField(*v, "seat") == South &&
                           (a == Awaiting::Bid        ? type == "bid" || type == "pass"
                            : a == Awaiting::Discards ? type == "exchange"

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +20,7 @@ namespace {
 
 constexpr std::string_view Usage =
     "Usage: corvane [--data-dir DIR] [--seed N] [--deal N] [--pace normal|fast|instant] [--demo]\n"
+    "               [--record FILE]\n"
     "       corvane --help | --version | --print-paths\n"
     "Corvane, a card game for one player and three robots.\n"
     "\n"
@@ -30,7 +32,9 @@ constexpr std::string_view Usage =
     "  --demo          show the cards, trump symbols, message box and help, for a look\n"
     "  --help          show this text and leave\n"
     "  --version       show the version and leave\n"
-    "  --print-paths   show where the sounds and the card deck are read from, and leave\n";
+    "  --print-paths   show where the sounds and the card deck are read from, and leave\n"
+    "  --record FILE   append the record of every game played to FILE, as JSON Lines;\n"
+    "                  corvane-sim --replay FILE plays it again\n";
 
 bool hasArgument(int argc, char** argv, const char* name)
 {
@@ -57,7 +61,8 @@ bool tableOptions(int argc, char** argv, corvane::TableOptions& options)
 {
     for (int i = 1; i < argc; ++i) {
         const bool takesValue = std::strcmp(argv[i], "--data-dir") == 0 || std::strcmp(argv[i], "--seed") == 0 ||
-                                std::strcmp(argv[i], "--deal") == 0 || std::strcmp(argv[i], "--pace") == 0;
+                                std::strcmp(argv[i], "--deal") == 0 || std::strcmp(argv[i], "--pace") == 0 ||
+                                std::strcmp(argv[i], "--record") == 0;
         if (takesValue && i + 1 == argc) {
             std::fprintf(stderr, "corvane: %s needs a value.\n", argv[i]);
             return false;
@@ -81,6 +86,13 @@ bool tableOptions(int argc, char** argv, corvane::TableOptions& options)
             return false;
         }
         options.deal = entry.number;
+    }
+    if (const auto file = optionValue(argc, argv, "--record")) {
+        options.recordFile = std::string(*file);
+        if (!std::ofstream(options.recordFile, std::ios::app)) {
+            std::fprintf(stderr, "corvane: cannot write the record to '%s'.\n", options.recordFile.c_str());
+            return false;
+        }
     }
     if (const auto pace = optionValue(argc, argv, "--pace")) {
         if (*pace == "normal")

@@ -188,6 +188,7 @@ void TableWindow::askToLeave()
 void TableWindow::quitProgram()
 {
     m_quitting = true;
+    m_recorder.flush();
     m_pacer->clear();
     m_questions.clear();
     m_box->hide();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 
 #include "game/explain.h"
@@ -64,12 +65,27 @@ SoundCue cueOf(step::Cue c)
     return SoundCue::RingOut;
 }
 
+// Each hand's lines are appended as the hand is scored; a game left
+// unfinished keeps what was played of it.
+record::TableRecorder::Sink recordSink(const std::string& file)
+{
+    if (file.empty())
+        return {};
+    return [file](const std::vector<std::string>& lines) {
+        std::ofstream out(file, std::ios::app | std::ios::binary);
+        for (const std::string& line : lines)
+            out << line << '\n';
+    };
+}
+
 }  // namespace
 
 TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
     : QMainWindow(parent),
       m_store(std::make_unique<DataStore>(dataLocation(options))),
-      m_game(seedFrom(options.seed), m_store->names()),
+      m_seed(seedFrom(options.seed)),
+      m_game(m_seed, m_store->names()),
+      m_recorder(m_seed, recordSink(options.recordFile)),
       m_choreographer(options.pace),
       m_view(new TableView(this)),
       m_pacer(new Pacer([this](const Step& s) { playStep(s); }, this)),
@@ -102,7 +118,7 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
         present(m_game.newGameAt(*options.deal));
 }
 
-TableWindow::~TableWindow() = default;
+TableWindow::~TableWindow() { m_recorder.flush(); }
 
 void TableWindow::setPace(Pace pace)
 {
@@ -163,6 +179,7 @@ void TableWindow::connectControls()
 
 void TableWindow::present(const Event& e)
 {
+    m_recorder.observe(e, m_game);
     m_view->showHint({});
     Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
     if (m_explain)

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "game/game.h"
+#include "record/table_recorder.h"
 #include "ui/message_box.h"
 #include "ui/scene/choreography.h"
 
@@ -34,6 +35,8 @@ struct TableOptions {
     bool explain = false;  // the robots' reasons in the log
     QString soundFolder;  // empty: the program's folder
     std::optional<std::uint64_t> deal;  // start at once with a game from this deal number
+    // Where the record of every game played is appended; empty: none kept.
+    std::string recordFile;
     // Where the Options menu's choices and the window's place are kept;
     // none: they last for this run only. Not owned.
     Settings* settings = nullptr;
@@ -120,7 +123,9 @@ private:
     void quitProgram();
 
     std::unique_ptr<DataStore> m_store;
+    std::uint64_t m_seed;
     Game m_game;
+    record::TableRecorder m_recorder;
     Choreographer m_choreographer;
     TableView* m_view;
     Pacer* m_pacer;

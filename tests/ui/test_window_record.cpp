@@ -1,0 +1,119 @@
+// `--record FILE`: the window appends the record of every game played in
+// it, South's actions as the person made them, and the simulator's replay
+// reproduces it exactly.
+#include <QFile>
+#include <QtTest>
+
+#include <fstream>
+#include <sstream>
+
+#include "record/json.h"
+#include "record/replay.h"
+#include "table_driver.h"
+#include "window_fixture.h"
+
+using namespace corvane;
+using namespace corvane::testing;
+
+namespace {
+
+// A game in which South wins the bid, discards and plays.
+constexpr std::uint64_t Seed = 40;
+
+TableOptions recording(const QTemporaryDir& dir)
+{
+    TableOptions options;
+    options.recordFile = dir.filePath(QStringLiteral("games.jsonl")).toStdString();
+    return options;
+}
+
+std::vector<std::string> fileLines(const std::string& path)
+{
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool gameOver(TableDriver& d)
+{
+    return d.runUntil([&] { return d.game().awaiting() == Awaiting::NewGame && !d.box().isVisible(); });
+}
+
+}  // namespace
+
+class TestWindowRecord : public QObject {
+    Q_OBJECT
+private slots:
+    void aWholeGameReplays();
+    void anUnfinishedGameIsKeptAndReplays();
+    void noFileWithoutTheOption();
+};
+
+void TestWindowRecord::aWholeGameReplays()
+{
+    QTemporaryDir dir;
+    const TableOptions options = recording(dir);
+    {
+        auto w = makeWindow(dir, Seed, nullptr, options);
+        TableDriver d(*w);
+        action(*w, "MnuNew")->trigger();
+        QVERIFY(gameOver(d));
+        // The driver's false starts were made and are not in the record.
+        QVERIFY(d.discards > 0);
+        QVERIFY(d.refusedFollowSuit);
+        QVERIFY(d.faults.isEmpty());
+    }
+    const std::vector<std::string> lines = fileLines(options.recordFile);
+    QVERIFY(lines.size() > 100);
+    std::string error;
+    const auto first = record::parseJson(lines.front(), error);
+    QVERIFY(first.has_value());
+    QCOMPARE(first->find("type")->asString(), std::string("game"));
+    QCOMPARE(first->find("south")->asString(), std::string("human"));
+    QCOMPARE(*first->find("seed")->asUint64(), Seed);
+    QVERIFY(lines.back().rfind("{\"type\":\"game_end\"", 0) == 0);
+    const record::ReplayResult r = record::replayFile(options.recordFile);
+    QVERIFY2(r.status == 0, r.message.c_str());
+    QCOMPARE(r.games, 1L);
+    QCOMPARE(r.lines, static_cast<long>(lines.size()));
+}
+
+void TestWindowRecord::anUnfinishedGameIsKeptAndReplays()
+{
+    QTemporaryDir dir;
+    const TableOptions options = recording(dir);
+    long firstRun = 0;
+    for (int run = 0; run < 2; ++run) {
+        auto w = makeWindow(dir, Seed + run, nullptr, options);
+        TableDriver d(*w);
+        action(*w, "MnuNew")->trigger();
+        QVERIFY(d.runUntil([&] { return d.cardsPlayed >= 3 && d.game().awaiting() == Awaiting::PlayCard; }));
+        if (run == 0)
+            firstRun = static_cast<long>(fileLines(options.recordFile).size());
+    }
+    // Nothing of the hand in play is written before the program ends; then
+    // all of it, and the second run appends.
+    QCOMPARE(firstRun, 0L);
+    const std::vector<std::string> lines = fileLines(options.recordFile);
+    QVERIFY(lines.size() > 20);
+    const record::ReplayResult r = record::replayFile(options.recordFile);
+    QVERIFY2(r.status == 0, r.message.c_str());
+    QCOMPARE(r.games, 2L);
+}
+
+void TestWindowRecord::noFileWithoutTheOption()
+{
+    QTemporaryDir dir;
+    {
+        auto w = makeWindow(dir, Seed);
+        TableDriver d(*w);
+        action(*w, "MnuNew")->trigger();
+        QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::PlayCard; }));
+    }
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("games.jsonl"))));
+}
+
+QTEST_MAIN(TestWindowRecord)
+#include "test_window_record.moc"
