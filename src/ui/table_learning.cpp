@@ -1,5 +1,5 @@
 // The Play menu's items for learning from the robots: a hint of what their
-// rules would do in South's place.
+// rules would do in South's place, and undo.
 #include <QAction>
 #include <QMenu>
 
@@ -40,6 +40,8 @@ std::string hintSentence(const Hint& h, const Game& g)
 void TableWindow::addLearningItems(QMenu* play)
 {
     connect(playItem(play, "MnuHint", "Hint", Qt::Key_H), &QAction::triggered, this, &TableWindow::showHint);
+    connect(playItem(play, "MnuUndo", "Undo", Qt::CTRL | Qt::Key_Z), &QAction::triggered, this,
+            &TableWindow::undoTurn);
     connect(play, &QMenu::aboutToShow, this, &TableWindow::refreshPlayItems);
     refreshPlayItems();
 }
@@ -51,6 +53,8 @@ void TableWindow::refreshPlayItems()
     const bool personsTurn = a == Awaiting::Bid || a == Awaiting::Discards || a == Awaiting::PlayCard;
     if (QAction* hint = findChild<QAction*>(QStringLiteral("MnuHint")))
         hint->setEnabled(personsTurn && !asking());
+    if (QAction* undo = findChild<QAction*>(QStringLiteral("MnuUndo")))
+        undo->setEnabled(m_game.canUndo() && !asking());
 }
 
 void TableWindow::showHint()

@@ -95,6 +95,20 @@ void TableView::apply(const Step& s)
     update();
 }
 
+void TableView::restore(const Scene& scene, int logRows)
+{
+    m_scene = scene;
+    for (int c = 0; c < ControlCount; ++c)
+        if (QWidget* w = controlWidget(static_cast<Control>(c)))
+            w->setVisible(scene.shown(static_cast<Control>(c)));
+    while (logRows >= 0 && m_log->count() > logRows)
+        delete m_log->takeItem(m_log->count() - 1);
+    if (m_log->count() > 0)
+        m_log->setCurrentRow(m_log->count() - 1);
+    m_log->scrollToBottom();
+    showHint({});
+}
+
 QSize TableView::cardSize() const { return {m_scale.length(CardWidth), m_scale.length(CardHeight)}; }
 
 QRect TableView::cardRect(Card c) const

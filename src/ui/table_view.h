@@ -31,6 +31,10 @@ public:
     ~TableView() override;
 
     void apply(const Step& s);
+    // Shows `scene` at once (the controls as it has them) and keeps the
+    // first `logRows` lines of the log: the table as it stood at a turn
+    // that is taken back to.
+    void restore(const Scene& scene, int logRows);
     const Scene& scene() const { return m_scene; }
     TableScale scale() const { return m_scale; }
 

@@ -184,15 +184,20 @@ void TableWindow::present(const Event& e)
     Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
     if (m_explain)
         addExplanation(steps, explain(e, m_game.names()));
+    noteTurn(e);
     saveStatisticsIfChanged();
     showDealNumber();
     // Once the steps are played the keys can reach South's cards.
-    std::function<void()> then = [this] { offerKeyboardCards(); };
+    std::function<void()> then = [this] {
+        noteTurnLog();
+        offerKeyboardCards();
+    };
     if (e.message) {
         // A message that belongs to the flow is the engine's to hear the
         // answer of; a refusal only needs to be read.
         const bool flow = m_game.awaiting() == Awaiting::Answer;
         then = [this, message = *e.message, flow] {
+            noteTurnLog();
             offerKeyboardCards();
             ask(message, [this, flow](int button) {
                 if (flow)

@@ -83,6 +83,8 @@ public slots:
     void askDealNumber();
     // What the robots' rules would do in South's place, shown, not done.
     void showHint();
+    // Takes back South's last action and all the robots did after it.
+    void undoTurn();
 
 signals:
     // Leaving the program: every window is closed, the program ends.
@@ -96,6 +98,14 @@ private:
         MessageRequest request;
         std::function<void(int)> answer;
     };
+    // The window as it stood when one of the person's turns of this hand
+    // opened, beside the engine's own snapshot of that turn.
+    struct TurnMark {
+        Choreographer choreographer;
+        record::TableRecorder::Mark record;
+        std::optional<ev::TrickGathered> lastTrick;
+        int logRows = -1;  // known once the turn's steps have been played
+    };
 
     void buildMenus();
     void buildOptionsMenu();
@@ -106,6 +116,8 @@ private:
     void addLearningItems(QMenu* play);
     void refreshPlayItems();
     void hintAside(const std::string& sentence);
+    void noteTurn(const Event& e);
+    void noteTurnLog();
     void updateMute();
     void connectControls();
     void present(const Event& e);
@@ -135,6 +147,8 @@ private:
     Settings* m_settings;
     QMessageBox* m_leaveBox = nullptr;
     std::deque<Question> m_questions;
+    std::vector<TurnMark> m_turns;
+    std::optional<ev::TrickGathered> m_lastTrick;  // of this hand
     bool m_asking = false;
     bool m_leaving = false;
     bool m_quitting = false;
