@@ -1,5 +1,5 @@
 // The Play menu's items for learning from the robots: a hint of what their
-// rules would do in South's place, and undo.
+// rules would do in South's place, undo, and the last trick.
 #include <QAction>
 #include <QMenu>
 
@@ -42,6 +42,9 @@ void TableWindow::addLearningItems(QMenu* play)
     connect(playItem(play, "MnuHint", "Hint", Qt::Key_H), &QAction::triggered, this, &TableWindow::showHint);
     connect(playItem(play, "MnuUndo", "Undo", Qt::CTRL | Qt::Key_Z), &QAction::triggered, this,
             &TableWindow::undoTurn);
+    connect(playItem(play, "MnuLastTrick", "Last Trick", Qt::Key_L), &QAction::triggered, this,
+            &TableWindow::showLastTrick);
+    connect(m_view, &TableView::trickAreaClicked, this, &TableWindow::showLastTrick);
     connect(play, &QMenu::aboutToShow, this, &TableWindow::refreshPlayItems);
     refreshPlayItems();
 }
@@ -55,6 +58,8 @@ void TableWindow::refreshPlayItems()
         hint->setEnabled(personsTurn && !asking());
     if (QAction* undo = findChild<QAction*>(QStringLiteral("MnuUndo")))
         undo->setEnabled(m_game.canUndo() && !asking());
+    if (QAction* last = findChild<QAction*>(QStringLiteral("MnuLastTrick")))
+        last->setEnabled(m_lastTrick.has_value() && !asking());
 }
 
 void TableWindow::showHint()
@@ -81,6 +86,15 @@ void TableWindow::showHint()
     default: return;
     }
     hintAside(hintSentence(h, m_game));
+}
+
+void TableWindow::showLastTrick()
+{
+    if (!m_lastTrick || asking())
+        return;
+    const std::string caption =
+        "Trick " + std::to_string(m_lastTrick->number) + " was won by " + m_game.name(m_lastTrick->winner);
+    m_view->showTrick(m_lastTrick->bySeat, QString::fromStdString(caption));
 }
 
 void TableWindow::hintAside(const std::string& sentence)

@@ -16,8 +16,14 @@ void TableWindow::noteTurn(const Event& e)
 {
     if (e.is<ev::HandStarted>())
         m_lastTrick.reset();
-    if (const auto* t = e.as<ev::TrickGathered>())
-        m_lastTrick = *t;
+    if (const auto* c = e.as<ev::CardPlayed>())
+        m_trickSeats[static_cast<std::size_t>(c->position)] = c->seat;
+    if (const auto* t = e.as<ev::TrickGathered>()) {
+        GatheredTrick g{t->number, t->winner, {}};
+        for (std::size_t p = 1; p <= 4; ++p)
+            g.bySeat[m_trickSeats[p]] = t->cards[p];
+        m_lastTrick = g;
+    }
     const auto depth = static_cast<std::size_t>(m_game.undoDepth());
     if (m_turns.size() > depth)
         m_turns.erase(m_turns.begin() + static_cast<std::ptrdiff_t>(depth), m_turns.end());
@@ -47,6 +53,7 @@ void TableWindow::undoTurn()
     m_choreographer.setPace(pace);
     m_recorder.rewind(turn.record);
     m_lastTrick = turn.lastTrick;
+    m_trickSeats = m_game.table().trick.seat;
     m_view->restore(m_choreographer.scene(), turn.logRows);
     if (m_choreographer.scene().shown(Control::BidPanel))
         m_view->bidPanel()->showState(m_game.table().panel);

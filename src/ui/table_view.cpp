@@ -175,6 +175,8 @@ void TableView::mousePressEvent(QMouseEvent* e)
     const QPoint at = m_scale.toTwips(e->position().toPoint());
     if (const Card c = m_scene.cardAt(at.x(), at.y()); c != NoCard)
         emit cardClicked(c);
+    else if (trickArea().contains(at))
+        emit trickAreaClicked();
 }
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -64,11 +65,25 @@ public:
     CardSet hintCards() const { return m_hint; }
     CardSet raisedHintCards() const { return m_hintRaised; }
 
+    // A trick shown over the table, each card (by seat, 1..4) in front of
+    // the seat that played it, with a caption; the next click or key
+    // anywhere in the program takes it away, and does nothing else.
+    void showTrick(const std::array<Card, 5>& bySeat, const QString& caption);
+    void hideTrick();
+    bool showingTrick() const { return !m_trickCaption.isEmpty(); }
+    const std::array<Card, 5>& shownTrick() const { return m_trick; }
+    QString trickCaption() const { return m_trickCaption; }
+    // The part of the table where the cards of a trick lie (twips).
+    static QRect trickArea();
+
 signals:
     void cardClicked(Card c);
+    // A click where a trick lies, on no card.
+    void trickAreaClicked();
 
 protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -82,6 +97,7 @@ private:
     void paintCards(QPainter& p);
     void paintFocus(QPainter& p) const;
     void paintHint(QPainter& p) const;
+    void paintTrick(QPainter& p);
     QPoint paintedCorner(Card c) const;
 
     Scene m_scene;
@@ -97,6 +113,8 @@ private:
     std::size_t m_focus = 0;
     CardSet m_hint;
     CardSet m_hintRaised;
+    std::array<Card, 5> m_trick{};
+    QString m_trickCaption;
 };
 
 }  // namespace corvane

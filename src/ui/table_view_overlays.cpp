@@ -1,7 +1,11 @@
 // What the table paints over the scene at the person's request: the ring
-// and lift of a hint.
+// and lift of a hint, and the last trick.
+#include <QApplication>
 #include <QPainter>
 
+#include "ui/card_art.h"
+#include "ui/fonts.h"
+#include "ui/scene/layouts.h"
 #include "ui/table_view.h"
 
 namespace corvane {
@@ -11,8 +15,77 @@ namespace {
 const QColor HintRing(120, 215, 255);
 // Half a picked discard's lift: a suggestion, not a choice.
 constexpr int HintLift = 100;
+const QColor TrickShade(0, 60, 28, 215);
+const QColor TrickText(255, 250, 215);
+
+// Where a seat's card lies on the trick.
+Spot trickSpot(Seat s)
+{
+    const Slide played = playSlide(s);
+    return played.second.value_or(played.first);
+}
 
 }  // namespace
+
+QRect TableView::trickArea()
+{
+    QRect area;
+    for (Seat s = South; s <= East; ++s) {
+        const Spot at = trickSpot(s);
+        area |= QRect(at.left, at.top, CardWidth, CardHeight);
+    }
+    return area;
+}
+
+void TableView::showTrick(const std::array<Card, 5>& bySeat, const QString& caption)
+{
+    if (!showingTrick())
+        qApp->installEventFilter(this);
+    m_trick = bySeat;
+    m_trickCaption = caption;
+    update();
+}
+
+void TableView::hideTrick()
+{
+    if (!showingTrick())
+        return;
+    qApp->removeEventFilter(this);
+    m_trickCaption.clear();
+    update();
+}
+
+// While a trick is shown, the first click or key only takes it away.
+bool TableView::eventFilter(QObject* watched, QEvent* e)
+{
+    if (showingTrick() && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress)) {
+        hideTrick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void TableView::paintTrick(QPainter& p)
+{
+    if (!showingTrick())
+        return;
+    const QRect area = trickArea().adjusted(-240, -480, 240, 240);
+    const QRect shade = m_scale.rect(area.x(), area.y(), area.width(), area.height());
+    p.setPen(Qt::NoPen);
+    p.setBrush(TrickShade);
+    p.drawRoundedRect(shade, shade.height() / 24.0, shade.height() / 24.0);
+    const QSize size = cardSize();
+    for (Seat s = South; s <= East; ++s) {
+        if (!isValidCard(m_trick[s]))
+            continue;
+        const Spot at = trickSpot(s);
+        p.drawPixmap(m_scale.point(at.left, at.top), m_art->face(m_trick[s], size, devicePixelRatioF()));
+    }
+    p.setFont(serifFont(std::max(7, static_cast<int>(std::lround(12 * m_scale.factor()))), true));
+    p.setPen(TrickText);
+    const QRect top = m_scale.rect(area.x(), area.y(), area.width(), 480);
+    p.drawText(top, Qt::AlignCenter, m_trickCaption);
+}
 
 void TableView::showHint(CardSet cards, CardSet raised)
 {

@@ -78,6 +78,7 @@ void TableView::paintEvent(QPaintEvent*)
     paintCards(p);
     paintHint(p);
     paintFocus(p);
+    paintTrick(p);
 }
 
 // A thick ring round the focused card, in the dealer marker's yellow, so

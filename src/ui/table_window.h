@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -25,6 +26,14 @@ class Pacer;
 class Settings;
 class SoundPlayer;
 class TableView;
+
+// The trick last gathered: each card by the seat that played it (index
+// 1..4), and the seat that won it.
+struct GatheredTrick {
+    int number = 0;
+    Seat winner = 0;
+    std::array<Card, 5> bySeat{};
+};
 
 // How the window is started.
 struct TableOptions {
@@ -85,6 +94,9 @@ public slots:
     void showHint();
     // Takes back South's last action and all the robots did after it.
     void undoTurn();
+    // Shows the four cards of the trick last gathered, until a click or key.
+    void showLastTrick();
+    const std::optional<GatheredTrick>& lastTrick() const { return m_lastTrick; }
 
 signals:
     // Leaving the program: every window is closed, the program ends.
@@ -103,7 +115,7 @@ private:
     struct TurnMark {
         Choreographer choreographer;
         record::TableRecorder::Mark record;
-        std::optional<ev::TrickGathered> lastTrick;
+        std::optional<GatheredTrick> lastTrick;
         int logRows = -1;  // known once the turn's steps have been played
     };
 
@@ -148,7 +160,8 @@ private:
     QMessageBox* m_leaveBox = nullptr;
     std::deque<Question> m_questions;
     std::vector<TurnMark> m_turns;
-    std::optional<ev::TrickGathered> m_lastTrick;  // of this hand
+    std::optional<GatheredTrick> m_lastTrick;  // of this hand
+    std::array<Seat, 5> m_trickSeats{};  // who played each position of the trick in play
     bool m_asking = false;
     bool m_leaving = false;
     bool m_quitting = false;
