@@ -98,6 +98,7 @@ MessageDialog::MessageDialog(QWidget* parent)
 void MessageDialog::ask(const MessageRequest& request, std::function<void(int)> onAnswer)
 {
     m_onAnswer = std::move(onAnswer);
+    m_closeButton = request.closeButton;
     m_dragging = false;
     for (MessageBoxButton* face : m_buttons)
         face->raiseFace();
@@ -114,6 +115,8 @@ void MessageDialog::ask(const MessageRequest& request, std::function<void(int)> 
 
 int MessageDialog::closeAnswer() const
 {
+    if (m_closeButton >= 0)
+        return m_closeButton;
     std::vector<int> shown;
     for (int index = 0; index < 3; ++index) {
         if (!m_buttons[index]->isHidden())

@@ -21,6 +21,9 @@ struct MessageRequest {
     std::array<QString, 3> captions;
     int picture = 4;
     QString title;
+    // What closing the box answers, when not the usual (see closeAnswer()):
+    // a button added to a box keeps its closing as it was.
+    int closeButton = -1;
 };
 
 // The program's message box: a title strip, a picture, the wrapping text
@@ -70,6 +73,7 @@ private:
     std::array<MessageBoxButton*, 3> m_buttons{};
     std::function<void(int)> m_onAnswer;
     int m_lastAnswer = -1;
+    int m_closeButton = -1;
     bool m_dragging = false;
     QPoint m_dragStart;
     QPoint m_boxStart;

@@ -1,5 +1,5 @@
 // The Play menu's items for learning from the robots: a hint of what their
-// rules would do in South's place, undo, and the last trick.
+// rules would do in South's place, undo, the last trick and the review.
 #include <QAction>
 #include <QMenu>
 
@@ -45,6 +45,8 @@ void TableWindow::addLearningItems(QMenu* play)
     connect(playItem(play, "MnuLastTrick", "Last Trick", Qt::Key_L), &QAction::triggered, this,
             &TableWindow::showLastTrick);
     connect(m_view, &TableView::trickAreaClicked, this, &TableWindow::showLastTrick);
+    connect(playItem(play, "MnuReview", "Review Last Hand", {}), &QAction::triggered, this,
+            &TableWindow::reviewLastHand);
     connect(play, &QMenu::aboutToShow, this, &TableWindow::refreshPlayItems);
     refreshPlayItems();
 }
@@ -60,6 +62,8 @@ void TableWindow::refreshPlayItems()
         undo->setEnabled(m_game.canUndo() && !asking());
     if (QAction* last = findChild<QAction*>(QStringLiteral("MnuLastTrick")))
         last->setEnabled(m_lastTrick.has_value() && !asking());
+    if (QAction* review = findChild<QAction*>(QStringLiteral("MnuReview")))
+        review->setEnabled(!m_recorder.lastHand().empty());
 }
 
 void TableWindow::showHint()

@@ -196,13 +196,23 @@ void TableWindow::present(const Event& e)
         // A message that belongs to the flow is the engine's to hear the
         // answer of; a refusal only needs to be read.
         const bool flow = m_game.awaiting() == Awaiting::Answer;
-        then = [this, message = *e.message, flow] {
+        MessageBox message = *e.message;
+        // "Review" looks at the hand first, then goes on as the first button.
+        const int review = flow ? addReviewButton(e, message) : -1;
+        then = [this, message, flow, review] {
             noteTurnLog();
             offerKeyboardCards();
-            ask(message, [this, flow](int button) {
-                if (flow)
-                    present(m_game.answer(button));
-            });
+            ask(
+                message,
+                [this, flow, review](int button) {
+                    if (button == review) {
+                        reviewLastHand();
+                        button = 0;
+                    }
+                    if (flow)
+                        present(m_game.answer(button));
+                },
+                review >= 0 ? 0 : -1);
         };
     }
     m_pacer->play(std::move(steps), std::move(then));
@@ -262,9 +272,11 @@ void TableWindow::cardClicked(Card c)
     }
 }
 
-void TableWindow::ask(const MessageBox& message, std::function<void(int)> answer)
+void TableWindow::ask(const MessageBox& message, std::function<void(int)> answer, int closeButton)
 {
-    m_questions.push_back({request(message), std::move(answer)});
+    MessageRequest r = request(message);
+    r.closeButton = closeButton;
+    m_questions.push_back({std::move(r), std::move(answer)});
     if (!m_asking)
         askNext();
 }

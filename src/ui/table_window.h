@@ -22,6 +22,7 @@ namespace corvane {
 
 class DataStore;
 class HelpWindow;
+class ReviewWindow;
 class Pacer;
 class Settings;
 class SoundPlayer;
@@ -97,6 +98,9 @@ public slots:
     // Shows the four cards of the trick last gathered, until a click or key.
     void showLastTrick();
     const std::optional<GatheredTrick>& lastTrick() const { return m_lastTrick; }
+    // The window reading the last scored hand from its record.
+    void reviewLastHand();
+    ReviewWindow* reviewWindow() const { return m_review; }
 
 signals:
     // Leaving the program: every window is closed, the program ends.
@@ -130,12 +134,14 @@ private:
     void hintAside(const std::string& sentence);
     void noteTurn(const Event& e);
     void noteTurnLog();
+    // Puts "Review" on the end-of-hand message; the button's index, or -1.
+    int addReviewButton(const Event& e, MessageBox& message) const;
     void updateMute();
     void connectControls();
     void present(const Event& e);
     void advanceWhenReady();
     void playStep(const Step& s);
-    void ask(const MessageBox& message, std::function<void(int)> answer = {});
+    void ask(const MessageBox& message, std::function<void(int)> answer = {}, int closeButton = -1);
     void askNext();
     void askToLeave();
     void applyRename(Seat s, const QString& name);
@@ -156,6 +162,7 @@ private:
     SoundPlayer* m_sound;
     MessageDialog* m_box;
     HelpWindow* m_help;
+    ReviewWindow* m_review = nullptr;
     Settings* m_settings;
     QMessageBox* m_leaveBox = nullptr;
     std::deque<Question> m_questions;
