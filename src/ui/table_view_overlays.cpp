@@ -108,8 +108,14 @@ void TableView::paintHint(QPainter& p) const
     for (Card c : m_hint) {
         if (!m_scene.card(c).visible)
             continue;
-        const QRectF r = QRectF(QRect(paintedCorner(c), cardSize())).adjusted(width, width, -width, -width);
-        p.drawRoundedRect(r, 2 * width, 2 * width);
+        // Ring the part that shows: up to the card that overlaps it from the right.
+        QRect shown(paintedCorner(c), cardSize());
+        for (Card above : m_scene.paintOrder()) {
+            const QRect r(paintedCorner(above), cardSize());
+            if (m_scene.card(above).z > m_scene.card(c).z && r.intersects(shown) && r.left() > shown.left())
+                shown.setRight(r.left() - 1);
+        }
+        p.drawRoundedRect(QRectF(shown).adjusted(width, width, -width, -width), 2 * width, 2 * width);
     }
 }
 
