@@ -38,8 +38,10 @@ std::uint64_t fromEnv(const char* name, std::uint64_t fallback)
     return ok ? n : fallback;
 }
 
-const char* const MenuItems[] = {"MnuNew",      "MnuNew",       "MnuView",     "MnuErase",  "MnuNameP",
-                                 "MnuNameWest", "MnuNameNorth", "MnuNameEast", "RulesMnu", "MnuExit"};
+const char* const MenuItems[] = {"MnuNew",      "MnuNew",       "MnuView",     "MnuErase",     "MnuNameP",
+                                 "MnuNameWest", "MnuNameNorth", "MnuNameEast", "RulesMnu",     "MnuExit",
+                                 "MnuHint",     "MnuUndo",      "MnuUndo",     "MnuLastTrick", "MnuReview",
+                                 "MnuExplain"};
 
 struct Key {
     Qt::Key key;
@@ -48,7 +50,8 @@ struct Key {
 const Key Keys[] = {{Qt::Key_F2, Qt::NoModifier},     {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier},
                     {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_E, Qt::ControlModifier}, {Qt::Key_Escape, Qt::NoModifier},
                     {Qt::Key_Space, Qt::NoModifier},  {Qt::Key_Left, Qt::NoModifier},   {Qt::Key_Right, Qt::NoModifier},
-                    {Qt::Key_Tab, Qt::NoModifier},    {Qt::Key_F1, Qt::NoModifier},     {Qt::Key_X, Qt::ControlModifier}};
+                    {Qt::Key_Tab, Qt::NoModifier},    {Qt::Key_F1, Qt::NoModifier},     {Qt::Key_X, Qt::ControlModifier},
+                    {Qt::Key_H, Qt::NoModifier},      {Qt::Key_L, Qt::NoModifier},      {Qt::Key_Z, Qt::ControlModifier}};
 
 // Names a person might type, some of which the names file refuses.
 const char* const TypedNames[] = {"Ann", "", "  Bob  ", "Zoë", "O'Neil, Jr.", "say \"hi\"", "two\nlines", "Max"};
