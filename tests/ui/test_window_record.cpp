@@ -46,12 +46,12 @@ bool gameOver(TableDriver& d)
 class TestWindowRecord : public QObject {
     Q_OBJECT
 private slots:
-    void aWholeGameReplays();
+    void wholeGamesReplay();
     void anUnfinishedGameIsKeptAndReplays();
     void noFileWithoutTheOption();
 };
 
-void TestWindowRecord::aWholeGameReplays()
+void TestWindowRecord::wholeGamesReplay()
 {
     QTemporaryDir dir;
     const TableOptions options = recording(dir);
@@ -66,6 +66,18 @@ void TestWindowRecord::aWholeGameReplays()
         QVERIFY(d.faults.isEmpty());
     }
     const std::vector<std::string> lines = fileLines(options.recordFile);
+    {
+        // A second game in another run appends after the first.
+        auto w = makeWindow(dir, Seed + 1, nullptr, options);
+        TableDriver d(*w);
+        action(*w, "MnuNew")->trigger();
+        QVERIFY(gameOver(d));
+        action(*w, "MnuNew")->trigger();  // and a third, in the same window, left at its first card
+        QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::PlayCard; }));
+    }
+    const record::ReplayResult all = record::replayFile(options.recordFile);
+    QVERIFY2(all.status == 0, all.message.c_str());
+    QCOMPARE(all.games, 3L);
     QVERIFY(lines.size() > 100);
     std::string error;
     const auto first = record::parseJson(lines.front(), error);
@@ -74,10 +86,8 @@ void TestWindowRecord::aWholeGameReplays()
     QCOMPARE(first->find("south")->asString(), std::string("human"));
     QCOMPARE(*first->find("seed")->asUint64(), Seed);
     QVERIFY(lines.back().rfind("{\"type\":\"game_end\"", 0) == 0);
-    const record::ReplayResult r = record::replayFile(options.recordFile);
-    QVERIFY2(r.status == 0, r.message.c_str());
-    QCOMPARE(r.games, 1L);
-    QCOMPARE(r.lines, static_cast<long>(lines.size()));
+    QCOMPARE(all.lines, static_cast<long>(fileLines(options.recordFile).size()));
+    QVERIFY(all.lines > static_cast<long>(lines.size()));
 }
 
 void TestWindowRecord::anUnfinishedGameIsKeptAndReplays()
