@@ -107,6 +107,7 @@ void TableView::restore(const Scene& scene, int logRows)
         m_log->setCurrentRow(m_log->count() - 1);
     m_log->scrollToBottom();
     showHint({});
+    hideTrick();
 }
 
 QSize TableView::cardSize() const { return {m_scale.length(CardWidth), m_scale.length(CardHeight)}; }

@@ -106,8 +106,12 @@ void TestLastTrick::theTrickJustGatheredBySeat()
     QVERIFY(!w->view()->showingTrick());
     QCOMPARE(d.table().hand(South), hand);
 
-    // Undo back to the first card, before the first gather: nothing to show.
-    action(*w, "MnuUndo")->trigger();
+    // Undo back to the first card, before the first gather: nothing to show,
+    // and a trick shown goes away with the turn it belonged to.
+    QTest::keyClick(w.get(), Qt::Key_L);
+    QVERIFY(w->view()->showingTrick());
+    w->undoTurn();
+    QVERIFY(!w->view()->showingTrick());
     QCOMPARE(d.table().tricksPlayed, 1);
     QVERIFY(!w->lastTrick().has_value());
     QVERIFY(!last->isEnabled());

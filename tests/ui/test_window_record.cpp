@@ -49,7 +49,23 @@ private slots:
     void wholeGamesReplay();
     void anUnfinishedGameIsKeptAndReplays();
     void noFileWithoutTheOption();
+    void aGameFromADealNumberReplays();
 };
+
+void TestWindowRecord::aGameFromADealNumberReplays()
+{
+    QTemporaryDir dir;
+    TableOptions options = recording(dir);
+    options.deal = 123456;
+    {
+        auto w = makeWindow(dir, Seed, nullptr, options);
+        TableDriver d(*w);
+        QVERIFY(gameOver(d));
+    }
+    const record::ReplayResult r = record::replayFile(options.recordFile);
+    QVERIFY2(r.status == 0, r.message.c_str());
+    QCOMPARE(r.games, 1L);
+}
 
 void TestWindowRecord::wholeGamesReplay()
 {
