@@ -41,7 +41,7 @@ std::uint64_t fromEnv(const char* name, std::uint64_t fallback)
 const char* const MenuItems[] = {"MnuNew",      "MnuNew",       "MnuView",     "MnuErase",     "MnuNameP",
                                  "MnuNameWest", "MnuNameNorth", "MnuNameEast", "RulesMnu",     "MnuExit",
                                  "MnuHint",     "MnuUndo",      "MnuUndo",     "MnuLastTrick", "MnuReview",
-                                 "MnuExplain"};
+                                 "MnuExplain",  "MnuReplayDeal", "MnuDealNumber"};
 
 struct Key {
     Qt::Key key;
@@ -53,8 +53,10 @@ const Key Keys[] = {{Qt::Key_F2, Qt::NoModifier},     {Qt::Key_Return, Qt::NoMod
                     {Qt::Key_Tab, Qt::NoModifier},    {Qt::Key_F1, Qt::NoModifier},     {Qt::Key_X, Qt::ControlModifier},
                     {Qt::Key_H, Qt::NoModifier},      {Qt::Key_L, Qt::NoModifier},      {Qt::Key_Z, Qt::ControlModifier}};
 
-// Names a person might type, some of which the names file refuses.
-const char* const TypedNames[] = {"Ann", "", "  Bob  ", "Zoë", "O'Neil, Jr.", "say \"hi\"", "two\nlines", "Max"};
+// What a person might type into the name and deal-number dialogs, some of
+// which is refused there.
+const char* const TypedNames[] = {"Ann", "", "  Bob  ", "Zoë", "O'Neil, Jr.", "say \"hi\"", "two\nlines", "Max",
+                                  "42",  "17179869184"};
 
 class Monkey {
 public:
@@ -216,12 +218,12 @@ private:
         if (auto* input = qobject_cast<QInputDialog*>(modal)) {
             if (chance(25)) {
                 input->reject();
-                return QStringLiteral("cancel the rename");
+                return QStringLiteral("cancel the dialog");
             }
             const char* name = any(TypedNames);
             input->setTextValue(QString::fromUtf8(name));
             input->accept();
-            return QStringLiteral("rename to \"%1\"").arg(QString::fromUtf8(name));
+            return QStringLiteral("type \"%1\"").arg(QString::fromUtf8(name));
         }
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             const bool yes = chance(20);
