@@ -35,6 +35,8 @@ void take(HandReview& r, const Json& v)
     if (type == "game") {
         for (Seat s = South; s <= East; ++s)
             r.names[s] = v.find("names")->items()[static_cast<std::size_t>(s - 1)].asString();
+    } else if (type == "rename") {
+        r.names[integer(v, "seat")] = v.find("name")->asString();
     } else if (type == "deal") {
         r.hand = integer(v, "hand");
         r.dealer = integer(v, "dealer");

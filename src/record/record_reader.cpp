@@ -256,6 +256,11 @@ std::string schemaError(const Json& v)
         });
     if (t == "hand_end")
         return checkHandEnd(v);
+    if (t == "rename")
+        return with({"type", "seat", "name", "log"}, [&] {
+            const Check name = v.find("name")->isString() ? Check{} : "\"name\" must be a string";
+            return all({seat(v, "seat"), name, log(v)});
+        });
     if (t == "game_end")
         return with({"type", "winner", "log"},
                     [&] { return all({integerIn(v, "winner", 1, 2, "a team 1 or 2"), log(v)}); });

@@ -162,6 +162,16 @@ void RecordWriter::end()
     m_sink(m_line.view());
 }
 
+void RecordWriter::renamed(Seat s, std::string_view name)
+{
+    begin("rename");
+    seat(",\"seat\":", s);
+    text(",\"name\":", name);
+    field(",\"log\":[]}");
+    ++m_lines;
+    m_sink(m_line.view());
+}
+
 void RecordWriter::gameLine(const Game& g)
 {
     ++m_game;

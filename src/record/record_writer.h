@@ -35,6 +35,10 @@ public:
     RecordWriter(RecordOptions options, Sink sink);
 
     void observe(const Event& e, const Game& g);
+    // A seat renamed during a game: its log lines from now on use the new
+    // name. The line carries no log of its own; the lines pending stay with
+    // the next action.
+    void renamed(Seat s, std::string_view name);
 
     // Lines written so far.
     long lines() const { return m_lines; }

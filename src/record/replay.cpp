@@ -133,6 +133,12 @@ private:
         }
         ++m_result.lines;
         step();
+        // The person renamed a seat here: the engine's lines use the new name.
+        while (m_next && typeOf(m_next->value) == "rename") {
+            m_game->setName(intField(m_next->value, "seat"), m_next->value.find("name")->asString());
+            ++m_result.lines;
+            step();
+        }
         if (!m_next)
             return;
         // The cards the engine turns up and deals next come from the record,

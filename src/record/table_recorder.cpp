@@ -24,6 +24,7 @@ void TableRecorder::observe(const Event& e, const Game& g)
 {
     if (e.is<ev::Refused>() || e.is<ev::DiscardsReturned>())
         return;
+    noteRenames(e, g);
     const std::size_t before = m_held.size();
     m_writer.observe(e, g);
     for (std::size_t i = before; i < m_held.size(); ++i)
@@ -33,10 +34,24 @@ void TableRecorder::observe(const Event& e, const Game& g)
         handEnded();
 }
 
+// A new game's line names everybody as they are; within a game, each seat
+// renamed since the last action gets its line.
+void TableRecorder::noteRenames(const Event& e, const Game& g)
+{
+    const auto* started = e.as<ev::HandStarted>();
+    const bool inGame = m_writer.game() > 0 && !(started && started->newGame);
+    for (Seat s = South; s <= East; ++s)
+        if (inGame && m_names[s] != g.name(s))
+            m_writer.renamed(s, g.name(s));
+    m_names = g.names();
+}
+
 void TableRecorder::rewind(const Mark& m)
 {
     m_writer.rewind(m.writer);
     m_held.resize(std::min(m.held, m_held.size()));
+    // A rename taken back with the record is written again at the next action.
+    m_names = m.names;
 }
 
 void TableRecorder::handEnded()

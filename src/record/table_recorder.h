@@ -15,7 +15,8 @@ namespace corvane::record {
 // is then handed to the sink, and kept as the last hand for its review.
 // The person's false starts (a refused click, "Start Again") are not game
 // actions: a replay, which gives only the actions, could not make their
-// log lines, so they are left out.
+// log lines, so they are left out. A seat renamed during a game gets a
+// "rename" line before the first action that uses the new name.
 class TableRecorder {
 public:
     using Sink = std::function<void(const std::vector<std::string>& lines)>;
@@ -28,8 +29,9 @@ public:
     struct Mark {
         RecordWriter::Position writer;
         std::size_t held = 0;
+        Names names;
     };
-    Mark mark() const { return {m_writer.position(), m_held.size()}; }
+    Mark mark() const { return {m_writer.position(), m_held.size(), m_names}; }
     void rewind(const Mark& m);
 
     // Hands the lines held back to the sink: the program ends mid-hand.
@@ -42,10 +44,12 @@ public:
 
 private:
     void handEnded();
+    void noteRenames(const Event& e, const Game& g);
 
     Sink m_sink;
     RecordWriter m_writer;
     std::vector<std::string> m_held;
+    Names m_names;  // as the record stands
     std::string m_gameLine;
     std::vector<std::string> m_lastHand;
 };

@@ -210,6 +210,38 @@ TEST_F(Replay, ACardPlayedTwiceIsRefused)
     expectRefused(second, "card " + card + " is played twice in one hand");
 }
 
+// A seat renamed during a game: the lines after the rename use the new name,
+// and so must the replay; a rename line the reader cannot use is refused.
+TEST_F(Replay, RenamedSeatsSpeakUnderTheirNewNames)
+{
+    const std::size_t play = findLine(lines, "play", [](const Json&) { return true; });
+    const std::size_t nextGame = findLine(lines, "game", [](const Json&) { return true; }, 1);
+    ASSERT_LT(nextGame, lines.size());
+    bool renamedLine = false;
+    for (std::size_t i = play + 1; i < nextGame; ++i)
+        for (std::size_t at; (at = lines[i].find("West Bot")) != std::string::npos; renamedLine = true)
+            lines[i].replace(at, 8, "Max");
+    ASSERT_TRUE(renamedLine);
+    const std::vector<std::string> renamed = lines;
+    // Without the rename line the first line naming Max differs.
+    EXPECT_EQ(replayLines(lines).status, 1);
+
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(play) + 1,
+                 R"({"type":"rename","seat":2,"name":"Max","log":[]})");
+    const ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 0) << r.message;
+    EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
+
+    const std::string bad[] = {R"({"type":"rename","seat":5,"name":"Max","log":[]})",
+                               R"({"type":"rename","seat":2,"name":7,"log":[]})"};
+    const std::string why[] = {"\"seat\" must be a seat 1..4", "\"name\" must be a string"};
+    for (int k = 0; k < 2; ++k) {
+        lines = renamed;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(play) + 1, bad[k]);
+        expectRefused(play + 1, why[k]);
+    }
+}
+
 TEST_F(Replay, TheWholeFileIsCheckedBeforeAnyDifference)
 {
     const std::size_t trick = findLine(lines, "trick", [](const Json&) { return true; });
