@@ -5,30 +5,15 @@
 
 #include "game/autoplay.h"
 #include "game/deal_number.h"
+#include "support/dealt.h"
 #include "support/drive.h"
 
 using namespace corvane;
+using corvane::testing::Dealt;
+using corvane::testing::dealtOf;
 using corvane::testing::Driver;
 
 namespace {
-
-// The four hands and the kitty as dealt, and who dealt them.
-struct Dealt {
-    Seat dealer = NoSeat;
-    std::array<CardSet, 5> hands{};
-    CardSet kitty;
-    bool operator==(const Dealt&) const = default;
-};
-
-Dealt dealtOf(const Game& g)
-{
-    Dealt d;
-    d.dealer = g.table().dealer;
-    for (Seat s = South; s <= East; ++s)
-        d.hands[static_cast<std::size_t>(s)] = g.table().hand(s);
-    d.kitty = g.table().kitty();
-    return d;
-}
 
 // Plays on, South by the robots' rules, until the next hand lies dealt (the
 // engine waits for the first bid); false if the game ends first.
@@ -75,7 +60,7 @@ Dealt firstDealAt(std::uint64_t number, std::uint64_t seed)
     d.command(g.newGameAt(number));
     EXPECT_TRUE(toNextDeal(g, d)) << number;
     EXPECT_EQ(g.dealNumber(), number);
-    return dealtOf(g);
+    return dealtOf(g.table());
 }
 
 const std::string Range = "a deal number is a whole number from 0 to 17179869183.";
@@ -134,7 +119,7 @@ TEST(DealNumber, EveryHandOfASeededGameComesBackFromItsNumber)
         for (int hand = 1; hand <= 3 && toNextDeal(g, d); ++hand) {
             ASSERT_TRUE(g.dealNumber().has_value());
             const std::uint64_t number = *g.dealNumber();
-            const Dealt want = dealtOf(g);
+            const Dealt want = dealtOf(g.table());
             EXPECT_EQ(dealOf(number)->dealer, want.dealer);
             EXPECT_EQ(firstDealAt(number, seed + 1000), want) << "seed " << seed << " hand " << hand;
             dealers.insert(want.dealer);

@@ -302,48 +302,29 @@ TEST_F(HumanReplay, ARobotActionWhereSouthIsToActDiffers)
                              ": the replay waits for South's card, but the record has:\n  record: " + lines[play]);
 }
 
+// A person may leave a game anywhere, most often at their own turn: the
+// record stops there, and the next game or the end of the file follows.
 TEST_F(HumanReplay, AGameLeftUnfinishedEndsWhereTheRecordDoes)
 {
-    auto first = record(31, 1, false);
-    const std::size_t cut = findLine(first, "trick", [](const Json& v) { return *v.find("number")->asInt64() == 5; });
-    first.resize(cut);
+    const auto full = record(31, 1, false);
+    const std::size_t cuts[] = {
+        findLine(full, "trick", [](const Json& v) { return *v.find("number")->asInt64() == 5; }),
+        findLine(full, "play", [](const Json& v) { return *v.find("seat")->asInt64() == South; })};
     Game g(32);
     const auto second = recordGames(g, {32, SouthPlayer::Human, false, 2}, 1);
-    auto lines = first;
-    lines.insert(lines.end(), second.begin(), second.end());
-    ReplayResult r = replayLines(lines);
-    EXPECT_EQ(r.status, 0) << r.message;
-    EXPECT_EQ(r.games, 2);
-    EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
-    // and at the end of the file
-    r = replayLines(first);
-    EXPECT_EQ(r.status, 0) << r.message;
-}
-
-}  // namespace
-
-namespace {
-
-// A person most often leaves while it is their turn: the record stops where
-// the replay waits for South, and the next game or the end of the file follows.
-TEST_F(HumanReplay, AGameLeftAtSouthsTurnEndsThere)
-{
-    auto first = record(31, 1, false);
-    const std::size_t cut =
-        findLine(first, "play", [](const Json& v) { return *v.find("seat")->asInt64() == South; });
-    ASSERT_LT(cut, first.size());
-    first.resize(cut);
-    Game g(32);
-    const auto second = recordGames(g, {32, SouthPlayer::Human, false, 2}, 1);
-    auto lines = first;
-    lines.insert(lines.end(), second.begin(), second.end());
-    ReplayResult r = replayLines(lines);
-    EXPECT_EQ(r.status, 0) << r.message;
-    EXPECT_EQ(r.games, 2);
-    EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
-    r = replayLines(first);
-    EXPECT_EQ(r.status, 0) << r.message;
-    EXPECT_EQ(r.lines, static_cast<long>(first.size()));
+    for (std::size_t cut : cuts) {
+        ASSERT_LT(cut, full.size());
+        const std::vector<std::string> first(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut));
+        auto lines = first;
+        lines.insert(lines.end(), second.begin(), second.end());
+        ReplayResult r = replayLines(lines);
+        EXPECT_EQ(r.status, 0) << r.message;
+        EXPECT_EQ(r.games, 2);
+        EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
+        r = replayLines(first);
+        EXPECT_EQ(r.status, 0) << r.message;
+        EXPECT_EQ(r.lines, static_cast<long>(first.size()));
+    }
 }
 
 }  // namespace

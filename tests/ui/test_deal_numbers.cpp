@@ -10,9 +10,12 @@
 #include <memory>
 
 #include "sim/simulation.h"
+#include "support/dealt.h"
 #include "table_driver.h"
 
 using namespace corvane;
+using corvane::testing::Dealt;
+using corvane::testing::dealtOf;
 using corvane::testing::TableDriver;
 
 namespace {
@@ -20,23 +23,6 @@ namespace {
 constexpr std::uint64_t Seed = 20240611;
 const QString NotCounted =
     QStringLiteral(" This game began from a replayed or chosen deal, so it is not counted in the statistics.");
-
-struct Dealt {
-    Seat dealer = NoSeat;
-    std::array<CardSet, 5> hands{};
-    CardSet kitty;
-    bool operator==(const Dealt&) const = default;
-};
-
-Dealt dealtOf(const TableState& t)
-{
-    Dealt d;
-    d.dealer = t.dealer;
-    for (Seat s = South; s <= East; ++s)
-        d.hands[static_cast<std::size_t>(s)] = t.hand(s);
-    d.kitty = t.kitty();
-    return d;
-}
 
 // The first hand the simulator deals for a game begun from `deal`.
 Dealt simulatedDeal(std::uint64_t deal)
