@@ -75,4 +75,23 @@ constexpr CardSet suitCards(Suit s)
     return isPlainSuit(s) ? CardSet::range((s - 1) * 13 + 1, s * 13) : CardSet();
 }
 
+// The k-th card (from 0) of a set in id order; NoCard past its end.
+constexpr Card nthCard(CardSet set, int k)
+{
+    std::uint64_t bits = set.bits;
+    int base = 0;
+    for (int width = 32; width >= 1; width /= 2) {
+        const std::uint64_t low = bits & ((std::uint64_t{1} << width) - 1);
+        const int n = std::popcount(low);
+        if (k >= n) {
+            k -= n;
+            bits >>= width;
+            base += width;
+        } else {
+            bits = low;
+        }
+    }
+    return bits ? base : NoCard;
+}
+
 }  // namespace corvane

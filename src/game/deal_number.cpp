@@ -19,15 +19,6 @@ std::string_view trimmed(std::string_view s)
     return s;
 }
 
-// The k-th card (from 0) of a set in id order.
-Card nth(CardSet set, std::uint64_t k)
-{
-    for (Card c : set)
-        if (k-- == 0)
-            return c;
-    return NoCard;
-}
-
 }  // namespace
 
 std::uint64_t dealNumber(const Deal& d)
@@ -70,7 +61,7 @@ std::vector<Card> drawNaming(Seat dealer, Random& rng)
     for (const Seat s : DealerDrawOrder) {
         const bool last = s == dealer;
         const CardSet fits = last ? pack & diamond : pack - diamond;
-        const Card c = nth(fits, below(rng, static_cast<std::uint64_t>(fits.count())));
+        const Card c = nthCard(fits, static_cast<int>(below(rng, static_cast<std::uint64_t>(fits.count()))));
         turned.push_back(c);
         pack.remove(c);
         if (last)

@@ -7,29 +7,6 @@
 
 namespace corvane {
 
-namespace {
-
-// The k-th card (from 0) of a set in id order.
-Card nthCard(CardSet set, int k)
-{
-    std::uint64_t bits = set.bits;
-    int base = 0;
-    for (int width = 32; width >= 1; width /= 2) {
-        const std::uint64_t low = bits & ((std::uint64_t{1} << width) - 1);
-        const int n = std::popcount(low);
-        if (k >= n) {
-            k -= n;
-            bits >>= width;
-            base += width;
-        } else {
-            bits = low;
-        }
-    }
-    return bits ? base : NoCard;
-}
-
-}  // namespace
-
 Card Game::drawUndealt(Random& rng)
 {
     const CardSet pack = m_t.at[OutOfPlay];
