@@ -66,15 +66,19 @@ SoundCue cueOf(step::Cue c)
 }
 
 // Each hand's lines are appended as the hand is scored; a game left
-// unfinished keeps what was played of it.
-record::TableRecorder::Sink recordSink(const std::string& file)
+// unfinished keeps what was played of it. A failed write is told, never
+// passed over: the person relies on the file.
+record::TableRecorder::Sink recordSink(const std::string& file, std::function<void(const std::string&)> tell)
 {
     if (file.empty())
         return {};
-    return [file](const std::vector<std::string>& lines) {
+    return [file, tell = std::move(tell)](const std::vector<std::string>& lines) {
         std::ofstream out(file, std::ios::app | std::ios::binary);
         for (const std::string& line : lines)
             out << line << '\n';
+        out.flush();
+        if (!out)
+            tell("The game record could not be written to " + file + ".");
     };
 }
 
@@ -85,7 +89,7 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
       m_store(std::make_unique<DataStore>(dataLocation(options))),
       m_seed(seedFrom(options.seed)),
       m_game(m_seed, m_store->names()),
-      m_recorder(m_seed, recordSink(options.recordFile)),
+      m_recorder(m_seed, recordSink(options.recordFile, [this](const std::string& line) { logLine(line); })),
       m_choreographer(options.pace),
       m_view(new TableView(this)),
       m_pacer(new Pacer([this](const Step& s) { playStep(s); }, this)),

@@ -49,6 +49,7 @@ class TestWindowRecord : public QObject {
 private slots:
     void wholeGamesReplay();
     void noFileWithoutTheOption();
+    void aFailedWriteIsTold();
     void aGameFromADealNumberReplays();
     void renamesDuringAGameReplay();
 };
@@ -154,6 +155,23 @@ void TestWindowRecord::noFileWithoutTheOption()
         QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::PlayCard; }));
     }
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("games.jsonl"))));
+}
+
+// A full disk: the hand's lines cannot be written, and the log says so.
+void TestWindowRecord::aFailedWriteIsTold()
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full to stand for a full disk");
+    QTemporaryDir dir;
+    TableOptions options;
+    options.recordFile = "/dev/full";
+    auto w = makeWindow(dir, Seed, nullptr, options);
+    TableDriver d(*w);
+    const QString told = QStringLiteral("The game record could not be written to /dev/full.");
+    QVERIFY(!d.log().contains(told));
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntil([&] { return d.box().isVisible() && d.game().awaiting() == Awaiting::Answer; }));
+    QCOMPARE(d.log().count(told), 1);
 }
 
 QTEST_MAIN(TestWindowRecord)
