@@ -9,6 +9,7 @@
 
 #include "table_driver.h"
 #include "ui/table_accessibility.h"
+#include "window_fixture.h"
 
 using namespace corvane;
 using corvane::testing::TableDriver;
@@ -34,17 +35,7 @@ void recordAlerts(QAccessibleEvent* e)
                       item != nullptr ? item->text() : QString()});
 }
 
-std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir)
-{
-    TableOptions options;
-    options.seed = 20240611;
-    options.dataDir = std::filesystem::path(dir.path().toStdString());
-    options.pace = Pace::Instant;
-    options.soundFolder = dir.path();
-    auto w = std::make_unique<TableWindow>(options);
-    w->show();
-    return w;
-}
+std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir) { return corvane::testing::makeWindow(dir, 20240611); }
 
 // Every painted child of the table: name and role.
 std::vector<std::pair<QString, QAccessible::Role>> paintedChildren(QAccessibleInterface* table)

@@ -12,11 +12,14 @@
 #include "sim/simulation.h"
 #include "support/dealt.h"
 #include "table_driver.h"
+#include "window_fixture.h"
 
 using namespace corvane;
 using corvane::testing::Dealt;
 using corvane::testing::dealtOf;
 using corvane::testing::TableDriver;
+using corvane::testing::action;
+using corvane::testing::fileText;
 
 namespace {
 
@@ -42,25 +45,11 @@ Dealt simulatedDeal(std::uint64_t deal)
 std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::optional<std::uint64_t> deal = {})
 {
     TableOptions options;
-    options.seed = Seed;
     options.deal = deal;
-    options.dataDir = std::filesystem::path(dir.path().toStdString());
-    options.pace = Pace::Instant;
-    options.soundFolder = dir.path();  // no sounds there: silent
-    auto w = std::make_unique<TableWindow>(options);
-    w->show();
-    return w;
+    return corvane::testing::makeWindow(dir, Seed, nullptr, options);
 }
-
-QAction* action(const TableWindow& w, const char* name) { return w.findChild<QAction*>(QString::fromUtf8(name)); }
 
 QString title(std::uint64_t deal) { return QString::fromUtf8("Corvane — Deal %1").arg(deal); }
-
-QByteArray fileText(const QTemporaryDir& dir, const char* name)
-{
-    QFile f(dir.filePath(QString::fromUtf8(name)));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The dialog the deal item opened, once it shows.
 QInputDialog* dealDialog(const TableWindow& w)

@@ -13,8 +13,10 @@
 #include "ui/settings.h"
 #include "ui/table_view.h"
 #include "ui/table_window.h"
+#include "window_fixture.h"
 
 using namespace corvane;
+using corvane::testing::action;
 
 namespace {
 
@@ -36,8 +38,6 @@ std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Settings& sett
     options.sound = settings.sound();
     return std::make_unique<TableWindow>(options);
 }
-
-QAction* action(const TableWindow& w, const char* name) { return w.findChild<QAction*>(QString::fromUtf8(name)); }
 
 }  // namespace
 

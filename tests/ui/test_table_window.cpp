@@ -14,9 +14,12 @@
 #include "table_driver.h"
 #include "ui/help_window.h"
 #include "ui/table_layout.h"
+#include "window_fixture.h"
 
 using namespace corvane;
 using corvane::testing::TableDriver;
+using corvane::testing::action;
+using corvane::testing::fileText;
 
 namespace {
 
@@ -38,13 +41,6 @@ std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Pace pace = Pa
     return w;
 }
 
-QAction* action(const TableWindow& w, const char* name) { return w.findChild<QAction*>(QString::fromUtf8(name)); }
-
-QByteArray fileText(const QTemporaryDir& dir, const char* name)
-{
-    QFile f(dir.filePath(QString::fromUtf8(name)));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString caption(const TableDriver& d, Label l) { return QString::fromStdString(d.view().scene().caption(l)); }
 

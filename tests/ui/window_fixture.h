@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -30,6 +31,13 @@ inline std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::ui
 inline QAction* action(const TableWindow& w, const char* name)
 {
     return w.findChild<QAction*>(QString::fromUtf8(name));
+}
+
+// A data file's bytes; empty when it is not there.
+inline QByteArray fileText(const QTemporaryDir& dir, const char* name)
+{
+    QFile f(dir.filePath(QString::fromUtf8(name)));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace corvane::testing
