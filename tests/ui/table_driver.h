@@ -196,6 +196,11 @@ public:
         }
         return false;
     }
+    // Plays until the engine waits for the person at `stage`, no box up.
+    bool runUntilTurn(Awaiting stage)
+    {
+        return runUntil([&] { return !box().isVisible() && game().awaiting() == stage; });
+    }
 
     int trumpsOption = 3;  // Spades; 4 for No Trumps
     QStringList titles;

@@ -92,7 +92,7 @@ void TestAccessibility::southsHandIsNamedOnTheTable()
         QCOMPARE(role, QAccessible::StaticText);
 
     w->newGame();
-    QVERIFY(d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Bid; }));
+    QVERIFY(d.runUntilTurn(Awaiting::Bid));
     const auto now = paintedChildren(table);
     const QRegularExpression face(
         QStringLiteral("^((Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten|Jack|Queen|King|Ace) of "

@@ -20,6 +20,7 @@ using corvane::testing::dealtOf;
 using corvane::testing::TableDriver;
 using corvane::testing::action;
 using corvane::testing::fileText;
+using corvane::testing::writeFile;
 
 namespace {
 
@@ -211,11 +212,7 @@ void TestDealNumbers::dealNumberDialogRefusesBadNumbersAndCancels()
 void TestDealNumbers::replayedAndChosenGamesLeaveTheStatisticsFile()
 {
     QTemporaryDir dir;
-    {
-        QFile f(dir.filePath(QStringLiteral("Points.dat")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("4,6\r\n");
-    }
+    writeFile(dir.filePath(QStringLiteral("Points.dat")), "4,6\r\n");
     auto w = makeWindow(dir);
     TableDriver d(*w);
     QMenu* play = w->findChild<QMenu*>(QStringLiteral("MnuPlay"));

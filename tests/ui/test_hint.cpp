@@ -15,11 +15,6 @@ namespace {
 // A game in which South wins the bid, discards and plays.
 constexpr std::uint64_t DiscardingSeed = 40;
 
-bool waitFor(TableDriver& d, Awaiting stage)
-{
-    return d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == stage; });
-}
-
 }  // namespace
 
 class TestHint : public QObject {
@@ -44,7 +39,7 @@ void TestHint::hintInEachStageEqualsTheRobotRules()
     };
 
     // Bidding: the panel shows the rule's bid, nothing is bid yet.
-    QVERIFY(waitFor(d, Awaiting::Bid));
+    QVERIFY(d.runUntilTurn(Awaiting::Bid));
     QVERIFY(hint->isEnabled());
     const Hint bid = hintFor(d.game());
     QCOMPARE(bid.stage, Awaiting::Bid);
@@ -63,7 +58,7 @@ void TestHint::hintInEachStageEqualsTheRobotRules()
     d.click(d.panel().finishedButton());
 
     // Discarding: the rule's six are ringed and lifted, none is picked.
-    QVERIFY(waitFor(d, Awaiting::Discards));
+    QVERIFY(d.runUntilTurn(Awaiting::Discards));
     const CardSet hand = d.table().hand(South);
     const Hint discards = hintFor(d.game());
     action(*w, "MnuHint")->trigger();
@@ -82,7 +77,7 @@ void TestHint::hintInEachStageEqualsTheRobotRules()
 
     // Play: the rule's card is ringed and still in the hand.
     for (int turn = 0; turn < 3; ++turn) {
-        QVERIFY(waitFor(d, Awaiting::PlayCard));
+        QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
         const Hint card = hintFor(d.game());
         QTest::keyClick(w.get(), Qt::Key_H);
         QCOMPARE(w->view()->hintCards(), CardSet::of(card.card));

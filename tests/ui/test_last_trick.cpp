@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::uint64_t Seed = 40;
 
-bool atCardTurn(TableDriver& d)
-{
-    return d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::PlayCard; });
-}
-
 Card firstLegal(const TableDriver& d)
 {
     for (Card c : d.table().hand(South))
@@ -54,7 +49,7 @@ void TestLastTrick::theTrickJustGatheredBySeat()
     QVERIFY(last != nullptr);
     QCOMPARE(last->shortcut(), QKeySequence(Qt::Key_L));
     action(*w, "MnuNew")->trigger();
-    QVERIFY(atCardTurn(d));
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
     QCOMPARE(d.table().tricksPlayed, 1);  // the first trick is in play
     QVERIFY(!w->lastTrick().has_value());
     QVERIFY(!last->isEnabled());
@@ -72,7 +67,7 @@ void TestLastTrick::theTrickJustGatheredBySeat()
         held[beforeSeats[p]].add(before[p]);
     const Card mine = firstLegal(d);
     d.clickCard(mine);
-    QVERIFY(atCardTurn(d));
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
     QCOMPARE(d.table().tricksPlayed, 2);
     QVERIFY(last->isEnabled());
     QVERIFY(w->lastTrick().has_value());

@@ -34,7 +34,7 @@ void TestLearningShots::screenshots()
     };
     action(*w, "MnuExplain")->trigger();
     action(*w, "MnuNew")->trigger();
-    QVERIFY(d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Discards; }));
+    QVERIFY(d.runUntilTurn(Awaiting::Discards));
     action(*w, "MnuHint")->trigger();
     shot(w.get(), "hint-discards");
     QVERIFY(d.runUntil([&] {

@@ -17,15 +17,9 @@
 
 using namespace corvane;
 using corvane::testing::action;
+using corvane::testing::writeFile;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Settings& settings)
 {

@@ -20,6 +20,7 @@ using namespace corvane;
 using corvane::testing::TableDriver;
 using corvane::testing::action;
 using corvane::testing::fileText;
+using corvane::testing::writeFile;
 
 namespace {
 
@@ -48,7 +49,7 @@ QString caption(const TableDriver& d, Label l) { return QString::fromStdString(d
 bool toFirstBid(TableWindow& w, TableDriver& d)
 {
     action(w, "MnuNew")->trigger();
-    return d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Bid; });
+    return d.runUntilTurn(Awaiting::Bid);
 }
 
 }  // namespace
@@ -321,11 +322,7 @@ void TestTableWindow::renameAndCancel()
 void TestTableWindow::statisticsViewAndErase()
 {
     QTemporaryDir dir;
-    {
-        QFile f(dir.filePath(QStringLiteral("Points.dat")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("4,6\r\n");
-    }
+    writeFile(dir.filePath(QStringLiteral("Points.dat")), "4,6\r\n");
     auto w = makeWindow(dir);
     TableDriver d(*w);
     action(*w, "MnuView")->trigger();
@@ -434,7 +431,7 @@ void TestTableWindow::screenshots()
         action(*w, "MnuNew")->trigger();
         QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
         shot("dealer");
-        QVERIFY(d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Bid; }));
+        QVERIFY(d.runUntilTurn(Awaiting::Bid));
         d.panel().trumpsOption(3)->click();
         shot("bidding");
         d.panel().resetButton()->click();

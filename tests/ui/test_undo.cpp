@@ -15,11 +15,6 @@ namespace {
 // A game in which South wins the bid, discards and plays.
 constexpr std::uint64_t Seed = 40;
 
-bool waitFor(TableDriver& d, Awaiting stage)
-{
-    return d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == stage; });
-}
-
 // What the table shows, less the log: cards, captions, controls, trumps.
 struct Shown {
     std::vector<Sprite> cards;
@@ -82,7 +77,7 @@ void TestUndo::aCardTakenBackAndPlayedAgain()
         if (card == NoCard && isLegalPlay(d.table(), South, c, d.game().trickPosition()))
             card = c;
     d.clickCard(card);
-    QVERIFY(waitFor(d, Awaiting::PlayCard));
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
     const Turn fifth = now(d);
     QVERIFY(fifth.log.size() > fourth.log.size());
     QVERIFY(undoItem->isEnabled());
@@ -96,7 +91,7 @@ void TestUndo::aCardTakenBackAndPlayedAgain()
 
     // The same card again: the same robots' answers, the same table and log.
     d.clickCard(card);
-    QVERIFY(waitFor(d, Awaiting::PlayCard));
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
     QVERIFY(d.table() == fifth.table);
     QVERIFY(shown(d.view()) == fifth.table_shown);
     QCOMPARE(d.log(), fifth.log);
@@ -117,7 +112,7 @@ void TestUndo::theDiscardsAndTheBidTakenBack()
     QAction* undoItem = action(*w, "MnuUndo");
     QVERIFY(!undoItem->isEnabled());
     action(*w, "MnuNew")->trigger();
-    QVERIFY(waitFor(d, Awaiting::Bid));
+    QVERIFY(d.runUntilTurn(Awaiting::Bid));
     // Nothing to take back at the first turn of the hand, until the panel is touched.
     QVERIFY(!undoItem->isEnabled());
     const Turn bid = now(d);
@@ -140,7 +135,7 @@ void TestUndo::theDiscardsAndTheBidTakenBack()
     const Turn discards = now(d);
     d.discard();
     QVERIFY(d.faults.isEmpty());
-    QVERIFY(waitFor(d, Awaiting::PlayCard));
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
     QCOMPARE(d.table().hand(South).count(), 12);
     undo(*w);  // the first card turn is untouched: back to the discards
     QCOMPARE(d.game().awaiting(), Awaiting::Discards);
@@ -170,7 +165,7 @@ void TestUndo::notOnceTheHandIsScored()
     undo(*w);
     QVERIFY(d.table() == scored);
     d.answer(0);
-    QVERIFY(waitFor(d, Awaiting::Bid));
+    QVERIFY(d.runUntilTurn(Awaiting::Bid));
     QVERIFY(!undoItem->isEnabled());
 }
 
@@ -183,9 +178,9 @@ void TestUndo::theRecordFollowsTheUndo()
         auto w = makeWindow(dir, Seed, nullptr, options);
         TableDriver d(*w);
         action(*w, "MnuNew")->trigger();
-        QVERIFY(waitFor(d, Awaiting::Discards));
+        QVERIFY(d.runUntilTurn(Awaiting::Discards));
         d.discard();
-        QVERIFY(waitFor(d, Awaiting::PlayCard));
+        QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
         undo(*w);
         QCOMPARE(d.game().awaiting(), Awaiting::Discards);
         // Other discards this time: the last six of the hand.

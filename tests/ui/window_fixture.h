@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -31,6 +32,14 @@ inline std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::ui
 inline QAction* action(const TableWindow& w, const char* name)
 {
     return w.findChild<QAction*>(QString::fromUtf8(name));
+}
+
+// Puts `bytes` in the file at `path`, replacing what was there.
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
 }
 
 // A data file's bytes; empty when it is not there.
