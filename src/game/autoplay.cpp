@@ -65,30 +65,7 @@ Hint hintFor(const Game& g, const AutoplayOptions& options)
 std::vector<Event> autoplaySouth(Game& g, const AutoplayOptions& options)
 {
     std::vector<Event> out;
-    out.reserve(6);
-    const Hint h = hintFor(g, options);
-    switch (g.awaiting()) {
-    case Awaiting::Bid:
-        if (h.pass) {
-            out.push_back(g.setPass(true));
-        } else {
-            out.push_back(g.chooseTrumps(h.trumpOption));
-            out.push_back(g.chooseLevel(h.level));
-            out.push_back(g.chooseDirection(h.directionOption));
-        }
-        out.push_back(g.finishBid());
-        break;
-    case Awaiting::Discards:
-        for (Card c : h.discards - g.table().selected)
-            out.push_back(g.pickDiscard(c));
-        out.push_back(g.confirmDiscards());
-        break;
-    case Awaiting::PlayCard: out.push_back(g.playCard(h.card)); break;
-    case Awaiting::CarryOn: out.push_back(g.carryOn()); break;
-    case Awaiting::Answer: out.push_back(g.answer(0)); break;
-    case Awaiting::Nothing:
-    case Awaiting::NewGame: break;
-    }
+    autoplaySouth(g, options, [&out](Event&& e) { out.push_back(std::move(e)); });
     return out;
 }
 

@@ -28,8 +28,38 @@ struct Hint {
 Hint hintFor(const Game& game, const AutoplayOptions& options = {});
 
 // Answers whatever the engine waits for from the person with the commands a
-// robot in South's place would give, and returns the events they produced.
-// Does nothing when the engine waits for nothing or for a new game.
+// robot in South's place would give, handing each event they produce to
+// `take` as it comes. Does nothing when the engine waits for nothing or for a
+// new game.
+template <class Take>
+void autoplaySouth(Game& g, const AutoplayOptions& options, Take&& take)
+{
+    const Hint h = hintFor(g, options);
+    switch (g.awaiting()) {
+    case Awaiting::Bid:
+        if (h.pass) {
+            take(g.setPass(true));
+        } else {
+            take(g.chooseTrumps(h.trumpOption));
+            take(g.chooseLevel(h.level));
+            take(g.chooseDirection(h.directionOption));
+        }
+        take(g.finishBid());
+        break;
+    case Awaiting::Discards:
+        for (Card c : h.discards - g.table().selected)
+            take(g.pickDiscard(c));
+        take(g.confirmDiscards());
+        break;
+    case Awaiting::PlayCard: take(g.playCard(h.card)); break;
+    case Awaiting::CarryOn: take(g.carryOn()); break;
+    case Awaiting::Answer: take(g.answer(0)); break;
+    case Awaiting::Nothing:
+    case Awaiting::NewGame: break;
+    }
+}
+
+// The same, returning the events.
 std::vector<Event> autoplaySouth(Game& game, const AutoplayOptions& options = {});
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include "game/card.h"
 #include "game/card_set.h"
 #include "game/log_lines.h"
+#include "game/optional_box.h"
 #include "game/place.h"
 #include "game/seat.h"
 
@@ -96,7 +97,7 @@ using EventData =
 struct Event {
     EventData data;
     LogLines log;
-    std::optional<MessageBox> message;
+    OptionalBox<MessageBox> message;
 
     template <class T>
     const T* as() const { return std::get_if<T>(&data); }

@@ -11,12 +11,11 @@ Game::Game(std::uint64_t seed, Names names) : m_names(std::move(names)), m_rng(s
 
 Awaiting Game::awaiting() const { return m_wait; }
 
-Event Game::wait(Event e, Awaiting what)
+void Game::waitFor(Awaiting what)
 {
     m_wait = what;
     if (m_keepUndo && (what == Awaiting::Bid || what == Awaiting::Discards || what == Awaiting::PlayCard))
         m_undo = std::make_shared<const Game>(*this);
-    return e;
 }
 
 bool Game::canUndo() const
@@ -57,39 +56,42 @@ Event Game::refused(std::optional<MessageBox> message, LogLines log)
     return Event{ev::Refused{}, std::move(log), std::move(message)};
 }
 
+Event Game::step()
+{
+    switch (m_next) {
+    case Step::DrawStart: return drawStart();
+    case Step::DrawCard: return drawCard();
+    case Step::DrawDone: return drawDone();
+    case Step::DealPack: return dealPack();
+    case Step::DealCard: return dealCard();
+    case Step::OpenBidding: return openBidding();
+    case Step::BidTurn: return bidTurn();
+    case Step::AllPassed: return allPassed();
+    case Step::ForcedRobotBid: return forcedRobotBid();
+    case Step::Settle: return settle();
+    case Step::RobotBook: return creditBook(m_t.bidWinner, Step::RobotKitty);
+    case Step::RobotKitty: return robotKitty();
+    case Step::HumanKitty: return humanKitty();
+    case Step::OpenDiscards: return openDiscards();
+    case Step::HumanBook: return creditBook(South, Step::Announce);
+    case Step::Announce: return announce();
+    case Step::JokerSwaps: return jokerSwaps();
+    case Step::KittyClear: return kittyClear();
+    case Step::TrickCard: return trickCard();
+    case Step::Gather: return gather();
+    case Step::Score: return score();
+    case Step::NextHand: return nextHand();
+    case Step::None: break;
+    }
+    m_wait = Awaiting::NewGame;
+    return refused(std::nullopt);
+}
+
 Event Game::advance()
 {
-    if (m_wait != Awaiting::Nothing)
-        return refused(std::nullopt);
-    Event e = [this] {
-        switch (m_next) {
-        case Step::DrawStart: return drawStart();
-        case Step::DrawCard: return drawCard();
-        case Step::DrawDone: return drawDone();
-        case Step::DealPack: return dealPack();
-        case Step::DealCard: return dealCard();
-        case Step::OpenBidding: return openBidding();
-        case Step::BidTurn: return bidTurn();
-        case Step::AllPassed: return allPassed();
-        case Step::ForcedRobotBid: return forcedRobotBid();
-        case Step::Settle: return settle();
-        case Step::RobotBook: return creditBook(m_t.bidWinner, Step::RobotKitty);
-        case Step::RobotKitty: return robotKitty();
-        case Step::HumanKitty: return humanKitty();
-        case Step::OpenDiscards: return openDiscards();
-        case Step::HumanBook: return creditBook(South, Step::Announce);
-        case Step::Announce: return announce();
-        case Step::JokerSwaps: return jokerSwaps();
-        case Step::KittyClear: return kittyClear();
-        case Step::TrickCard: return trickCard();
-        case Step::Gather: return gather();
-        case Step::Score: return score();
-        case Step::NextHand: return nextHand();
-        case Step::None: break;
-        }
-        m_wait = Awaiting::NewGame;
-        return refused(std::nullopt);
-    }();
+    // One object from here to the caller: an event is too big to copy at
+    // every action.
+    Event e = m_wait == Awaiting::Nothing ? step() : refused(std::nullopt);
     // A message box that comes with the flow must be answered before it goes on.
     if (e.message && m_wait == Awaiting::Nothing)
         m_wait = Awaiting::Answer;

@@ -136,7 +136,10 @@ private:
         NextHand,
     };
 
-    Event wait(Event e, Awaiting what);
+    // Waits for the person; each event is built in place where it is returned, so
+    // this changes the state only.
+    void waitFor(Awaiting what);
+    Event step();
     Event refused(std::optional<MessageBox> message, LogLines log = {});
     Card drawUndealt(Random& rng);
 
@@ -148,10 +151,10 @@ private:
     Event openBidding();
     Event bidTurn();
     Event robotBidTurn(Seat s);
-    Event afterTurn(Event e);
+    void endBidTurn();
     Event allPassed();
     Event forcedRobotBid();
-    Event announceRobotBid(Seat s, const struct BidDecision& d, bool forced);
+    void takeRobotBid(Seat s, const struct BidDecision& d);
     Event settle();
     Event creditBook(Seat s, Step next);
     Event robotKitty();
@@ -161,6 +164,7 @@ private:
     Event jokerSwaps();
     Event kittyClear();
     Event trickCard();
+    Event humanCardTurn();
     Event placeCard(Seat s, Card c, Reason why);
     Event gather();
     Event score();

@@ -25,48 +25,53 @@ Event Game::openBidding()
 
 Event Game::bidTurn()
 {
-    if (m_forcedHuman)
-        return wait(Event{ev::HumanBidTurn{true}, {}, std::nullopt}, Awaiting::Bid);
+    if (m_forcedHuman) {
+        waitFor(Awaiting::Bid);
+        return Event{ev::HumanBidTurn{true}, {}, std::nullopt};
+    }
     const Seat seat = (m_t.leader - 1 + m_counter) % 4 + 1;
     if (seat != South)
         return robotBidTurn(seat);
     LogLines log;
     if (m_counter > 0)
         log.add(m_names[South], " your turn to bid. Make a bid as above or Check Pass.");
-    return wait(Event{ev::HumanBidTurn{false}, std::move(log), std::nullopt}, Awaiting::Bid);
+    waitFor(Awaiting::Bid);
+    return Event{ev::HumanBidTurn{false}, std::move(log), std::nullopt};
 }
 
 Event Game::robotBidTurn(Seat s)
 {
     const BidDecision d = robotBid(m_t, s);
-    if (d.bid)
-        return afterTurn(announceRobotBid(s, d, false));
-    return afterTurn(Event{ev::BidPassed{s, d.why}, {}, std::nullopt});
+    if (!d.bid) {
+        endBidTurn();
+        return Event{ev::BidPassed{s, d.why}, {}, std::nullopt};
+    }
+    takeRobotBid(s, d);
+    endBidTurn();
+    return Event{ev::BidMade{s, d.level, d.high, d.trumps, false, d.why}, {}, std::nullopt};
 }
 
-Event Game::announceRobotBid(Seat s, const BidDecision& d, bool forced)
+void Game::takeRobotBid(Seat s, const BidDecision& d)
 {
     m_t.bidLevel[s] = d.level;
     m_t.bidHigh[s] = d.high;
     m_t.bidLow[s] = !d.high;
     m_t.bidWinner = s;
     m_t.trumpChoice[s] = d.trumps;
-    return Event{ev::BidMade{s, d.level, d.high, d.trumps, forced, d.why}, {}, std::nullopt};
 }
 
-Event Game::afterTurn(Event e)
+void Game::endBidTurn()
 {
     if (m_forcedHuman) {
         m_forcedHuman = false;
         m_next = Step::Settle;
-        return e;
+        return;
     }
     ++m_counter;
     if (m_counter < 4)
         m_next = Step::BidTurn;
     else
         m_next = m_t.bidWinner != NoSeat ? Step::Settle : Step::AllPassed;
-    return e;
 }
 
 Event Game::allPassed()
@@ -92,10 +97,10 @@ Event Game::forcedRobotBid()
     const Seat d = m_t.dealer;
     const BidDecision bid = robotBid(m_t, d);
     m_t.trumps = bid.trumps;
-    Event e = announceRobotBid(d, bid, true);
+    takeRobotBid(d, bid);
     m_t.forcedBid = false;
     m_next = Step::Settle;
-    return e;
+    return Event{ev::BidMade{d, bid.level, bid.high, bid.trumps, true, bid.why}, {}, std::nullopt};
 }
 
 Event Game::chooseTrumps(int option)
@@ -149,14 +154,18 @@ Event Game::finishBid()
         return refused(r.refusal);
     m_wait = Awaiting::Nothing;
     const std::string& name = m_names[South];
-    if (r.outcome == PanelOutcome::Pass)
-        return afterTurn(Event{ev::BidPassed{South, {}}, {name + " Passes."}, std::nullopt});
+    if (r.outcome == PanelOutcome::Pass) {
+        endBidTurn();
+        return Event{ev::BidPassed{South, {}}, {name + " Passes."}, std::nullopt};
+    }
     m_t.bidWinner = South;
     const int level = m_t.bidLevel[South];
     const bool high = m_t.bidHigh[South];
-    return afterTurn(Event{ev::BidMade{South, level, high, m_t.trumpChoice[South], m_forcedHuman, {}},
-                           {name + " bids " + std::to_string(level) + direction(high)},
-                           std::nullopt});
+    const bool forced = m_forcedHuman;
+    endBidTurn();
+    return Event{ev::BidMade{South, level, high, m_t.trumpChoice[South], forced, {}},
+                 {name + " bids " + std::to_string(level) + direction(high)},
+                 std::nullopt};
 }
 
 Event Game::settle()

@@ -46,11 +46,11 @@ Event Game::drawCard()
 Event Game::drawDone()
 {
     m_next = Step::None;
-    return wait(Event{ev::DealerChosen{m_t.dealer, m_t.leader},
-                      {m_names[m_t.dealer] + " is Dealer " + m_names[m_t.leader] +
-                       " will bid first. Press return or click button to continue."},
-                      std::nullopt},
-                Awaiting::CarryOn);
+    waitFor(Awaiting::CarryOn);
+    return Event{ev::DealerChosen{m_t.dealer, m_t.leader},
+                 {m_names[m_t.dealer] + " is Dealer " + m_names[m_t.leader] +
+                  " will bid first. Press return or click button to continue."},
+                 std::nullopt};
 }
 
 Event Game::dealPack()

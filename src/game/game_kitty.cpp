@@ -52,10 +52,10 @@ Event Game::openDiscards()
                 picked.add(joker);
             }
     m_next = Step::HumanBook;
-    return wait(Event{ev::DiscardsOpened{picked},
-                      {m_names[South] + " click a total of six cards to discard.Click 'Carry On' button when finished."},
-                      std::nullopt},
-                Awaiting::Discards);
+    waitFor(Awaiting::Discards);
+    return Event{ev::DiscardsOpened{picked},
+                 {m_names[South] + " click a total of six cards to discard.Click 'Carry On' button when finished."},
+                 std::nullopt};
 }
 
 Event Game::pickDiscard(Card c)
@@ -103,11 +103,11 @@ Event Game::announce()
 {
     const Seat w = m_t.bidWinner;
     m_next = Step::JokerSwaps;
-    return wait(Event{ev::ContractAnnounced{w},
-                      {m_names[w] + " won bid and will lead card. Press 'Return or click button when you have seen "
-                                    "Kitty"},
-                      std::nullopt},
-                Awaiting::CarryOn);
+    waitFor(Awaiting::CarryOn);
+    return Event{ev::ContractAnnounced{w},
+                 {m_names[w] + " won bid and will lead card. Press 'Return or click button when you have seen "
+                               "Kitty"},
+                 std::nullopt};
 }
 
 Event Game::jokerSwaps()

@@ -22,12 +22,8 @@ Event Game::trickCard()
     const int position = m_counter + 1;
     const Seat seat = (m_t.leader - 1 + m_counter) % 4 + 1;
     m_t.trick.seat[position] = seat;
-    if (seat == South) {
-        m_t.waitingForHuman = true;
-        Event e{ev::HumanCardTurn{}, {}, std::nullopt};
-        e.log.add(m_names[South], " please click on the card you wish to play.");
-        return wait(std::move(e), Awaiting::PlayCard);
-    }
+    if (seat == South)
+        return humanCardTurn();
     const PlayDecision d = chooseCard(m_t, seat, position);
     if (d.card == NoCard) {
         // Only a bug can leave a robot without a card; say so rather than
@@ -41,6 +37,15 @@ Event Game::trickCard()
                      std::nullopt};
     }
     return placeCard(seat, d.card, d.why);
+}
+
+Event Game::humanCardTurn()
+{
+    m_t.waitingForHuman = true;
+    waitFor(Awaiting::PlayCard);
+    Event e{ev::HumanCardTurn{}, {}, std::nullopt};
+    e.log.add(m_names[South], " please click on the card you wish to play.");
+    return e;
 }
 
 Event Game::placeCard(Seat s, Card c, Reason why)

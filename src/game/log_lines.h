@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <iterator>
 #include <stdexcept>
@@ -19,7 +20,8 @@ class LogLines {
 public:
     static constexpr std::size_t MaxLines = 8;
 
-    LogLines() = default;
+    // User-provided, so that `{}` does not zero the buffer.
+    LogLines() noexcept {}
     LogLines(std::initializer_list<std::string_view> lines)
     {
         for (std::string_view l : lines)
@@ -57,7 +59,21 @@ public:
     {
         if (m_count == MaxLines)
             throw std::length_error("too many log lines in one event");
-        (append(std::string_view(parts)), ...);
+        const std::array<std::string_view, sizeof...(Parts)> views{std::string_view(parts)...};
+        std::size_t length = 0;
+        for (std::string_view v : views)
+            length += v.size();
+        if (m_heap.empty() && m_size + length <= InlineBytes) {
+            char* out = reinterpret_cast<char*>(m_inline.data()) + m_size;
+            for (std::string_view v : views) {
+                std::memcpy(out, v.data(), v.size());
+                out += v.size();
+            }
+            m_size += length;
+        } else {
+            for (std::string_view v : views)
+                appendToHeap(v);
+        }
         m_end[m_count++] = static_cast<std::uint32_t>(m_size);
     }
     void push_back(std::string_view line) { add(line); }
@@ -131,15 +147,11 @@ private:
     {
         return m_heap.empty() ? reinterpret_cast<const char*>(m_inline.data()) : m_heap.data();
     }
-    void append(std::string_view part)
+    void appendToHeap(std::string_view part)
     {
-        if (m_heap.empty() && m_size + part.size() <= InlineBytes) {
-            part.copy(reinterpret_cast<char*>(m_inline.data()) + m_size, part.size());
-        } else {
-            if (m_heap.empty())
-                m_heap.assign(data(), m_size);
-            m_heap.append(part);
-        }
+        if (m_heap.empty())
+            m_heap.assign(data(), m_size);
+        m_heap.append(part);
         m_size += part.size();
     }
     std::array<unsigned char, InlineBytes> m_inline;

@@ -52,16 +52,8 @@ NoTrumpChoice leadNoTrumps(const TableState& t, Seat s, const Ladder& ladder, Mo
 
 Seat noTrumpWinner(const TableState& t, bool highWins)
 {
-    const Suit led = t.ledSuit();
-    if (!isPlainSuit(led))
-        return t.trickWinner;
-    for (int i = 0; i < 13; ++i) {
-        const Card c = i == 0 ? aceOf(led) : cardOf(led, highWins ? 13 - i : i);
-        for (int p = 1; p <= 4; ++p)
-            if (t.trick.card[p] == c)
-                return t.trick.seat[p];
-    }
-    return t.trickWinner;
+    const Seat w = firstOfSuitOnTrick(t, t.ledSuit(), highWins ? Mode::Up : Mode::Down);
+    return w == NoSeat ? t.trickWinner : w;
 }
 
 PlayDecision decision(NoTrumpChoice c, Reason::Source source)

@@ -25,14 +25,12 @@ Seat seatPlaying(const TableState& t, Card c)
     return NoSeat;
 }
 
-// The first of `ids` (in the order given) lying on the trick.
-template <typename Ids>
-Seat firstOnTrick(const TableState& t, const Ids& ids)
+CardSet cardsOnTrick(const TableState& t)
 {
-    for (Card c : ids)
-        if (const Seat s = seatPlaying(t, c); s != NoSeat)
-            return s;
-    return NoSeat;
+    CardSet on;
+    for (int p = 1; p <= 4; ++p)
+        on.add(t.trick.card[p]);
+    return on & AllCards;  // an empty position is NoCard
 }
 
 }  // namespace
@@ -122,22 +120,26 @@ bool secondBeatsOthers(const TableState& t, Mode m)
            valueIn(m, card[2]) > valueIn(m, card[1]) && valueIn(m, card[2]) > valueIn(m, card[3]);
 }
 
+Seat firstOfSuitOnTrick(const TableState& t, Suit s, Mode m)
+{
+    if (!isPlainSuit(s))
+        return NoSeat;
+    // The Ace has the suit's highest id, so uptown it is simply the highest.
+    const CardSet on = cardsOnTrick(t) & suitCards(s);
+    if (on.empty())
+        return NoSeat;
+    const Card first = m == Mode::Up || on.has(aceOf(s)) ? on.highest() : on.lowest();
+    return seatPlaying(t, first);
+}
+
 Seat decideTrumpWinner(const TableState& t, Mode m)
 {
-    // Within a suit: the Ace, then King down to Two uptown, Two up to King downtown.
-    const auto suitOrder = [m](Suit s) {
-        std::array<Card, 13> ids{};
-        ids[0] = aceOf(s);
-        for (int i = 1; i < 13; ++i)
-            ids[i] = m == Mode::Up ? cardOf(s, 13 - i) : cardOf(s, i);
-        return ids;
-    };
-    const std::array<Card, 2> jokers{BigJoker, LittleJoker};
-    Seat w = firstOnTrick(t, jokers);
-    if (w == NoSeat && isPlainSuit(t.trumps))
-        w = firstOnTrick(t, suitOrder(t.trumps));
-    if (w == NoSeat && isPlainSuit(t.ledSuit()))
-        w = firstOnTrick(t, suitOrder(t.ledSuit()));
+    const CardSet on = cardsOnTrick(t);
+    Seat w = on.has(BigJoker) ? seatPlaying(t, BigJoker) : on.has(LittleJoker) ? seatPlaying(t, LittleJoker) : NoSeat;
+    if (w == NoSeat)
+        w = firstOfSuitOnTrick(t, t.trumps, m);
+    if (w == NoSeat)
+        w = firstOfSuitOnTrick(t, t.ledSuit(), m);
     return w == NoSeat ? t.trickWinner : w;
 }
 

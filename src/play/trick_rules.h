@@ -29,6 +29,10 @@ bool leadBeatsSecond(const TableState& t, Mode m);
 // Fourth player's view: is the partner's second card ahead of both others?
 bool secondBeatsOthers(const TableState& t, Mode m);
 
+// The seat whose card of suit s ranks first on the trick (the Ace, then King
+// down to Two up, Two up to King down); NoSeat when none of suit s is on it.
+Seat firstOfSuitOnTrick(const TableState& t, Suit s, Mode m);
+
 // The seat that won the complete trick in a trump contract; the previous
 // trick winner when no card qualifies.
 Seat decideTrumpWinner(const TableState& t, Mode m);

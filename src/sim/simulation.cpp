@@ -1,5 +1,8 @@
 #include "sim/simulation.h"
 
+#include <type_traits>
+#include <variant>
+
 #include "play/play.h"
 
 namespace corvane::sim {
@@ -55,17 +58,26 @@ private:
     std::array<int, 3> m_sum{};
 };
 
-const Reason* reasonOf(const Event& e)
+// The report's counts of one event.
+void count(Tally& tally, const Event& e, const TableState& after)
 {
-    if (auto b = e.as<ev::BidMade>())
-        return &b->why;
-    if (auto p = e.as<ev::BidPassed>())
-        return &p->why;
-    if (auto k = e.as<ev::KittyDiscarded>())
-        return &k->why;
-    if (auto c = e.as<ev::CardPlayed>())
-        return &c->why;
-    return nullptr;
+    std::visit(
+        [&](const auto& d) {
+            using T = std::decay_t<decltype(d)>;
+            if constexpr (std::is_same_v<T, ev::HandScored>) {
+                ++tally.hands;
+                const int level = after.teamContract[d.team];
+                (after.teamBooks[d.team] >= level + 6 ? tally.made : tally.set)[kindOf(after)]++;
+                if (d.gameOver)
+                    ++tally.gamesWon[d.winner];
+            }
+            if constexpr (std::is_same_v<T, ev::CardPlayed>)
+                tally.robotCards += d.seat != South;
+            if constexpr (requires { d.why; })
+                if (d.why.source != Reason::Source::None)
+                    ++tally.reasons[static_cast<std::size_t>(d.why.source)][static_cast<std::size_t>(d.why.rule) & 63];
+        },
+        e.data);
 }
 
 // A game that has not ended after this many hands is stuck.
@@ -82,19 +94,7 @@ Tally simulate(const Options& options, const Observer& observe)
     const AutoplayOptions south{options.southNoTrumps};
     auto take = [&](const Event& e, const TableState& before) {
         ++tally.actions;
-        if (auto s = e.as<ev::HandScored>()) {
-            ++tally.hands;
-            const TableState& t = g.table();
-            const int kind = kindOf(t);
-            const int level = t.teamContract[s->team];
-            (t.teamBooks[s->team] >= level + 6 ? tally.made : tally.set)[kind]++;
-            if (s->gameOver)
-                ++tally.gamesWon[s->winner];
-        }
-        if (auto p = e.as<ev::CardPlayed>(); p && p->seat != South)
-            ++tally.robotCards;
-        if (const Reason* why = reasonOf(e); why && why->source != Reason::Source::None)
-            ++tally.reasons[static_cast<std::size_t>(why->source)][static_cast<std::size_t>(why->rule) & 63];
+        count(tally, e, g.table());
         if (options.check)
             checker.after(e, before, g);
         if (observe)
@@ -118,8 +118,7 @@ Tally simulate(const Options& options, const Observer& observe)
                 take(g.advance(), before);
                 continue;
             }
-            for (const Event& e : autoplaySouth(g, south))
-                take(e, before);
+            autoplaySouth(g, south, [&](const Event& e) { take(e, before); });
         }
         ++tally.games;
     }
