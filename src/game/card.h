@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace corvane {
@@ -69,8 +70,54 @@ constexpr int valueIn(Mode m, Card c) { return m == Mode::Up ? highValue(c) : lo
 
 // The texts the log names cards by: "Two of  Diamonds", "King  of  Clubs",
 // "Little Joker". The blanks are part of the names.
-std::string_view rankName(Card c);
-std::string_view suitName(Suit s);
-const std::string& cardName(Card c);
+namespace detail {
+inline constexpr std::array<std::string_view, 13> RankNames = {
+    "Two of  ",  "Three of  ", "Four of  ", "Five of  ",  "Six of  ",   "Seven of  ", "Eight of  ",
+    "Nine of  ", "Ten of  ",   "Jack of  ", "Queen of  ", "King  of  ", "Ace  of  ",
+};
+inline constexpr std::array<std::string_view, 5> SuitNames = {"", "Diamonds", "Clubs", "Hearts", "Spades"};
+
+// Every card's whole name, laid end to end at compile time: the log names a
+// card at every play.
+struct CardNames {
+    std::array<char, 1024> text{};
+    std::array<unsigned, CardCount + 2> start{};  // name c is text[start[c], start[c + 1])
+};
+constexpr CardNames makeCardNames()
+{
+    CardNames n;
+    unsigned at = 0;
+    const auto put = [&](std::string_view part) {
+        for (char ch : part)
+            n.text[at++] = ch;
+    };
+    for (Card c = 0; c <= CardCount; ++c) {
+        n.start[static_cast<std::size_t>(c)] = at;
+        if (c == LittleJoker) {
+            put("Little Joker");
+        } else if (c == BigJoker) {
+            put("Big Joker");
+        } else if (isValidCard(c)) {
+            put(RankNames[static_cast<std::size_t>(rankOf(c))]);
+            put(SuitNames[static_cast<std::size_t>(printedSuit(c))]);
+        }
+    }
+    n.start[CardCount + 1] = at;
+    return n;
+}
+inline constexpr CardNames Names = makeCardNames();
+}  // namespace detail
+
+constexpr std::string_view rankName(Card c)
+{
+    return isValidCard(c) && !isJoker(c) ? detail::RankNames[static_cast<std::size_t>(rankOf(c))] : "";
+}
+constexpr std::string_view suitName(Suit s) { return isPlainSuit(s) ? detail::SuitNames[static_cast<std::size_t>(s)] : ""; }
+// Empty for a number that is no card.
+constexpr std::string_view cardName(Card c)
+{
+    const std::size_t i = isValidCard(c) ? static_cast<std::size_t>(c) : 0;
+    return {detail::Names.text.data() + detail::Names.start[i], detail::Names.start[i + 1] - detail::Names.start[i]};
+}
 
 }  // namespace corvane

@@ -170,13 +170,13 @@ struct Explainer {
     }
     std::string operator()(const ev::JokerSwapped& j) const
     {
-        return names[j.seat] + " swaps the " + cardName(j.joker) + " for " + cardName(j.card) +
+        return names[j.seat] + " swaps the " + std::string(cardName(j.joker)) + " for " + std::string(cardName(j.card)) +
                " from the kitty because the jokers are out of play in No Trumps and that is the lowest suit card "
                "there.";
     }
     std::string operator()(const ev::CardPlayed& c) const
     {
-        return sentence(names[c.seat] + " plays " + cardName(c.card), reasonClause(c.why));
+        return sentence(names[c.seat] + " plays " + std::string(cardName(c.card)), reasonClause(c.why));
     }
     template <class Other>
     std::string operator()(const Other&) const

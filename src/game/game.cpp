@@ -9,8 +9,6 @@ Game::Game(std::uint64_t seed, Names names) : m_names(std::move(names)), m_rng(s
     m_t.at[OutOfPlay] = AllCards;
 }
 
-Awaiting Game::awaiting() const { return m_wait; }
-
 void Game::waitFor(Awaiting what)
 {
     m_wait = what;
@@ -56,7 +54,7 @@ Event Game::refused(std::optional<MessageBox> message, LogLines log)
     return Event{ev::Refused{}, std::move(log), std::move(message)};
 }
 
-Event Game::step()
+inline Event Game::step()
 {
     switch (m_next) {
     case Step::DrawStart: return drawStart();

@@ -43,7 +43,7 @@ public:
     const Statistics& statistics() const { return m_stats; }
     void setStatistics(Statistics s) { m_stats = s; }
 
-    Awaiting awaiting() const;
+    Awaiting awaiting() const { return m_wait; }
     Event advance();
 
     // Play menu and the "Carry On" button.

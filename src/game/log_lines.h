@@ -71,8 +71,7 @@ public:
             }
             m_size += length;
         } else {
-            for (std::string_view v : views)
-                appendToHeap(v);
+            appendToHeap(views.data(), views.size());
         }
         m_end[m_count++] = static_cast<std::uint32_t>(m_size);
     }
@@ -147,13 +146,8 @@ private:
     {
         return m_heap.empty() ? reinterpret_cast<const char*>(m_inline.data()) : m_heap.data();
     }
-    void appendToHeap(std::string_view part)
-    {
-        if (m_heap.empty())
-            m_heap.assign(data(), m_size);
-        m_heap.append(part);
-        m_size += part.size();
-    }
+    // Rare (a line of long names), so kept out of the callers.
+    void appendToHeap(const std::string_view* parts, std::size_t count);
     std::array<unsigned char, InlineBytes> m_inline;
     std::string m_heap;  // all the text, once it outgrows the buffer
     std::array<std::uint32_t, MaxLines> m_end;  // only the first m_count are set

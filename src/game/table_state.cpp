@@ -10,14 +10,6 @@ Place TableState::placeOf(Card c) const
     return 0;
 }
 
-void TableState::move(Card c, Place to)
-{
-    // Clearing the bit everywhere costs less than finding where it is.
-    for (CardSet& place : at)
-        place.remove(c);
-    at[to].add(c);
-}
-
 CardSet TableState::holdingOfSuit(Seat s, Suit t) const
 {
     CardSet h = at[s] & suitCards(t);

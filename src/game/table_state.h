@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "game/card.h"
 #include "game/card_set.h"
@@ -76,7 +78,12 @@ struct TableState {
     CardSet hand(Seat s) const { return at[s]; }
     CardSet kitty() const { return at[KittyPlace]; }
     Place placeOf(Card c) const;
-    void move(Card c, Place to);
+    void move(Card c, Place to)
+    {
+        // Clearing the bit everywhere costs less than finding where it is.
+        clearEverywhere(~CardSet::of(c).bits, std::make_index_sequence<PlaceCount>());
+        at[to].add(c);
+    }
 
     // A card's suit in play: the printed suit, or for a joker the number the
     // trump symbol gave it (NoSuit before any symbol has been shown).
@@ -84,6 +91,13 @@ struct TableState {
     Suit ledSuit() const { return trick.suit[1]; }
     // The cards of seat s whose suit in play is t (the jokers count as trumps).
     CardSet holdingOfSuit(Seat s, Suit t) const;
+
+private:
+    template <std::size_t... P>
+    void clearEverywhere(std::uint64_t keep, std::index_sequence<P...>)
+    {
+        ((at[P].bits &= keep), ...);
+    }
 };
 
 // Shows a trump symbol: both jokers take suit number s (1..5). Other values

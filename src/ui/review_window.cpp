@@ -14,7 +14,7 @@ using record::HandReview;
 QString esc(const std::string& s) { return QString::fromStdString(s).toHtmlEscaped(); }
 
 // The log's card names, without the spacing of its columns.
-QString card(Card c) { return QString::fromStdString(cardName(c)).simplified(); }
+QString card(Card c) { return QString::fromUtf8(cardName(c)).simplified(); }
 
 QString cards(CardSet set)
 {

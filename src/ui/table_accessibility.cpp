@@ -13,7 +13,7 @@ QString accessibleCardName(Card c, bool faceUp)
     if (!faceUp)
         return QStringLiteral("face down card");
     // The log's names carry extra blanks ("King  of  Clubs"); a reader needs none.
-    return QString::fromStdString(cardName(c)).simplified();
+    return QString::fromUtf8(cardName(c)).simplified();
 }
 
 namespace {

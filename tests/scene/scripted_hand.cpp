@@ -128,7 +128,7 @@ private:
                     say(ev::HumanCardTurn{}, {"Ann please click"});
                 cards[p] = m_t.hand(s).lowest();
                 m_t.move(cards[p], OutOfPlay);
-                say(ev::CardPlayed{s, cards[p], p, {}}, {m_names[s] + " played " + cardName(cards[p])});
+                say(ev::CardPlayed{s, cards[p], p, {}}, {m_names[s] + " played " + std::string(cardName(cards[p]))});
             }
             // The highest id takes the trick: enough to send tricks everywhere.
             const int best = static_cast<int>(std::max_element(cards.begin() + 1, cards.end()) - cards.begin());

@@ -114,7 +114,7 @@ void TestAccessibility::southsHandIsNamedOnTheTable()
     QCOMPARE(backs, 42);
     QSet<QString> south;
     for (Card c : d.table().hand(South))
-        south.insert(QString::fromStdString(cardName(c)).simplified());
+        south.insert(QString::fromUtf8(cardName(c)).simplified());
     QCOMPARE(faceNames, south);
 
     // Each card child lies where the card is painted.

@@ -24,7 +24,7 @@ bool handEndAsked(TableDriver& d)
     });
 }
 
-QString cardText(Card c) { return QString::fromStdString(cardName(c)).simplified(); }
+QString cardText(Card c) { return QString::fromUtf8(cardName(c)).simplified(); }
 
 }  // namespace
 
