@@ -54,7 +54,8 @@ Event Game::refused(std::optional<MessageBox> message, LogLines log)
     return Event{ev::Refused{}, std::move(log), std::move(message)};
 }
 
-inline Event Game::step()
+// Inlined into advance(): one call less at every action.
+[[gnu::always_inline]] inline Event Game::step()
 {
     switch (m_next) {
     case Step::DrawStart: return drawStart();
