@@ -33,6 +33,17 @@ TEST(LogLines, KeepsLinesInOrderAcrossCopiesAndLongText)
     EXPECT_NE(c, b);
 }
 
+TEST(LogLines, ALineWhosePartsOutgrowTheBufferKeepsEveryPart)
+{
+    LogLines l{std::string(150, 'a')};
+    l.add("0123456", "789", std::string("xyz"));  // the buffer fills inside this line
+    l.add("next");
+    ASSERT_EQ(l.size(), 3U);
+    EXPECT_EQ(l[0], std::string(150, 'a'));
+    EXPECT_EQ(l[1], "0123456789xyz");
+    EXPECT_EQ(l[2], "next");
+}
+
 TEST(LogLines, RefusesMoreLinesThanItHolds)
 {
     LogLines l;
