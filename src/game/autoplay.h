@@ -27,6 +27,20 @@ struct Hint {
 };
 Hint hintFor(const Game& game, const AutoplayOptions& options = {});
 
+// Sets the bid panel to a bid hint through the panel's commands, as the person
+// would, handing each event to `take`; "Finished" is left to the caller.
+template <class Take>
+void setPanelTo(Game& g, const Hint& h, Take&& take)
+{
+    if (h.pass) {
+        take(g.setPass(true));
+    } else {
+        take(g.chooseTrumps(h.trumpOption));
+        take(g.chooseLevel(h.level));
+        take(g.chooseDirection(h.directionOption));
+    }
+}
+
 // Answers whatever the engine waits for from the person with the commands a
 // robot in South's place would give, handing each event they produce to
 // `take` as it comes. Does nothing when the engine waits for nothing or for a
@@ -37,13 +51,7 @@ void autoplaySouth(Game& g, const AutoplayOptions& options, Take&& take)
     const Hint h = hintFor(g, options);
     switch (g.awaiting()) {
     case Awaiting::Bid:
-        if (h.pass) {
-            take(g.setPass(true));
-        } else {
-            take(g.chooseTrumps(h.trumpOption));
-            take(g.chooseLevel(h.level));
-            take(g.chooseDirection(h.directionOption));
-        }
+        setPanelTo(g, h, take);
         take(g.finishBid());
         break;
     case Awaiting::Discards:

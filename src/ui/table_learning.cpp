@@ -75,13 +75,7 @@ void TableWindow::showHint()
     case Awaiting::Bid: {
         // The panel is set as the person would set it; "Finished" is theirs.
         present(m_game.resetPanel());
-        if (h.pass) {
-            present(m_game.setPass(true));
-        } else {
-            present(m_game.chooseTrumps(h.trumpOption));
-            present(m_game.chooseLevel(h.level));
-            present(m_game.chooseDirection(h.directionOption));
-        }
+        setPanelTo(m_game, h, [this](const Event& e) { present(e); });
         m_view->bidPanel()->showState(m_game.table().panel);
         break;
     }
