@@ -6,9 +6,11 @@
 #include <cstring>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -33,12 +35,12 @@ public:
             push_back(l);
     }
     // Copies and moves take only the text and line ends in use.
-    LogLines(const LogLines& o) : m_heap(o.m_heap) { takeCounts(o); }
-    LogLines(LogLines&& o) noexcept : m_heap(std::move(o.m_heap)) { takeCounts(o); }
+    LogLines(const LogLines& o) : m_heap(copyOf(o.m_heap)) { takeCounts(o); }
+    LogLines(LogLines&& o) noexcept : m_heap(std::move(o.m_heap)) { takeFrom(o); }
     LogLines& operator=(const LogLines& o)
     {
         if (this != &o) {
-            m_heap = o.m_heap;
+            m_heap = copyOf(o.m_heap);
             takeCounts(o);
         }
         return *this;
@@ -47,7 +49,7 @@ public:
     {
         if (this != &o) {
             m_heap = std::move(o.m_heap);
-            takeCounts(o);
+            takeFrom(o);
         }
         return *this;
     }
@@ -63,12 +65,12 @@ public:
         std::size_t length = 0;
         for (std::string_view v : views)
             length += v.size();
-        if (m_heap.empty() && m_size + length <= InlineBytes) {
+        if (!m_heap && m_size + length <= InlineBytes) {
+            // One copy per part, unrolled, so a literal's size is a constant.
             char* out = reinterpret_cast<char*>(m_inline.data()) + m_size;
-            for (std::string_view v : views) {
-                std::memcpy(out, v.data(), v.size());
-                out += v.size();
-            }
+            [&]<std::size_t... I>(std::index_sequence<I...>) {
+                ((out = copyShort(out, views[I])), ...);
+            }(std::make_index_sequence<sizeof...(Parts)>());
             m_size += length;
         } else {
             appendToHeap(views.data(), views.size());
@@ -90,7 +92,7 @@ public:
     {
         m_count = 0;
         m_size = 0;
-        m_heap.clear();
+        m_heap.reset();
     }
 
     struct Iterator {
@@ -139,17 +141,54 @@ private:
         m_size = o.m_size;
         m_count = o.m_count;
         std::copy_n(o.m_end.data(), m_count, m_end.data());
-        if (m_heap.empty())
+        if (!m_heap)
             std::copy_n(o.m_inline.data(), m_size, m_inline.data());
+    }
+    // The same, leaving the other empty.
+    void takeFrom(LogLines& o)
+    {
+        takeCounts(o);
+        o.m_size = 0;
+        o.m_count = 0;
+    }
+    static std::unique_ptr<std::string> copyOf(const std::unique_ptr<std::string>& heap)
+    {
+        return heap ? std::make_unique<std::string>(*heap) : nullptr;
+    }
+    // Log parts are mostly names of a few dozen bytes: two overlapping
+    // moves copy them without a library call.
+    static char* copyShort(char* out, std::string_view v)
+    {
+        const std::size_t n = v.size();
+        const char* in = v.data();
+        if (n > 32) {
+            std::memcpy(out, in, n);
+        } else if (n >= 16) {
+            std::memcpy(out, in, 16);
+            std::memcpy(out + n - 16, in + n - 16, 16);
+        } else if (n >= 8) {
+            std::memcpy(out, in, 8);
+            std::memcpy(out + n - 8, in + n - 8, 8);
+        } else if (n >= 4) {
+            std::memcpy(out, in, 4);
+            std::memcpy(out + n - 4, in + n - 4, 4);
+        } else if (n > 0) {
+            out[0] = in[0];
+            out[n / 2] = in[n / 2];
+            out[n - 1] = in[n - 1];
+        }
+        return out + n;
     }
     const char* data() const
     {
-        return m_heap.empty() ? reinterpret_cast<const char*>(m_inline.data()) : m_heap.data();
+        return m_heap ? m_heap->data() : reinterpret_cast<const char*>(m_inline.data());
     }
     // Rare (a line of long names), so kept out of the callers.
     void appendToHeap(const std::string_view* parts, std::size_t count);
     std::array<unsigned char, InlineBytes> m_inline;
-    std::string m_heap;  // all the text, once it outgrows the buffer
+    // All the text, once it outgrows the buffer; a pointer, so that an event
+    // without long text costs one store to make and one test to destroy.
+    std::unique_ptr<std::string> m_heap;
     std::array<std::uint32_t, MaxLines> m_end;  // only the first m_count are set
     std::size_t m_size = 0;
     std::size_t m_count = 0;

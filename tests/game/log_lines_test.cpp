@@ -52,3 +52,49 @@ TEST(LogLines, RefusesMoreLinesThanItHolds)
     EXPECT_THROW(l.push_back("one too many"), std::length_error);
     EXPECT_EQ(l.size(), LogLines::MaxLines);
 }
+
+// Parts of every length up to past the short-copy sizes, and lines of
+// mixed lengths laid end to end, come out byte for byte.
+TEST(LogLines, PartsOfEveryLengthComeOutWhole)
+{
+    const std::string alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (std::size_t n = 0; n <= 40; ++n) {
+        const std::string part = alphabet.substr(0, n);
+        LogLines l;
+        l.add("<", part, ">", part);
+        EXPECT_EQ(l.front(), "<" + part + ">" + part) << n;
+    }
+    LogLines many;
+    std::string expected;
+    for (std::size_t n : {3U, 1U, 7U, 0U, 15U, 33U, 8U, 16U}) {
+        many.add(alphabet.substr(0, n));
+        expected += alphabet.substr(0, n);
+    }
+    std::string joined;
+    for (std::string_view line : many)
+        joined += line;
+    EXPECT_EQ(joined, expected);
+}
+
+TEST(LogLines, MovesTakeTheTextAndLeaveTheSourceEmpty)
+{
+    for (const std::size_t length : {20U, 400U}) {  // inline, then on the heap
+        LogLines a{std::string(length, 'm'), "end"};
+        LogLines b = std::move(a);
+        EXPECT_TRUE(a.empty());  // NOLINT(bugprone-use-after-move): the moved-from state is the point
+        ASSERT_EQ(b.size(), 2U);
+        EXPECT_EQ(b[0], std::string(length, 'm'));
+        EXPECT_EQ(b[1], "end");
+
+        LogLines c{"old"};
+        c = std::move(b);
+        EXPECT_TRUE(b.empty());  // NOLINT(bugprone-use-after-move)
+        EXPECT_EQ(c[1], "end");
+
+        // Cleared, it starts again in its own buffer.
+        c.clear();
+        c.add("fresh");
+        ASSERT_EQ(c.size(), 1U);
+        EXPECT_EQ(c.front(), "fresh");
+    }
+}
