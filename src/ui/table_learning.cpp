@@ -25,14 +25,16 @@ QAction* playItem(QMenu* menu, const char* name, const char* caption, const QKey
 // The hint in the words of a robot's reason, South as the seat.
 std::string hintSentence(const Hint& h, const Game& g)
 {
-    EventData what = ev::CardPlayed{South, h.card, g.trickPosition(), h.why};
-    if (h.stage == Awaiting::Bid && h.pass)
-        what = ev::BidPassed{South, h.why};
-    else if (h.stage == Awaiting::Bid)
-        what = ev::BidMade{South, h.level, h.directionOption == 0, h.trumpOption + 1, g.forcedHumanTurn(), h.why};
-    else if (h.stage == Awaiting::Discards)
-        what = ev::KittyDiscarded{South, h.discards, h.why};
-    return explain(Event{what, {}, std::nullopt}, g.names());
+    const auto what = [&]() -> EventData {
+        if (h.stage == Awaiting::Bid && h.pass)
+            return ev::BidPassed{South, h.why};
+        if (h.stage == Awaiting::Bid)
+            return ev::BidMade{South, h.level, h.directionOption == 0, h.trumpOption + 1, g.forcedHumanTurn(), h.why};
+        if (h.stage == Awaiting::Discards)
+            return ev::KittyDiscarded{South, h.discards, h.why};
+        return ev::CardPlayed{South, h.card, g.trickPosition(), h.why};
+    };
+    return explain(Event{what(), {}, std::nullopt}, g.names());
 }
 
 }  // namespace
