@@ -58,9 +58,23 @@ private:
     std::array<int, 3> m_sum{};
 };
 
-// The report's counts of one event.
+void countReason(Tally& tally, const Reason& why)
+{
+    if (why.source != Reason::Source::None)
+        ++tally.reasons[static_cast<std::size_t>(why.source)][static_cast<std::size_t>(why.rule) & 63];
+}
+
+// The report's counts of one event. The cards played and dealt, most of the
+// events, are looked at before any visit.
 void count(Tally& tally, const Event& e, const TableState& after)
 {
+    if (const auto* p = e.as<ev::CardPlayed>()) {
+        tally.robotCards += p->seat != South;
+        countReason(tally, p->why);
+        return;
+    }
+    if (e.is<ev::CardDealt>())
+        return;
     std::visit(
         [&](const auto& d) {
             using T = std::decay_t<decltype(d)>;
@@ -71,11 +85,8 @@ void count(Tally& tally, const Event& e, const TableState& after)
                 if (d.gameOver)
                     ++tally.gamesWon[d.winner];
             }
-            if constexpr (std::is_same_v<T, ev::CardPlayed>)
-                tally.robotCards += d.seat != South;
             if constexpr (requires { d.why; })
-                if (d.why.source != Reason::Source::None)
-                    ++tally.reasons[static_cast<std::size_t>(d.why.source)][static_cast<std::size_t>(d.why.rule) & 63];
+                countReason(tally, d.why);
         },
         e.data);
 }
@@ -92,31 +103,38 @@ Tally simulate(const Options& options, const Observer& observe)
     Game g(options.seed);
     g.keepUndo(false);
     const AutoplayOptions south{options.southNoTrumps};
+    const bool checking = options.check;
+    const bool observing = static_cast<bool>(observe);
+    const bool keepBefore = checking || observing;
     auto take = [&](const Event& e, const TableState& before) {
         ++tally.actions;
         count(tally, e, g.table());
-        if (options.check)
-            checker.after(e, before, g);
-        if (observe)
-            observe(e, before, g);
+        if (keepBefore) {
+            if (checking)
+                checker.after(e, before, g);
+            if (observing)
+                observe(e, before, g);
+        }
     };
     for (long n = 0; n < options.games && tally.firstFault.empty(); ++n) {
-        const long handsBefore = tally.hands;
+        const long handLimit = tally.hands + HandLimit;
         TableState before = g.table();
         take(n == 0 && options.deal ? g.newGameAt(*options.deal) : g.newGame(), before);
         for (;;) {
-            const Awaiting a = g.awaiting();
-            if (a == Awaiting::NewGame)
-                break;
-            if (tally.hands - handsBefore > HandLimit) {
-                tally.firstFault = "a game did not end";
-                break;
-            }
-            if (options.check || observe)
+            if (keepBefore)
                 before = g.table();
+            const Awaiting a = g.awaiting();
             if (a == Awaiting::Nothing) {
                 take(g.advance(), before);
                 continue;
+            }
+            if (a == Awaiting::NewGame)
+                break;
+            // South has a turn in every hand's bidding, so a game that
+            // deals on and on is caught here.
+            if (tally.hands > handLimit) {
+                tally.firstFault = "a game did not end";
+                break;
             }
             autoplaySouth(g, south, [&](const Event& e) { take(e, before); });
         }
