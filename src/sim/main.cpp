@@ -1,8 +1,6 @@
 // corvane-sim: plays whole games headless, South by the robots' rules, and
 // reports what happened; with --bench, how fast.
-#include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,13 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "bidding/robot_bid.h"
-#include "bidding/robot_discard.h"
-#include "play/play.h"
 #include "record/record_writer.h"
 #include "record/replay.h"
 #include "game/explain.h"
 #include "record/reason_text.h"
+#include "sim/bench.h"
 #include "sim/simulation.h"
 
 using namespace corvane;
@@ -48,7 +44,8 @@ void usage(FILE* to)
                "  --check      check every invariant after every action\n"
                "  --json       print the report as JSON\n"
                "  --reasons    print how often each robot rule decided, and the rules never reached\n"
-               "  --bench      print hands per second and the cost of a robot decision\n"
+               "  --bench      print hands per second and the cost of a robot decision, the\n"
+               "               fastest of three runs of each\n"
                "               (20000 games unless --games is given)\n"
                "  --record F   write every game to F as JSON Lines\n"
                "  --replay F   replay the record F and check that every line comes out the same\n"
@@ -110,81 +107,6 @@ bool parse(int argc, char** argv, Args& a)
     return true;
 }
 
-struct Bench {
-    double seconds = 0;
-    double nsPerCardDecision = 0;
-    double nsPerBidDecision = 0;
-    double nsPerDiscardDecision = 0;
-    // The robots' decisions of an average hand made alone: every card, every
-    // bid turn and the discards, South's included.
-    double nsDecisionsPerHand = 0;
-};
-
-struct Sample {
-    TableState table;
-    Seat seat;
-    int position;
-};
-
-template <class F>
-double nsPerCall(const std::vector<Sample>& samples, F&& decide)
-{
-    if (samples.empty())
-        return 0;
-    long sink = 0;
-    const int rounds = 20;
-    const auto start = std::chrono::steady_clock::now();
-    for (int r = 0; r < rounds; ++r)
-        for (const Sample& s : samples)
-            sink += decide(s);
-    const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
-    if (sink == -1)
-        std::puts("");
-    return took.count() / (static_cast<double>(rounds) * static_cast<double>(samples.size()));
-}
-
-// The table a discard decision saw: the kitty taken into the hand.
-TableState withKittyTaken(TableState t, Seat s)
-{
-    for (Card c : t.kitty())
-        t.move(c, s);
-    return t;
-}
-
-Bench bench(const Options& o, Tally& tally, const Observer& observe)
-{
-    Bench b;
-    const auto start = std::chrono::steady_clock::now();
-    tally = simulate(o, observe);
-    b.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-    // The decisions alone, on tables met in a shorter run.
-    std::vector<Sample> cards, bids, discards;
-    Options few = o;
-    few.games = std::min<long>(o.games, 200);
-    const Tally small = simulate(few, [&](const Event& e, const TableState& before, const Game&) {
-        if (auto p = e.as<ev::CardPlayed>())
-            cards.push_back({before, p->seat, p->position});
-        if (auto m = e.as<ev::BidMade>())
-            bids.push_back({before, m->seat, 0});
-        if (auto m = e.as<ev::BidPassed>())
-            bids.push_back({before, m->seat, 0});
-        if (auto k = e.as<ev::KittyDiscarded>())
-            discards.push_back({withKittyTaken(before, k->seat), k->seat, 0});
-    });
-    b.nsPerCardDecision = nsPerCall(cards, [](const Sample& s) { return chooseCard(s.table, s.seat, s.position).card; });
-    b.nsPerBidDecision = nsPerCall(bids, [](const Sample& s) { return robotBid(s.table, s.seat).level; });
-    b.nsPerDiscardDecision =
-        nsPerCall(discards, [](const Sample& s) { return robotDiscards(s.table, s.seat).discards.count(); });
-    if (small.hands > 0) {
-        const double hands = static_cast<double>(small.hands);
-        b.nsDecisionsPerHand = static_cast<double>(cards.size()) / hands * b.nsPerCardDecision +
-                               static_cast<double>(bids.size()) / hands * b.nsPerBidDecision +
-                               b.nsPerDiscardDecision;  // one contract, one set of discards a hand
-    }
-    return b;
-}
-
 void report(const Args& a, const Tally& t, const Bench* b)
 {
     const double perGame = t.games ? static_cast<double>(t.hands) / static_cast<double>(t.games) : 0;
@@ -196,10 +118,10 @@ void report(const Args& a, const Tally& t, const Bench* b)
             std::printf("%s\"%s\":{\"made\":%ld,\"set\":%ld}", k ? "," : "", kindName(k), t.made[k], t.set[k]);
         std::printf("}");
         if (b)
-            std::printf(",\"seconds\":%.4f,\"hands_per_second\":%.0f,\"ns_per_card_decision\":%.1f,"
+            std::printf(",\"runs\":%d,\"seconds\":%.4f,\"hands_per_second\":%.0f,\"ns_per_card_decision\":%.1f,"
                         "\"ns_per_bid_decision\":%.1f,\"ns_per_discard_decision\":%.1f,"
                         "\"ns_decisions_per_hand\":%.0f,\"ns_engine_per_hand\":%.0f",
-                        b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision,
+                        b->runs, b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision,
                         b->nsPerBidDecision, b->nsPerDiscardDecision, b->nsDecisionsPerHand,
                         b->seconds * 1e9 / static_cast<double>(t.hands));
         std::printf(",\"fault\":\"%s\"}\n", t.firstFault.c_str());
@@ -213,8 +135,10 @@ void report(const Args& a, const Tally& t, const Bench* b)
     if (a.sim.check)
         std::printf("actions checked %ld\n", t.actions);
     if (b) {
-        std::printf("seconds %.3f\nhands per second %.0f\nrobot card decision %.1f ns\nrobot bid decision %.1f ns\n",
-                    b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision, b->nsPerBidDecision);
+        std::printf("seconds %.3f (the fastest of %d runs)\nhands per second %.0f\nrobot card decision %.1f ns\n"
+                    "robot bid decision %.1f ns\n",
+                    b->seconds, b->runs, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision,
+                    b->nsPerBidDecision);
         const double engine = b->seconds * 1e9 / static_cast<double>(t.hands);
         std::printf("robot discard decision %.1f ns\nengine per hand %.0f ns\ndecisions alone per hand %.0f ns "
                     "(engine %.2f times)\n",

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "sim/simulation.h"
+
+namespace corvane::sim {
+
+struct Bench {
+    int runs = 0;
+    double seconds = 0;  // of the fastest run
+    double nsPerCardDecision = 0;
+    double nsPerBidDecision = 0;
+    double nsPerDiscardDecision = 0;
+    // The robots' decisions of an average hand made alone: every card, every
+    // bid turn and the discards, South's included.
+    double nsDecisionsPerHand = 0;
+};
+
+// Times whole games and the robots' decisions alone. Each is timed `runs`
+// times and the fastest kept: other work on the machine only ever slows a
+// run down. With an observer (a record being written) the games are played
+// once. `tally` gets the games' counts.
+Bench bench(const Options& options, Tally& tally, const Observer& observe, int runs = 3);
+
+}  // namespace corvane::sim
