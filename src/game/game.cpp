@@ -54,6 +54,11 @@ Event Game::refused(std::optional<MessageBox> message, LogLines log)
     return Event{ev::Refused{}, std::move(log), std::move(message)};
 }
 
+Event Game::refused()
+{
+    return refused(std::nullopt);
+}
+
 // Inlined into advance(): one call less at every action.
 [[gnu::always_inline]] inline Event Game::step()
 {
@@ -83,14 +88,14 @@ Event Game::refused(std::optional<MessageBox> message, LogLines log)
     case Step::None: break;
     }
     m_wait = Awaiting::NewGame;
-    return refused(std::nullopt);
+    return refused();
 }
 
 Event Game::advance()
 {
     // One object from here to the caller: an event is too big to copy at
     // every action.
-    Event e = m_wait == Awaiting::Nothing ? step() : refused(std::nullopt);
+    Event e = m_wait == Awaiting::Nothing ? step() : refused();
     // A message box that comes with the flow must be answered before it goes on.
     if (e.message && m_wait == Awaiting::Nothing)
         m_wait = Awaiting::Answer;

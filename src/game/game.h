@@ -141,6 +141,9 @@ private:
     void waitFor(Awaiting what);
     Event step();
     Event refused(std::optional<MessageBox> message, LogLines log = {});
+    // A plain refusal, made out of line so that advance() builds no
+    // arguments for it.
+    [[gnu::cold, gnu::noinline]] Event refused();
     Card drawUndealt(Random& rng);
 
     Event drawStart();
@@ -166,6 +169,7 @@ private:
     Event trickCard();
     Event humanCardTurn();
     Event placeCard(Seat s, Card c, Reason why);
+    [[gnu::cold, gnu::noinline]] Event robotFault(Seat seat, int position);
     Event gather();
     Event score();
     Event nextHand();

@@ -6,10 +6,6 @@
 
 namespace corvane {
 
-namespace {
-std::string direction(bool high) { return high ? " HIGH" : " LOW"; }
-}  // namespace
-
 Event Game::openBidding()
 {
     m_t.forcedBid = false;
@@ -17,10 +13,12 @@ Event Game::openBidding()
     m_counter = 0;
     m_next = Step::BidTurn;
     const Seat first = m_t.leader;
-    std::string line = first == South
-                           ? m_names[South] + " you start the bidding. Make your bid as above or Check Pass."
-                           : m_names[first] + " will start the bidding.";
-    return Event{ev::BiddingOpened{first}, {std::move(line)}, std::nullopt};
+    Event e{ev::BiddingOpened{first}, {}, std::nullopt};
+    if (first == South)
+        e.log.add(m_names[South], " you start the bidding. Make your bid as above or Check Pass.");
+    else
+        e.log.add(m_names[first], " will start the bidding.");
+    return e;
 }
 
 Event Game::bidTurn()
@@ -29,7 +27,7 @@ Event Game::bidTurn()
         waitFor(Awaiting::Bid);
         return Event{ev::HumanBidTurn{true}, {}, std::nullopt};
     }
-    const Seat seat = (m_t.leader - 1 + m_counter) % 4 + 1;
+    const Seat seat = seatAfter(m_t.leader, m_counter);
     if (seat != South)
         return robotBidTurn(seat);
     LogLines log;
@@ -82,14 +80,15 @@ Event Game::allPassed()
     if (d == South) {
         m_forcedHuman = true;
         m_next = Step::BidTurn;
-        return Event{ev::AllPassed{d},
-                     {m_names[South] + "Every body passed so as dealer you must bid. Please make your bid."},
-                     std::nullopt};
+        Event e{ev::AllPassed{d}, {}, std::nullopt};
+        e.log.add(m_names[South], "Every body passed so as dealer you must bid. Please make your bid.");
+        return e;
     }
     m_t.forcedBid = true;
     m_next = Step::ForcedRobotBid;
-    return Event{ev::AllPassed{d}, {"Every body passed so the Dealer " + m_names[d] + " must bid and lead."},
-                 std::nullopt};
+    Event e{ev::AllPassed{d}, {}, std::nullopt};
+    e.log.add("Every body passed so the Dealer ", m_names[d], " must bid and lead.");
+    return e;
 }
 
 Event Game::forcedRobotBid()
@@ -156,16 +155,18 @@ Event Game::finishBid()
     const std::string& name = m_names[South];
     if (r.outcome == PanelOutcome::Pass) {
         endBidTurn();
-        return Event{ev::BidPassed{South, {}}, {name + " Passes."}, std::nullopt};
+        Event e{ev::BidPassed{South, {}}, {}, std::nullopt};
+        e.log.add(name, " Passes.");
+        return e;
     }
     m_t.bidWinner = South;
     const int level = m_t.bidLevel[South];
     const bool high = m_t.bidHigh[South];
     const bool forced = m_forcedHuman;
     endBidTurn();
-    return Event{ev::BidMade{South, level, high, m_t.trumpChoice[South], forced, {}},
-                 {name + " bids " + std::to_string(level) + direction(high)},
-                 std::nullopt};
+    Event e{ev::BidMade{South, level, high, m_t.trumpChoice[South], forced, {}}, {}, std::nullopt};
+    e.log.add(name, " bids ", std::to_string(level), high ? " HIGH" : " LOW");
+    return e;
 }
 
 Event Game::settle()

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace corvane {
 
@@ -47,10 +48,10 @@ Event Game::drawDone()
 {
     m_next = Step::None;
     waitFor(Awaiting::CarryOn);
-    return Event{ev::DealerChosen{m_t.dealer, m_t.leader},
-                 {m_names[m_t.dealer] + " is Dealer " + m_names[m_t.leader] +
-                  " will bid first. Press return or click button to continue."},
-                 std::nullopt};
+    Event e{ev::DealerChosen{m_t.dealer, m_t.leader}, {}, std::nullopt};
+    e.log.add(m_names[m_t.dealer], " is Dealer ", m_names[m_t.leader],
+              " will bid first. Press return or click button to continue.");
+    return e;
 }
 
 Event Game::dealPack()
@@ -71,27 +72,49 @@ Event Game::dealPack()
     return Event{ev::PackGathered{}, {}, std::nullopt};
 }
 
+namespace {
+
+// Removes the byte at p[0] from a run of CardCount bytes by moving the ones
+// after it down: every byte loaded before any is stored, so the overlap is
+// safe, and there is no call for a move of a few dozen bytes. Reads up to
+// p[CardCount - 1], so the buffer runs that far past the run's last start.
+void closeGap(std::uint8_t* p)
+{
+    static_assert(CardCount - 1 <= 64 && CardCount - 1 >= 48);
+    constexpr std::size_t Tail = CardCount - 1 - 16;
+    std::uint8_t a[16], b[16], c[16], d[16];
+    std::memcpy(a, p + 1, 16);
+    std::memcpy(b, p + 17, 16);
+    std::memcpy(c, p + 33, 16);
+    std::memcpy(d, p + 1 + Tail, 16);
+    std::memcpy(p, a, 16);
+    std::memcpy(p + 16, b, 16);
+    std::memcpy(p + 32, c, 16);
+    std::memcpy(p + Tail, d, 16);
+}
+
+}  // namespace
+
 // The same draws as taking each card in turn from the pack (the k-th undealt
 // card in id order), made in one pass over an array of the undealt cards.
 void Game::drawDealOrder()
 {
-    std::array<std::uint8_t, CardCount> undealt{};
+    std::array<std::uint8_t, 2 * CardCount> undealt{};
     int left = 0;
     for (const Card c : m_t.at[OutOfPlay])
         undealt[static_cast<std::size_t>(left++)] = static_cast<std::uint8_t>(c);
     const int total = left;
-    for (int n = 0; n < total; ++n) {
+    const int preset = static_cast<int>(m_presetDeal.size());
+    for (int n = 0; n < total; ++n, --left) {
         int k = -1;
-        if (static_cast<std::size_t>(n) < m_presetDeal.size())
+        if (n < preset)
             for (int i = 0; i < left && k < 0; ++i)
                 if (undealt[static_cast<std::size_t>(i)] == m_presetDeal[static_cast<std::size_t>(n)])
                     k = i;
         if (k < 0)
             k = static_cast<int>(below(m_dealRng, static_cast<std::uint64_t>(left)));
         m_dealOrder[static_cast<std::size_t>(n)] = undealt[static_cast<std::size_t>(k)];
-        --left;
-        for (int i = k; i < left; ++i)
-            undealt[static_cast<std::size_t>(i)] = undealt[static_cast<std::size_t>(i) + 1];
+        closeGap(undealt.data() + k);
     }
 }
 
@@ -101,9 +124,9 @@ Event Game::dealCard()
     if (m_counter == 0)
         drawDealOrder();
     const int n = m_counter++;
-    const Place to = n < 48 ? (m_t.dealer + n % 4) % 4 + 1 : KittyPlace;
+    const Place to = n < 48 ? seatAfter(m_t.dealer, n + 1) : KittyPlace;
     const Card c = m_dealOrder[static_cast<std::size_t>(n)];
-    m_t.move(c, to);
+    m_t.move(c, OutOfPlay, to);
     if (m_counter == 54) {
         m_presetDeal.clear();
         m_next = Step::OpenBidding;
@@ -118,10 +141,10 @@ Event Game::nextHand()
     m_t.dealer = nextSeat(m_t.dealer);
     m_t.leader = nextSeat(m_t.dealer);
     m_next = Step::DealPack;
-    return Event{ev::HandStarted{false},
-                 {m_names[m_t.dealer] + " is Dealer " + m_names[m_t.leader] + " will bid first.",
-                  "Shuffling and dealing the cards. 12 each and 6 for the Kitty"},
-                 std::nullopt};
+    Event e{ev::HandStarted{false}, {}, std::nullopt};
+    e.log.add(m_names[m_t.dealer], " is Dealer ", m_names[m_t.leader], " will bid first.");
+    e.log.add("Shuffling and dealing the cards. 12 each and 6 for the Kitty");
+    return e;
 }
 
 }  // namespace corvane

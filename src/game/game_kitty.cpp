@@ -18,10 +18,10 @@ Event Game::robotKitty()
 {
     const Seat s = m_t.bidWinner;
     for (Card c : m_t.kitty())
-        m_t.move(c, s);
+        m_t.move(c, KittyPlace, s);
     const DiscardDecision d = robotDiscards(m_t, s);
     for (Card c : d.discards)
-        m_t.move(c, KittyPlace);
+        m_t.move(c, s, KittyPlace);
     m_next = Step::Announce;
     return Event{ev::KittyDiscarded{s, d.discards, d.why}, {}, std::nullopt};
 }
@@ -53,9 +53,9 @@ Event Game::openDiscards()
             }
     m_next = Step::HumanBook;
     waitFor(Awaiting::Discards);
-    return Event{ev::DiscardsOpened{picked},
-                 {m_names[South] + " click a total of six cards to discard.Click 'Carry On' button when finished."},
-                 std::nullopt};
+    Event e{ev::DiscardsOpened{picked}, {}, std::nullopt};
+    e.log.add(m_names[South], " click a total of six cards to discard.Click 'Carry On' button when finished.");
+    return e;
 }
 
 Event Game::pickDiscard(Card c)
@@ -104,10 +104,9 @@ Event Game::announce()
     const Seat w = m_t.bidWinner;
     m_next = Step::JokerSwaps;
     waitFor(Awaiting::CarryOn);
-    return Event{ev::ContractAnnounced{w},
-                 {m_names[w] + " won bid and will lead card. Press 'Return or click button when you have seen "
-                               "Kitty"},
-                 std::nullopt};
+    Event e{ev::ContractAnnounced{w}, {}, std::nullopt};
+    e.log.add(m_names[w], " won bid and will lead card. Press 'Return or click button when you have seen Kitty");
+    return e;
 }
 
 Event Game::jokerSwaps()
@@ -129,7 +128,7 @@ Event Game::kittyClear()
 {
     const CardSet kitty = m_t.kitty();
     for (Card c : kitty)
-        m_t.move(c, OutOfPlay);
+        m_t.move(c, KittyPlace, OutOfPlay);
     m_counter = 0;
     m_next = Step::TrickCard;
     return Event{ev::KittyCleared{kitty}, {}, std::nullopt};

@@ -20,30 +20,36 @@ Event Game::trickCard()
         m_t.trick = {};
     }
     const int position = m_counter + 1;
-    const Seat seat = (m_t.leader - 1 + m_counter) % 4 + 1;
+    const Seat seat = seatAfter(m_t.leader, m_counter);
     m_t.trick.seat[position] = seat;
     if (seat == South)
         return humanCardTurn();
     const PlayDecision d = chooseCard(m_t, seat, position);
-    if (d.card == NoCard) {
-        // Only a bug can leave a robot without a card; say so rather than
-        // play on with a made-up one.
-        assert(!"a robot found no card to play");
-        m_next = Step::None;
-        m_wait = Awaiting::NewGame;
-        return Event{ev::RobotFault{seat, position},
-                     {std::string(" Something wrong regarding ") + PositionWord[position] + " card " +
-                      std::to_string(seat) + " did not find one to play"},
-                     std::nullopt};
-    }
+    if (d.card == NoCard)
+        return robotFault(seat, position);
     return placeCard(seat, d.card, d.why);
+}
+
+// Only a bug can leave a robot without a card; say so rather than play on
+// with a made-up one. Out of line, so that the turn above stays small.
+Event Game::robotFault(Seat seat, int position)
+{
+    assert(!"a robot found no card to play");
+    m_next = Step::None;
+    m_wait = Awaiting::NewGame;
+    return Event{ev::RobotFault{seat, position},
+                 {std::string(" Something wrong regarding ") + PositionWord[position] + " card " +
+                  std::to_string(seat) + " did not find one to play"},
+                 std::nullopt};
 }
 
 Event Game::humanCardTurn()
 {
     m_t.waitingForHuman = true;
     waitFor(Awaiting::PlayCard);
-    Event e{ev::HumanCardTurn{}, {}, std::nullopt};
+    // Made in place: built from a constant temporary, the whole event would
+    // first be cleared, and this turn comes twelve times a hand.
+    Event e{EventData(std::in_place_type<ev::HumanCardTurn>), {}, std::nullopt};
     e.log.add(m_names[South], " please click on the card you wish to play.");
     return e;
 }
@@ -53,7 +59,7 @@ Event Game::placeCard(Seat s, Card c, Reason why)
     const int position = m_counter + 1;
     m_t.trick.card[position] = c;
     m_t.trick.suit[position] = m_t.suitOf(c);
-    m_t.move(c, OutOfPlay);
+    m_t.move(c, s, OutOfPlay);
     ++m_counter;
     m_next = m_counter == 4 ? Step::Gather : Step::TrickCard;
     Event e{ev::CardPlayed{s, c, position, why}, {}, std::nullopt};
@@ -118,7 +124,7 @@ Event Game::score()
         m_t.gameStarted = false;
         m_gameOver = true;
     }
-    return Event{ev::HandScored{team, points, out.gameOver, out.winner}, {}, out.message};
+    return Event{ev::HandScored{team, points, out.gameOver, out.winner}, {}, std::move(out.message)};
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -82,6 +83,13 @@ struct TableState {
     {
         // Clearing the bit everywhere costs less than finding where it is.
         clearEverywhere(~CardSet::of(c).bits, std::make_index_sequence<PlaceCount>());
+        at[to].add(c);
+    }
+    // The same, for a card known to be at `from`.
+    void move(Card c, Place from, Place to)
+    {
+        assert(at[from].has(c));
+        at[from].remove(c);
         at[to].add(c);
     }
 

@@ -9,15 +9,15 @@ constexpr int GameLimit = 7;
 constexpr const char* LostText =
     " sorry, your team lost that game. If you wish to play another game just click 'Right' here and then press F2.";
 
-HandOutcome ended(Team winner, const std::string& text, const char* title, int picture)
+HandOutcome ended(Team winner, std::string text, const char* title, int picture)
 {
     const int won = winner == OurTeam ? 1 : 0;
-    return HandOutcome{true, winner, won, 1, MessageBox{text, "Right", "", "", picture, title}};
+    return HandOutcome{true, winner, won, 1, MessageBox{std::move(text), "Right", "", "", picture, title}};
 }
 
-HandOutcome goesOn(const std::string& text, const char* caption)
+HandOutcome goesOn(std::string text, const char* caption)
 {
-    return HandOutcome{false, 0, 0, 0, MessageBox{text, caption, "", "", 4, "Deal next hand."}};
+    return HandOutcome{false, 0, 0, 0, MessageBox{std::move(text), caption, "", "", 4, "Deal next hand."}};
 }
 
 HandOutcome ourOutcome(int points, const std::string& name)

@@ -53,6 +53,11 @@ TEST(Seat, Arithmetic)
     EXPECT_EQ(partnerOf(North), South);
     EXPECT_EQ(teamOf(North), OurTeam);
     EXPECT_EQ(teamOf(East), TheirTeam);
+    for (Seat s = South; s <= East; ++s) {
+        Seat walked = s;
+        for (int steps = 0; steps < 9; ++steps, walked = nextSeat(walked))
+            EXPECT_EQ(seatAfter(s, steps), walked) << s << " + " << steps;
+    }
 }
 
 TEST(CardSet, ScansRunInIdOrder)
