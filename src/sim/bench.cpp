@@ -22,7 +22,8 @@ struct Sample {
 };
 
 // At most `most` samples spread evenly over all of them: few enough that
-// their tables stay in the cache, as the one table does in a game.
+// their tables come from the cache rather than memory (in a game the one
+// table is always at hand), yet too many for the branch predictor to learn.
 std::vector<Sample> spread(const std::vector<Sample>& all, std::size_t most)
 {
     if (all.size() <= most)
