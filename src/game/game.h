@@ -190,7 +190,7 @@ private:
     bool m_gameOver = false;
     std::vector<Card> m_presetDeal;
     std::vector<Card> m_presetDraw;
-    // The hand's cards in the order they are dealt, drawn at its first card.
+    // The hand's cards in the order they are dealt, drawn as the pack is gathered.
     std::array<Card, CardCount> m_dealOrder{};
     bool m_keepUndo = true;
     // The engine as it was when the person's latest turn of this hand opened;

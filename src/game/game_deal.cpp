@@ -67,6 +67,7 @@ Event Game::dealPack()
     m_nextDeal.reset();
     m_deal = Deal{shuffle, m_t.dealer};
     m_dealRng.seed(shuffle);
+    drawDealOrder();
     m_counter = 0;
     m_next = Step::DealCard;
     return Event{ev::PackGathered{}, {}, std::nullopt};
@@ -104,33 +105,38 @@ void Game::drawDealOrder()
     for (const Card c : m_t.at[OutOfPlay])
         undealt[static_cast<std::size_t>(left++)] = static_cast<std::uint8_t>(c);
     const int total = left;
-    const int preset = static_cast<int>(m_presetDeal.size());
-    for (int n = 0; n < total; ++n, --left) {
-        int k = -1;
-        if (n < preset)
-            for (int i = 0; i < left && k < 0; ++i)
-                if (undealt[static_cast<std::size_t>(i)] == m_presetDeal[static_cast<std::size_t>(n)])
-                    k = i;
-        if (k < 0)
-            k = static_cast<int>(below(m_dealRng, static_cast<std::uint64_t>(left)));
-        m_dealOrder[static_cast<std::size_t>(n)] = undealt[static_cast<std::size_t>(k)];
+    const int preset = std::min(static_cast<int>(m_presetDeal.size()), total);
+    int n = 0;
+    auto take = [&](int k) {
+        m_dealOrder[static_cast<std::size_t>(n++)] = undealt[static_cast<std::size_t>(k)];
         closeGap(undealt.data() + k);
+        --left;
+    };
+    // A copy in registers: the generator's words would otherwise go back to
+    // memory at every draw, as the order written may alias them.
+    Random rng = m_dealRng;
+    while (n < preset) {
+        int k = 0;
+        while (k < left && undealt[static_cast<std::size_t>(k)] != m_presetDeal[static_cast<std::size_t>(n)])
+            ++k;
+        // A card the pack no longer holds is drawn instead.
+        take(k < left ? k : static_cast<int>(below(rng, static_cast<std::uint64_t>(left))));
     }
+    while (n < total)
+        take(static_cast<int>(below(rng, static_cast<std::uint64_t>(left))));
+    m_dealRng = rng;
+    m_presetDeal.clear();
 }
 
 Event Game::dealCard()
 {
     // Twelve passes round the table from the dealer's left, then the kitty.
-    if (m_counter == 0)
-        drawDealOrder();
     const int n = m_counter++;
     const Place to = n < 48 ? seatAfter(m_t.dealer, n + 1) : KittyPlace;
     const Card c = m_dealOrder[static_cast<std::size_t>(n)];
     m_t.move(c, OutOfPlay, to);
-    if (m_counter == 54) {
-        m_presetDeal.clear();
+    if (m_counter == 54)
         m_next = Step::OpenBidding;
-    }
     return Event{ev::CardDealt{to, c}, {}, std::nullopt};
 }
 
