@@ -99,6 +99,14 @@ struct Event {
     LogLines log;
     OptionalBox<MessageBox> message;
 
+    // User-provided: GCC 12 clears the whole object before building an
+    // aggregate event from constants, and most events are made of constants.
+    Event() noexcept {}
+    Event(EventData d, LogLines l = {}, OptionalBox<MessageBox> m = {}) noexcept
+        : data(d), log(std::move(l)), message(std::move(m))
+    {
+    }
+
     template <class T>
     const T* as() const { return std::get_if<T>(&data); }
     template <class T>

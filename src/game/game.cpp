@@ -93,14 +93,17 @@ Event Game::refused()
 
 Event Game::advance()
 {
-    // One object from here to the caller: an event is too big to copy at
-    // every action.
-    Event e = m_wait == Awaiting::Nothing ? step() : refused();
-    // A message box that comes with the flow must be answered before it goes on.
-    if (e.message && m_wait == Awaiting::Nothing)
-        m_wait = Awaiting::Answer;
+    if (m_wait != Awaiting::Nothing) [[unlikely]]
+        return refused();
+#ifdef NDEBUG
+    // Nothing is left to do after the step, so its call is a jump and the
+    // event is built straight in the caller's place.
+    return step();
+#else
+    Event e = step();
     assert(check().empty());
     return e;
+#endif
 }
 
 Event Game::answer(int button)

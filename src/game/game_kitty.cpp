@@ -33,9 +33,11 @@ Event Game::humanKitty()
         m_t.move(c, South);
     m_next = Step::OpenDiscards;
     Event e{ev::KittyTaken{South, taken}, {}, std::nullopt};
-    if (m_t.trumps == NoTrumps)
+    if (m_t.trumps == NoTrumps) {
         e.message = MessageBox{m_names[South] + " should you have any Jokers in your hand you must discard them.",
                                "Right", "", "", 4, "Jokers must be discarded."};
+        waitFor(Awaiting::Answer);
+    }
     return e;
 }
 

@@ -47,9 +47,7 @@ Event Game::humanCardTurn()
 {
     m_t.waitingForHuman = true;
     waitFor(Awaiting::PlayCard);
-    // Made in place: built from a constant temporary, the whole event would
-    // first be cleared, and this turn comes twelve times a hand.
-    Event e{EventData(std::in_place_type<ev::HumanCardTurn>), {}, std::nullopt};
+    Event e{ev::HumanCardTurn{}, {}, std::nullopt};
     e.log.add(m_names[South], " please click on the card you wish to play.");
     return e;
 }
@@ -124,6 +122,7 @@ Event Game::score()
         m_t.gameStarted = false;
         m_gameOver = true;
     }
+    waitFor(Awaiting::Answer);
     return Event{ev::HandScored{team, points, out.gameOver, out.winner}, {}, std::move(out.message)};
 }
 
