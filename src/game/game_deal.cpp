@@ -128,18 +128,6 @@ void Game::drawDealOrder()
     m_presetDeal.clear();
 }
 
-Event Game::dealCard()
-{
-    // Twelve passes round the table from the dealer's left, then the kitty.
-    const int n = m_counter++;
-    const Place to = n < 48 ? seatAfter(m_t.dealer, n + 1) : KittyPlace;
-    const Card c = m_dealOrder[static_cast<std::size_t>(n)];
-    m_t.move(c, OutOfPlay, to);
-    if (m_counter == 54)
-        m_next = Step::OpenBidding;
-    return Event{ev::CardDealt{to, c}, {}, std::nullopt};
-}
-
 Event Game::nextHand()
 {
     m_undo.reset();
