@@ -61,18 +61,16 @@ public:
     {
         if (m_count == MaxLines)
             throw std::length_error("too many log lines in one event");
-        const std::array<std::string_view, sizeof...(Parts)> views{std::string_view(parts)...};
-        std::size_t length = 0;
-        for (std::string_view v : views)
-            length += v.size();
+        const std::size_t length = (std::string_view(parts).size() + ... + 0);
         if (!m_heap && m_size + length <= InlineBytes) {
             // One copy per part, unrolled, so a literal's size is a constant.
             char* out = reinterpret_cast<char*>(m_inline.data()) + m_size;
-            [&]<std::size_t... I>(std::index_sequence<I...>) {
-                ((out = copyShort(out, views[I])), ...);
-            }(std::make_index_sequence<sizeof...(Parts)>());
+            ((out = copyShort(out, std::string_view(parts))), ...);
             m_size += length;
         } else {
+            // The parts as an array only here: on the inline path they stay
+            // in registers.
+            const std::array<std::string_view, sizeof...(Parts)> views{std::string_view(parts)...};
             appendToHeap(views.data(), views.size());
         }
         m_end[m_count++] = static_cast<std::uint32_t>(m_size);

@@ -16,7 +16,8 @@ class OptionalBox {
 public:
     OptionalBox() noexcept = default;
     OptionalBox(std::nullopt_t) noexcept {}
-    OptionalBox(T value) : m_value(std::make_unique<T>(std::move(value))) {}
+    OptionalBox(const T& value) : m_value(std::make_unique<T>(value)) {}
+    OptionalBox(T&& value) : m_value(std::make_unique<T>(std::move(value))) {}
     OptionalBox(std::optional<T> value)
     {
         if (value)
