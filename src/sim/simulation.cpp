@@ -1,6 +1,8 @@
 #include "sim/simulation.h"
 
+#include <array>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "play/play.h"
@@ -64,8 +66,29 @@ void countReason(Tally& tally, const Reason& why)
         ++tally.reasons[static_cast<std::size_t>(why.source)][static_cast<std::size_t>(why.rule) & 63];
 }
 
+// Once a hand: out of line, so that the count of every event stays small.
+[[gnu::noinline]] void countHand(Tally& tally, const ev::HandScored& d, const TableState& after)
+{
+    ++tally.hands;
+    const int level = after.teamContract[d.team];
+    (after.teamBooks[d.team] >= level + 6 ? tally.made : tally.set)[kindOf(after)]++;
+    if (d.gameOver)
+        ++tally.gamesWon[d.winner];
+}
+
+// Which kinds of event carry the reason for a robot's choice.
+template <class T>
+constexpr bool HasReason = requires(const T& d) { d.why; };
+template <std::size_t... I>
+constexpr std::array<bool, sizeof...(I)> reasonKinds(std::index_sequence<I...>)
+{
+    return {HasReason<std::variant_alternative_t<I, EventData>>...};
+}
+constexpr auto CarriesReason = reasonKinds(std::make_index_sequence<std::variant_size_v<EventData>>());
+
 // The report's counts of one event. The cards played and dealt, most of the
-// events, are looked at before any visit.
+// events, are looked at before anything else, and only events with a reason
+// are visited.
 void count(Tally& tally, const Event& e, const TableState& after)
 {
     if (const auto* p = e.as<ev::CardPlayed>()) {
@@ -75,20 +98,15 @@ void count(Tally& tally, const Event& e, const TableState& after)
     }
     if (e.is<ev::CardDealt>())
         return;
-    std::visit(
-        [&](const auto& d) {
-            using T = std::decay_t<decltype(d)>;
-            if constexpr (std::is_same_v<T, ev::HandScored>) {
-                ++tally.hands;
-                const int level = after.teamContract[d.team];
-                (after.teamBooks[d.team] >= level + 6 ? tally.made : tally.set)[kindOf(after)]++;
-                if (d.gameOver)
-                    ++tally.gamesWon[d.winner];
-            }
-            if constexpr (requires { d.why; })
-                countReason(tally, d.why);
-        },
-        e.data);
+    if (const auto* d = e.as<ev::HandScored>())
+        return countHand(tally, *d, after);
+    if (CarriesReason[e.data.index()])
+        std::visit(
+            [&](const auto& d) {
+                if constexpr (HasReason<std::decay_t<decltype(d)>>)
+                    countReason(tally, d.why);
+            },
+            e.data);
 }
 
 // A game that has not ended after this many hands is stuck.
