@@ -36,24 +36,26 @@ std::vector<Sample> spread(const std::vector<Sample>& all, std::size_t most)
 }
 
 template <class F>
-double nsPerCall(const std::vector<Sample>& samples, int runs, F&& decide)
+double nsPerCall(const std::vector<Sample>& samples, F&& decide)
 {
     if (samples.empty())
         return 0;
     long sink = 0;
     const int rounds = 100;
-    double best = 0;
-    for (int run = 0; run < runs; ++run) {
-        const auto start = Clock::now();
-        for (int r = 0; r < rounds; ++r)
-            for (const Sample& s : samples)
-                sink += decide(s);
-        const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
-        best = run == 0 ? ns : std::min(best, ns);
-    }
+    const auto start = Clock::now();
+    for (int r = 0; r < rounds; ++r)
+        for (const Sample& s : samples)
+            sink += decide(s);
+    const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
     if (sink == -1)
         std::puts("");
-    return best / (static_cast<double>(rounds) * static_cast<double>(samples.size()));
+    return ns / (static_cast<double>(rounds) * static_cast<double>(samples.size()));
+}
+
+// The smaller of a fastest time so far and a new one; the first run has none.
+void keepFastest(double& best, double time, int run)
+{
+    best = run == 0 ? time : std::min(best, time);
 }
 
 // The table a discard decision saw: the kitty taken into the hand.
@@ -68,16 +70,7 @@ TableState withKittyTaken(TableState t, Seat s)
 
 Bench bench(const Options& o, Tally& tally, const Observer& observe, int runs)
 {
-    Bench b;
-    b.runs = observe ? 1 : std::max(runs, 1);
-    for (int run = 0; run < b.runs; ++run) {
-        const auto start = Clock::now();
-        tally = simulate(o, observe);
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        b.seconds = run == 0 ? seconds : std::min(b.seconds, seconds);
-    }
-
-    // The decisions alone, on tables met in a shorter run.
+    // The decisions alone are timed on tables met in a shorter run.
     std::vector<Sample> cards, bids, discards;
     Options few = o;
     few.games = std::min<long>(o.games, 200);
@@ -91,20 +84,36 @@ Bench bench(const Options& o, Tally& tally, const Observer& observe, int runs)
         if (auto k = e.as<ev::KittyDiscarded>())
             discards.push_back({withKittyTaken(before, k->seat), k->seat, 0});
     });
+    // Decisions a hand, counted before the samples are thinned out.
+    const double hands = static_cast<double>(std::max<long>(small.hands, 1));
+    const double cardsPerHand = static_cast<double>(cards.size()) / hands;
+    const double bidsPerHand = static_cast<double>(bids.size()) / hands;
     const std::size_t most = 4096;
-    b.nsPerCardDecision = nsPerCall(spread(cards, most), b.runs,
-                                    [](const Sample& s) { return chooseCard(s.table, s.seat, s.position).card; });
-    b.nsPerBidDecision =
-        nsPerCall(spread(bids, most), b.runs, [](const Sample& s) { return robotBid(s.table, s.seat).level; });
-    b.nsPerDiscardDecision = nsPerCall(spread(discards, most), b.runs, [](const Sample& s) {
-        return robotDiscards(s.table, s.seat).discards.count();
-    });
-    if (small.hands > 0) {
-        const double hands = static_cast<double>(small.hands);
-        b.nsDecisionsPerHand = static_cast<double>(cards.size()) / hands * b.nsPerCardDecision +
-                               static_cast<double>(bids.size()) / hands * b.nsPerBidDecision +
-                               b.nsPerDiscardDecision;  // one contract, one set of discards a hand
+    cards = spread(cards, most);
+    bids = spread(bids, most);
+    discards = spread(discards, most);
+
+    // The games and the decisions take turns, so that both are timed on the
+    // machine as it is at that moment, whatever else it is doing then.
+    Bench b;
+    b.runs = observe ? 1 : std::max(runs, 1);
+    for (int run = 0; run < b.runs; ++run) {
+        const auto start = Clock::now();
+        tally = simulate(o, observe);
+        keepFastest(b.seconds, std::chrono::duration<double>(Clock::now() - start).count(), run);
+        keepFastest(b.nsPerCardDecision,
+                    nsPerCall(cards, [](const Sample& s) { return chooseCard(s.table, s.seat, s.position).card; }),
+                    run);
+        keepFastest(b.nsPerBidDecision,
+                    nsPerCall(bids, [](const Sample& s) { return robotBid(s.table, s.seat).level; }), run);
+        keepFastest(b.nsPerDiscardDecision, nsPerCall(discards, [](const Sample& s) {
+                        return robotDiscards(s.table, s.seat).discards.count();
+                    }),
+                    run);
     }
+    if (small.hands > 0)
+        b.nsDecisionsPerHand = cardsPerHand * b.nsPerCardDecision + bidsPerHand * b.nsPerBidDecision +
+                               b.nsPerDiscardDecision;  // one contract, one set of discards a hand
     return b;
 }
 

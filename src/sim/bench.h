@@ -15,10 +15,10 @@ struct Bench {
     double nsDecisionsPerHand = 0;
 };
 
-// Times whole games and the robots' decisions alone. Each is timed `runs`
-// times and the fastest kept: other work on the machine only ever slows a
-// run down. With an observer (a record being written) the games are played
-// once. `tally` gets the games' counts.
-Bench bench(const Options& options, Tally& tally, const Observer& observe, int runs = 3);
+// Times whole games and the robots' decisions alone, in turn, `runs` times
+// each, and keeps the fastest of each: other work on the machine only ever
+// slows a run down. With an observer (a record being written) everything is
+// timed once. `tally` gets the games' counts.
+Bench bench(const Options& options, Tally& tally, const Observer& observe, int runs = 5);
 
 }  // namespace corvane::sim

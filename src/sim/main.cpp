@@ -45,7 +45,7 @@ void usage(FILE* to)
                "  --json       print the report as JSON\n"
                "  --reasons    print how often each robot rule decided, and the rules never reached\n"
                "  --bench      print hands per second and the cost of a robot decision, the\n"
-               "               fastest of three runs of each\n"
+               "               fastest of five runs of each, the two timed in turn\n"
                "               (20000 games unless --games is given)\n"
                "  --record F   write every game to F as JSON Lines\n"
                "  --replay F   replay the record F and check that every line comes out the same\n"
