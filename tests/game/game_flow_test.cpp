@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/autoplay.h"
 #include "game/game.h"
 #include "support/drive.h"
 
@@ -220,3 +221,29 @@ TEST(Deal, BigJokerIsNotHalfWeighted)
 }
 
 }  // namespace
+
+// A message box that comes with the flow holds it until it is answered, and
+// nothing else does: whole games, South naming No Trumps so that the jokers
+// notice of the kitty comes up as well as every scored hand's box.
+TEST(Flow, AMessageBoxAndOnlyAMessageBoxWaitsForItsAnswer)
+{
+    int kittyBoxes = 0;
+    int scoreBoxes = 0;
+    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+        Game g(seed, names());
+        g.keepUndo(false);
+        g.newGame();
+        while (g.awaiting() != Awaiting::NewGame) {
+            if (g.awaiting() != Awaiting::Nothing) {
+                autoplaySouth(g, AutoplayOptions{true});
+                continue;
+            }
+            const Event e = g.advance();
+            ASSERT_EQ(static_cast<bool>(e.message), g.awaiting() == Awaiting::Answer) << describe(e);
+            kittyBoxes += e.message && e.is<ev::KittyTaken>();
+            scoreBoxes += e.message && e.is<ev::HandScored>();
+        }
+    }
+    EXPECT_GT(kittyBoxes, 0);
+    EXPECT_GT(scoreBoxes, 6);
+}
