@@ -1,10 +1,9 @@
 // Choosing the dealer and dealing a hand.
 #include "game/game.h"
 #include "game/deal_number.h"
+#include "game/undealt_cards.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 
 namespace corvane {
 
@@ -73,57 +72,25 @@ Event Game::dealPack()
     return Event{ev::PackGathered{}, {}, std::nullopt};
 }
 
-namespace {
-
-// Removes the byte at p[0] from a run of CardCount bytes by moving the ones
-// after it down: every byte loaded before any is stored, so the overlap is
-// safe, and there is no call for a move of a few dozen bytes. Reads up to
-// p[CardCount - 1], so the buffer runs that far past the run's last start.
-void closeGap(std::uint8_t* p)
-{
-    static_assert(CardCount - 1 <= 64 && CardCount - 1 >= 48);
-    constexpr std::size_t Tail = CardCount - 1 - 16;
-    std::uint8_t a[16], b[16], c[16], d[16];
-    std::memcpy(a, p + 1, 16);
-    std::memcpy(b, p + 17, 16);
-    std::memcpy(c, p + 33, 16);
-    std::memcpy(d, p + 1 + Tail, 16);
-    std::memcpy(p, a, 16);
-    std::memcpy(p + 16, b, 16);
-    std::memcpy(p + 32, c, 16);
-    std::memcpy(p + Tail, d, 16);
-}
-
-}  // namespace
-
 // The same draws as taking each card in turn from the pack (the k-th undealt
-// card in id order), made in one pass over an array of the undealt cards.
+// card in id order).
 void Game::drawDealOrder()
 {
-    std::array<std::uint8_t, 2 * CardCount> undealt{};
-    int left = 0;
-    for (const Card c : m_t.at[OutOfPlay])
-        undealt[static_cast<std::size_t>(left++)] = static_cast<std::uint8_t>(c);
-    const int total = left;
+    UndealtCards undealt(m_t.at[OutOfPlay]);
+    const int total = undealt.size();
     const int preset = std::min(static_cast<int>(m_presetDeal.size()), total);
-    int n = 0;
-    auto take = [&](int k) {
-        m_dealOrder[static_cast<std::size_t>(n++)] = undealt[static_cast<std::size_t>(k)];
-        closeGap(undealt.data() + k);
-        --left;
-    };
     // A copy in registers: the generator's words would otherwise go back to
     // memory at every draw, as the order written may alias them.
     Random rng = m_dealRng;
-    while (n < preset) {
-        int k = 0;
-        while (k < left && undealt[static_cast<std::size_t>(k)] != m_presetDeal[static_cast<std::size_t>(n)])
-            ++k;
+    int n = 0;
+    auto draw = [&] { return static_cast<int>(below(rng, static_cast<std::uint64_t>(undealt.size()))); };
+    for (; n < preset; ++n) {
         // A card the pack no longer holds is drawn instead.
-        take(k < left ? k : static_cast<int>(below(rng, static_cast<std::uint64_t>(left))));
+        const int k = undealt.find(m_presetDeal[static_cast<std::size_t>(n)]);
+        m_dealOrder[static_cast<std::size_t>(n)] = undealt.take(k >= 0 ? k : draw());
     }
-    while (n < total)
-        take(static_cast<int>(below(rng, static_cast<std::uint64_t>(left))));
+    for (; n < total; ++n)
+        m_dealOrder[static_cast<std::size_t>(n)] = undealt.take(draw());
     m_dealRng = rng;
     m_presetDeal.clear();
 }
