@@ -16,13 +16,15 @@ constexpr int rankOfLowValue(int v) { return v == 13 ? 13 : 13 - v; }
 
 bool played(const TableState& t, Card c) { return t.cardPlayed.has(c); }
 
-// The seat of the first position whose card is c, or NoSeat.
+// The seat of the first position whose card is c, or NoSeat. Looked for from
+// the fourth position back, without leaving early: which one it is cannot be
+// foretold, so no branch should hang on it.
 Seat seatPlaying(const TableState& t, Card c)
 {
-    for (int p = 1; p <= 4; ++p)
-        if (t.trick.card[p] == c)
-            return t.trick.seat[p];
-    return NoSeat;
+    Seat s = NoSeat;
+    for (int p = 4; p >= 1; --p)
+        s = t.trick.card[p] == c ? t.trick.seat[p] : s;
+    return s;
 }
 
 CardSet cardsOnTrick(const TableState& t)
@@ -31,6 +33,17 @@ CardSet cardsOnTrick(const TableState& t)
     for (int p = 1; p <= 4; ++p)
         on.add(t.trick.card[p]);
     return on & AllCards;  // an empty position is NoCard
+}
+
+// The card of suit s on the trick that ranks first (the Ace, then King down
+// to Two up, Two up to King down), or NoCard.
+Card firstOfSuit(CardSet on, Suit s, Mode m)
+{
+    // The Ace has the suit's highest id, so uptown it is simply the highest.
+    const CardSet ofSuit = on & suitCards(s);
+    if (ofSuit.empty())
+        return NoCard;
+    return m == Mode::Up || ofSuit.has(aceOf(s)) ? ofSuit.highest() : ofSuit.lowest();
 }
 
 }  // namespace
@@ -122,25 +135,17 @@ bool secondBeatsOthers(const TableState& t, Mode m)
 
 Seat firstOfSuitOnTrick(const TableState& t, Suit s, Mode m)
 {
-    if (!isPlainSuit(s))
-        return NoSeat;
-    // The Ace has the suit's highest id, so uptown it is simply the highest.
-    const CardSet on = cardsOnTrick(t) & suitCards(s);
-    if (on.empty())
-        return NoSeat;
-    const Card first = m == Mode::Up || on.has(aceOf(s)) ? on.highest() : on.lowest();
-    return seatPlaying(t, first);
+    const Card first = firstOfSuit(cardsOnTrick(t), s, m);
+    return first == NoCard ? NoSeat : seatPlaying(t, first);
 }
 
 Seat decideTrumpWinner(const TableState& t, Mode m)
 {
     const CardSet on = cardsOnTrick(t);
-    Seat w = on.has(BigJoker) ? seatPlaying(t, BigJoker) : on.has(LittleJoker) ? seatPlaying(t, LittleJoker) : NoSeat;
-    if (w == NoSeat)
-        w = firstOfSuitOnTrick(t, t.trumps, m);
-    if (w == NoSeat)
-        w = firstOfSuitOnTrick(t, t.ledSuit(), m);
-    return w == NoSeat ? t.trickWinner : w;
+    Card w = on.has(BigJoker) ? BigJoker : on.has(LittleJoker) ? LittleJoker : firstOfSuit(on, t.trumps, m);
+    if (w == NoCard)
+        w = firstOfSuit(on, t.ledSuit(), m);
+    return w == NoCard ? t.trickWinner : seatPlaying(t, w);
 }
 
 LadderLead leadByLadder(const TableState& t, Seat s, const Ladder& ladder)
