@@ -21,35 +21,43 @@ struct Sample {
     int position;
 };
 
-// At most `most` samples spread evenly over all of them: few enough that
-// their tables come from the cache rather than memory (in a game the one
-// table is always at hand), yet too many for the branch predictor to learn.
-std::vector<Sample> spread(const std::vector<Sample>& all, std::size_t most)
+// Bytes of each table read, a cache line apart, so that the tables are in
+// the cache before they are decided on.
+long touch(const Sample* from, const Sample* to)
 {
-    if (all.size() <= most)
-        return all;
-    std::vector<Sample> some;
-    some.reserve(most);
-    for (std::size_t i = 0; i < most; ++i)
-        some.push_back(all[i * all.size() / most]);
-    return some;
+    const auto* first = reinterpret_cast<const unsigned char*>(from);
+    const auto* last = reinterpret_cast<const unsigned char*>(to);
+    long sum = 0;
+    for (const unsigned char* p = first; p < last; p += 64)
+        sum += *p;
+    return sum;
 }
 
+// Every table is decided on once, as in a game, where no decision comes twice:
+// the same few thousand timed again and again let the branch predictor learn
+// them, and the decisions then look cheaper than they are. In a game the one
+// table is always at hand, so the tables are read into the first-level cache
+// a slice at a time, and only the decisions are timed.
 template <class F>
 double nsPerCall(const std::vector<Sample>& samples, F&& decide)
 {
     if (samples.empty())
         return 0;
+    const std::size_t slice = 64;  // 20 KB of tables
     long sink = 0;
-    const int rounds = 100;
-    const auto start = Clock::now();
-    for (int r = 0; r < rounds; ++r)
-        for (const Sample& s : samples)
-            sink += decide(s);
-    const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+    double ns = 0;
+    for (std::size_t i = 0; i < samples.size(); i += slice) {
+        const Sample* from = samples.data() + i;
+        const Sample* to = samples.data() + std::min(samples.size(), i + slice);
+        sink += touch(from, to);
+        const auto start = Clock::now();
+        for (const Sample* s = from; s != to; ++s)
+            sink += decide(*s);
+        ns += std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+    }
     if (sink == -1)
         std::puts("");
-    return ns / (static_cast<double>(rounds) * static_cast<double>(samples.size()));
+    return ns / static_cast<double>(samples.size());
 }
 
 // The smaller of a fastest time so far and a new one; the first run has none.
@@ -88,10 +96,6 @@ Bench bench(const Options& o, Tally& tally, const Observer& observe, int runs)
     const double hands = static_cast<double>(std::max<long>(small.hands, 1));
     const double cardsPerHand = static_cast<double>(cards.size()) / hands;
     const double bidsPerHand = static_cast<double>(bids.size()) / hands;
-    const std::size_t most = 4096;
-    cards = spread(cards, most);
-    bids = spread(bids, most);
-    discards = spread(discards, most);
 
     // The games and the decisions take turns, so that both are timed on the
     // machine as it is at that moment, whatever else it is doing then.
