@@ -45,6 +45,7 @@ Event Game::undo()
     // The restored turn is itself the latest one to come back to.
     m_undo = target;
     m_names = std::move(names);
+    m_lines = SeatLines(m_names);
     m_stats = stats;
     return Event{ev::Undone{}, {}, std::nullopt};
 }

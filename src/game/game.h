@@ -11,6 +11,7 @@
 #include "game/event.h"
 #include "game/names.h"
 #include "game/random.h"
+#include "game/seat_lines.h"
 #include "game/table_state.h"
 
 namespace corvane {
@@ -39,7 +40,11 @@ public:
     const TableState& table() const { return m_t; }
     const Names& names() const { return m_names; }
     const std::string& name(Seat s) const { return m_names[s]; }
-    void setName(Seat s, std::string name) { m_names[s] = std::move(name); }
+    void setName(Seat s, std::string name)
+    {
+        m_names[s] = std::move(name);
+        m_lines = SeatLines(m_names);
+    }
     const Statistics& statistics() const { return m_stats; }
     void setStatistics(Statistics s) { m_stats = s; }
 
@@ -177,6 +182,7 @@ private:
 
     TableState m_t;
     Names m_names;
+    SeatLines m_lines{m_names};
     Statistics m_stats;
     Random m_rng;
     Random m_dealRng;

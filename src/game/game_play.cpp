@@ -19,7 +19,7 @@ const char* const PositionWord[5] = {"", "first", "second", "third", "fourth"};
     m_t.waitingForHuman = true;
     waitFor(Awaiting::PlayCard);
     Event e{ev::HumanCardTurn{}, {}, std::nullopt};
-    e.log.add(m_names[South], " please click on the card you wish to play.");
+    e.log.add(m_lines.yourCard());
     return e;
 }
 
@@ -32,7 +32,7 @@ const char* const PositionWord[5] = {"", "first", "second", "third", "fourth"};
     ++m_counter;
     m_next = m_counter == 4 ? Step::Gather : Step::TrickCard;
     Event e{ev::CardPlayed{s, c, position, why}, {}, std::nullopt};
-    e.log.add(m_names[s], " played ", cardName(c));
+    e.log.add(m_lines.played(s), cardName(c));
     return e;
 }
 
@@ -94,10 +94,7 @@ Event Game::gather()
         m_next = Step::Score;
         return e;
     }
-    if (w == South)
-        e.log.add(m_names[South], " you won this trick, please click on card to play.");
-    else
-        e.log.add(m_names[w], " won this trick and will now lead a card.");
+    e.log.add(m_lines.wonTrick(w));
     m_t.leader = w;
     m_counter = 0;
     m_next = Step::TrickCard;

@@ -116,3 +116,31 @@ TEST(Undo, ATurnTakenBackCanBeTakenBackToAgain)
     EXPECT_NE(g.table(), third);
     EXPECT_EQ(g.awaiting(), Awaiting::PlayCard);
 }
+
+TEST(Undo, NamesGivenMidHandStayInTheTrickLinesAfterATurnIsTakenBack)
+{
+    Game g(5);
+    Driver d{g};
+    ASSERT_EQ(toCardTurn(g, d, 3), Awaiting::PlayCard);
+    g.setName(South, "Sam");
+    g.setName(West, "Wanda");
+    const Card c = hintFor(g).card;
+    d.command(g.playCard(c));
+    d.run();
+    ASSERT_TRUE(g.undo().is<ev::Undone>());
+    d.log.clear();
+    d.command(g.playCard(c));
+    for (Awaiting a = d.run(); a != Awaiting::PlayCard && a != Awaiting::NewGame; a = d.run())
+        for (Event& e : autoplaySouth(g))
+            d.command(std::move(e));
+    bool westPlayed = false;
+    for (const std::string& line : d.log) {
+        EXPECT_EQ(line.find("West Bot"), std::string::npos) << line;
+        EXPECT_EQ(line.find("Player"), std::string::npos) << line;
+        westPlayed |= line.rfind("Wanda played ", 0) == 0;
+    }
+    EXPECT_TRUE(westPlayed);
+    ASSERT_FALSE(d.log.empty());
+    EXPECT_EQ(d.log.back(), "Sam please click on the card you wish to play.");
+    EXPECT_EQ(d.fault, "");
+}
