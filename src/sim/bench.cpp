@@ -76,9 +76,10 @@ TableState withKittyTaken(TableState t, Seat s)
 
 }  // namespace
 
-Bench bench(const Options& o, Tally& tally, const Observer& observe, int runs)
+Bench bench(const Options& o, Tally& tally, const Observer& observe, int timings)
 {
-    // The decisions alone are timed on tables met in a shorter run.
+    // The decisions alone are timed on the tables met in a shorter run, and
+    // the engine on that run's games.
     std::vector<Sample> cards, bids, discards;
     Options few = o;
     few.games = std::min<long>(o.games, 200);
@@ -92,19 +93,27 @@ Bench bench(const Options& o, Tally& tally, const Observer& observe, int runs)
         if (auto k = e.as<ev::KittyDiscarded>())
             discards.push_back({withKittyTaken(before, k->seat), k->seat, 0});
     });
-    // Decisions a hand, counted before the samples are thinned out.
     const double hands = static_cast<double>(std::max<long>(small.hands, 1));
     const double cardsPerHand = static_cast<double>(cards.size()) / hands;
     const double bidsPerHand = static_cast<double>(bids.size()) / hands;
 
-    // The games and the decisions take turns, so that both are timed on the
-    // machine as it is at that moment, whatever else it is doing then.
     Bench b;
-    b.runs = observe ? 1 : std::max(runs, 1);
-    for (int run = 0; run < b.runs; ++run) {
+    // The whole run once, for its counts and its hands a second.
+    const auto whole = Clock::now();
+    tally = simulate(o, observe);
+    b.seconds = std::chrono::duration<double>(Clock::now() - whole).count();
+
+    // The shorter run's games and its decisions then take turns, many times,
+    // in timings of a few milliseconds each, and the fastest of each is kept:
+    // a timing of half a second nearly always meets other work on the
+    // machine, one of a few milliseconds often none, so only timings of about
+    // the same length are compared.
+    b.timings = std::max(timings, 1);
+    for (int run = 0; run < b.timings; ++run) {
         const auto start = Clock::now();
-        tally = simulate(o, observe);
-        keepFastest(b.seconds, std::chrono::duration<double>(Clock::now() - start).count(), run);
+        simulate(few);
+        const double ns = std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+        keepFastest(b.nsEnginePerHand, ns / hands, run);
         keepFastest(b.nsPerCardDecision,
                     nsPerCall(cards, [](const Sample& s) { return chooseCard(s.table, s.seat, s.position).card; }),
                     run);
@@ -115,9 +124,9 @@ Bench bench(const Options& o, Tally& tally, const Observer& observe, int runs)
                     }),
                     run);
     }
-    if (small.hands > 0)
-        b.nsDecisionsPerHand = cardsPerHand * b.nsPerCardDecision + bidsPerHand * b.nsPerBidDecision +
-                               b.nsPerDiscardDecision;  // one contract, one set of discards a hand
+    // One contract, so one set of discards, a hand.
+    b.nsDecisionsPerHand =
+        cardsPerHand * b.nsPerCardDecision + bidsPerHand * b.nsPerBidDecision + b.nsPerDiscardDecision;
     return b;
 }
 

@@ -5,8 +5,10 @@
 namespace corvane::sim {
 
 struct Bench {
-    int runs = 0;
-    double seconds = 0;  // of the fastest run
+    double seconds = 0;  // of the whole run
+    int timings = 0;
+    // The fastest of the timings of a shorter run's games, a hand.
+    double nsEnginePerHand = 0;
     double nsPerCardDecision = 0;
     double nsPerBidDecision = 0;
     double nsPerDiscardDecision = 0;
@@ -15,10 +17,10 @@ struct Bench {
     double nsDecisionsPerHand = 0;
 };
 
-// Times whole games and the robots' decisions alone, in turn, `runs` times
-// each, and keeps the fastest of each: other work on the machine only ever
-// slows a run down. With an observer (a record being written) everything is
-// timed once. `tally` gets the games' counts.
-Bench bench(const Options& options, Tally& tally, const Observer& observe, int runs = 5);
+// Plays and times the whole run once (`tally` gets its counts, `observe` sees
+// it), then times a shorter run's games and the robots' decisions alone on
+// its tables, in turn, `timings` times each, keeping the fastest of each:
+// other work on the machine only ever slows a timing down.
+Bench bench(const Options& options, Tally& tally, const Observer& observe, int timings = 25);
 
 }  // namespace corvane::sim
