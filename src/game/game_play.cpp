@@ -11,7 +11,15 @@ namespace corvane {
 
 namespace {
 const char* const PositionWord[5] = {"", "first", "second", "third", "fourth"};
+
+// A card's name for the log: the names lie end to end in one array, with
+// room to spare after the last.
+PaddedText loggedName(Card c)
+{
+    static_assert(detail::Names.start[CardCount + 1] + LogLines::Slack <= detail::Names.text.size());
+    return PaddedText{cardName(c)};
 }
+}  // namespace
 
 // Both inlined into the turns that use them: a call less for every card.
 [[gnu::always_inline]] inline Event Game::humanCardTurn()
@@ -32,7 +40,7 @@ const char* const PositionWord[5] = {"", "first", "second", "third", "fourth"};
     ++m_counter;
     m_next = m_counter == 4 ? Step::Gather : Step::TrickCard;
     Event e{ev::CardPlayed{s, c, position, why}, {}, std::nullopt};
-    e.log.add(m_lines.played(s), cardName(c));
+    e.log.add(m_lines.played(s), loggedName(c));
     return e;
 }
 

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
+#include "game/log_lines.h"
 #include "game/names.h"
 #include "game/seat.h"
 
@@ -16,13 +16,17 @@ public:
     explicit SeatLines(const Names& names);
 
     // "<name> played ", to be followed by the card's name.
-    std::string_view played(Seat s) const { return m_played[s]; }
+    PaddedText played(Seat s) const { return view(m_played[s]); }
     // The winner of a trick that is not the last, who leads the next.
-    std::string_view wonTrick(Seat s) const { return m_wonTrick[s]; }
+    PaddedText wonTrick(Seat s) const { return view(m_wonTrick[s]); }
     // South's turn to play.
-    std::string_view yourCard() const { return m_yourCard; }
+    PaddedText yourCard() const { return view(m_yourCard); }
 
 private:
+    // Each line is kept with LogLines::Slack bytes after it.
+    static std::string padded(std::string line);
+    static PaddedText view(const std::string& line) { return PaddedText{{line.data(), line.size() - LogLines::Slack}}; }
+
     std::array<std::string, 5> m_played;
     std::array<std::string, 5> m_wonTrick;
     std::string m_yourCard;

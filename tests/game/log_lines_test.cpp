@@ -98,3 +98,27 @@ TEST(LogLines, MovesTakeTheTextAndLeaveTheSourceEmpty)
         EXPECT_EQ(c.front(), "fresh");
     }
 }
+
+// A padded part is copied as a whole block: the bytes after it must not
+// show, the next part must overwrite them, and one longer than the block,
+// or a line that would reach past the buffer, must still come out whole.
+TEST(LogLines, PaddedPartsComeOutExactlyBesidePlainOnes)
+{
+    using corvane::PaddedText;
+    const std::string alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const std::string storage = alphabet + std::string(LogLines::Slack, '#');
+    for (std::size_t n : {0U, 5U, 16U, 31U, 32U, 33U, 60U}) {
+        const PaddedText part{std::string_view(storage).substr(0, n)};
+        LogLines l;
+        l.add(part, "|", part);
+        l.add(part);
+        EXPECT_EQ(l[0], alphabet.substr(0, n) + "|" + alphabet.substr(0, n)) << n;
+        EXPECT_EQ(l[1], alphabet.substr(0, n)) << n;
+
+        // Full enough that the block would pass the buffer's end.
+        LogLines nearlyFull{std::string(140, '-')};
+        nearlyFull.add(part, ".");
+        EXPECT_EQ(nearlyFull[1], alphabet.substr(0, n) + ".") << n;
+        EXPECT_EQ(nearlyFull[0], std::string(140, '-'));
+    }
+}
