@@ -30,7 +30,7 @@ struct PaddedText {
 class LogLines {
 public:
     static constexpr std::size_t MaxLines = 8;
-    static constexpr std::size_t Slack = 32;
+    static constexpr std::size_t Slack = 64;
 
     // User-provided, so that `{}` does not zero the buffer.
     LogLines() noexcept {}

@@ -105,9 +105,12 @@ TEST(LogLines, MovesTakeTheTextAndLeaveTheSourceEmpty)
 TEST(LogLines, PaddedPartsComeOutExactlyBesidePlainOnes)
 {
     using corvane::PaddedText;
-    const std::string alphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    const std::string storage = alphabet + std::string(LogLines::Slack, '#');
-    for (std::size_t n : {0U, 5U, 16U, 31U, 32U, 33U, 60U}) {
+    const std::size_t slack = LogLines::Slack;
+    std::string alphabet;
+    for (std::size_t i = 0; i < slack + 8; ++i)
+        alphabet += static_cast<char>('a' + i % 26);
+    const std::string storage = alphabet + std::string(slack, '#');
+    for (std::size_t n : {std::size_t{0}, std::size_t{5}, std::size_t{16}, slack - 1, slack, slack + 1, slack + 8}) {
         const PaddedText part{std::string_view(storage).substr(0, n)};
         LogLines l;
         l.add(part, "|", part);
