@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "bidding/robot_bid.h"
-#include "play/play.h"
+#include "rules/bidding/robot_bid.h"
+#include "rules/play/play.h"
 #include "sim/simulation.h"
 
 using namespace corvane;

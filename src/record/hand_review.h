@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "game/card_set.h"
-#include "game/names.h"
-#include "game/seat.h"
+#include "table/card_set.h"
+#include "table/names.h"
+#include "table/seat.h"
 
 namespace corvane::record {
 

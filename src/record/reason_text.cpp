@@ -1,9 +1,9 @@
 #include "record/reason_text.h"
 
-#include "bidding/robot_bid.h"
-#include "bidding/robot_discard.h"
-#include "play/no_trumps_play.h"
-#include "play/trump_play.h"
+#include "rules/bidding/robot_bid.h"
+#include "rules/bidding/robot_discard.h"
+#include "rules/play/no_trumps_play.h"
+#include "rules/play/trump_play.h"
 
 namespace corvane::record {
 

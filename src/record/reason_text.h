@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/event.h"
+#include "table/event.h"
 
 namespace corvane::record {
 

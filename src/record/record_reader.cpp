@@ -2,8 +2,8 @@
 
 #include <initializer_list>
 
-#include "game/card.h"
-#include "game/deal_number.h"
+#include "table/card.h"
+#include "table/deal_number.h"
 
 namespace corvane::record {
 

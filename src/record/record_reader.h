@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "game/card_set.h"
 #include "record/json.h"
+#include "table/card_set.h"
 
 namespace corvane::record {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/game.h"
+#include "engine/game.h"
 
 namespace corvane::record {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <optional>
 
-#include "game/autoplay.h"
+#include "engine/autoplay.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "bidding/robot_bid.h"
-#include "bidding/robot_discard.h"
-#include "play/play.h"
+#include "rules/bidding/robot_bid.h"
+#include "rules/bidding/robot_discard.h"
+#include "rules/play/play.h"
 
 namespace corvane::sim {
 

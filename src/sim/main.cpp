@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/explain.h"
+#include "record/reason_text.h"
 #include "record/record_writer.h"
 #include "record/replay.h"
-#include "game/explain.h"
-#include "record/reason_text.h"
 #include "sim/bench.h"
 #include "sim/simulation.h"
 

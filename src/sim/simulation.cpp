@@ -5,7 +5,7 @@
 #include <utility>
 #include <variant>
 
-#include "play/play.h"
+#include "rules/play/play.h"
 
 namespace corvane::sim {
 

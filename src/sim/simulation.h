@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "game/autoplay.h"
-#include "game/game.h"
+#include "engine/autoplay.h"
+#include "engine/game.h"
 
 namespace corvane::sim {
 

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "game/table_state.h"
+#include "table/table_state.h"
 #include "ui/scaled_controls.h"
 
 namespace corvane {

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "game/card.h"
+#include "table/card.h"
 
 class QSvgRenderer;
 

@@ -11,9 +11,9 @@
 #include "card_deck.h"
 #include "demo_window.h"
 #include "fonts.h"
-#include "game/deal_number.h"
 #include "settings.h"
 #include "sound_player.h"
+#include "table/deal_number.h"
 #include "table_window.h"
 
 namespace {

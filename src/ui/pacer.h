@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "ui/scene/step.h"
+#include "scene/step.h"
 
 namespace corvane {
 

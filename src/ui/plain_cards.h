@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "game/card.h"
+#include "table/card.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "game/card.h"
+#include "table/card.h"
 
 namespace corvane {
 

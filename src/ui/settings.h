@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "ui/scene/pace.h"
+#include "scene/pace.h"
 
 class QSettings;
 

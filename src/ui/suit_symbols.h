@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QRectF>
 
-#include "game/card.h"
+#include "table/card.h"
 
 namespace corvane {
 

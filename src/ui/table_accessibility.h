@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "game/card.h"
+#include "table/card.h"
 
 namespace corvane {
 

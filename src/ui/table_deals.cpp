@@ -5,7 +5,7 @@
 #include <QInputDialog>
 #include <QMenu>
 
-#include "game/deal_number.h"
+#include "table/deal_number.h"
 #include "ui/table_window.h"
 
 namespace corvane {

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QMenu>
 
-#include "game/autoplay.h"
-#include "game/explain.h"
+#include "engine/autoplay.h"
+#include "engine/explain.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/pacer.h"
 #include "ui/table_view.h"

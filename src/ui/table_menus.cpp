@@ -8,7 +8,7 @@
 
 #include <tuple>
 
-#include "scoring/data_store.h"
+#include "files/data_store.h"
 #include "ui/help_window.h"
 #include "ui/pacer.h"
 #include "ui/settings.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/scene/table_geometry.h"
+#include "scene/table_geometry.h"
 
 namespace corvane {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "game/event.h"
-#include "game/names.h"
-#include "game/seat.h"
+#include "table/event.h"
+#include "table/names.h"
+#include "table/seat.h"
 
 namespace corvane {
 

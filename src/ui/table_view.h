@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "game/card_set.h"
+#include "scene/scene.h"
+#include "table/card_set.h"
 #include "ui/scaled_controls.h"
-#include "ui/scene/scene.h"
 #include "ui/table_scale.h"
 
 class QPushButton;

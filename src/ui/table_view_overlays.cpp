@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "scene/layouts.h"
 #include "ui/card_art.h"
 #include "ui/fonts.h"
-#include "ui/scene/layouts.h"
 #include "ui/table_view.h"
 
 namespace corvane {

@@ -9,13 +9,13 @@
 #include <fstream>
 #include <random>
 
-#include "game/explain.h"
-#include "scoring/data_location.h"
-#include "scoring/data_store.h"
+#include "engine/explain.h"
+#include "files/data_location.h"
+#include "files/data_store.h"
+#include "scene/explanation.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/help_window.h"
 #include "ui/pacer.h"
-#include "ui/scene/explanation.h"
 #include "ui/settings.h"
 #include "ui/sound_player.h"
 #include "ui/table_texts.h"

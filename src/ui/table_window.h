@@ -10,10 +10,10 @@
 #include <memory>
 #include <optional>
 
-#include "game/game.h"
+#include "engine/game.h"
 #include "record/table_recorder.h"
+#include "scene/choreography.h"
 #include "ui/message_box.h"
-#include "ui/scene/choreography.h"
 
 class QMenu;
 class QMessageBox;

@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QSize>
 
-#include "game/card.h"
+#include "table/card.h"
 
 namespace corvane {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "scoring/data_files.h"
+#include "files/data_files.h"
 
 namespace {
 

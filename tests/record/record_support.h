@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/autoplay.h"
+#include "engine/autoplay.h"
 #include "record/json.h"
 #include "record/record_writer.h"
 #include "record/replay.h"

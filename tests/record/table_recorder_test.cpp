@@ -2,7 +2,7 @@
 // review read back from them. (Undo and false starts: the window's tests.)
 #include <gtest/gtest.h>
 
-#include "game/autoplay.h"
+#include "engine/autoplay.h"
 #include "record/hand_review.h"
 #include "record/table_recorder.h"
 

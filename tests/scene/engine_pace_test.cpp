@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "engine/autoplay.h"
+#include "engine/game.h"
 #include "fixtures.h"
-#include "game/autoplay.h"
-#include "game/game.h"
 
 namespace corvane {
 namespace {

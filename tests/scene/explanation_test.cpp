@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fixtures.h"
-#include "ui/scene/explanation.h"
+#include "scene/explanation.h"
 
 namespace corvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/scene/choreography.h"
+#include "scene/choreography.h"
 
 namespace corvane {
 

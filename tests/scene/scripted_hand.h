@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/event.h"
-#include "game/table_state.h"
+#include "table/event.h"
+#include "table/table_state.h"
 
 namespace corvane::testing {
 

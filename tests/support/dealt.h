@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "game/table_state.h"
+#include "table/table_state.h"
 
 namespace corvane::testing {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
+#include "engine/game.h"
 
 namespace corvane::testing {
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/table_state.h"
+#include "table/table_state.h"
 
 namespace corvane::testing {
 

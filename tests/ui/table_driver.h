@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "bidding/bid_panel.h"
-#include "play/play.h"
+#include "rules/bidding/bid_panel.h"
+#include "rules/play/play.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/message_box.h"
 #include "ui/message_box_button.h"

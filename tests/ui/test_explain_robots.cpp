@@ -4,7 +4,7 @@
 #include <QListWidgetItem>
 #include <QtTest>
 
-#include "game/explain.h"
+#include "engine/explain.h"
 #include "table_driver.h"
 #include "window_fixture.h"
 

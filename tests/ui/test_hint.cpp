@@ -2,8 +2,8 @@
 // each stage, equal to hintFor(), and never done; the person still acts.
 #include <QtTest>
 
-#include "game/autoplay.h"
-#include "game/explain.h"
+#include "engine/autoplay.h"
+#include "engine/explain.h"
 #include "table_driver.h"
 #include "window_fixture.h"
 

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "play/play.h"
+#include "rules/play/play.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/message_box.h"
 #include "ui/pacer.h"

@@ -20,8 +20,8 @@
 #include <memory>
 #include <random>
 
-#include "scoring/data_files.h"
-#include "scoring/data_store.h"
+#include "files/data_files.h"
+#include "files/data_store.h"
 #include "table_driver.h"
 #include "ui/help_window.h"
 

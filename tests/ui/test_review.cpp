@@ -4,8 +4,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "game/card.h"
 #include "record/json.h"
+#include "table/card.h"
 #include "table_driver.h"
 #include "ui/review_window.h"
 #include "window_fixture.h"

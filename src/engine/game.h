@@ -1,0 +1,207 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "table/deal_number.h"
+#include "table/event.h"
+#include "table/names.h"
+#include "table/random.h"
+#include "table/seat_lines.h"
+#include "table/table_state.h"
+
+namespace corvane {
+
+// What the engine waits for before it can go on.
+enum class Awaiting {
+    Nothing,   // call advance()
+    NewGame,   // no game under way
+    CarryOn,   // the "Carry On" button
+    Bid,       // the person's bid panel
+    Discards,  // the person's six discards
+    PlayCard,  // the person's card
+    Answer,    // the answer to the message box of the last event
+};
+
+
+// The hand-cycle state machine. Commands from the person are applied at once
+// and answered with an Event (ev::Refused, with a message or log line, when
+// refused: a refused command changes nothing else). advance() performs one
+// atomic game action when awaiting() is Nothing. The engine knows no time,
+// no pixels and no files; the window, the simulator and the tests drive it.
+class Game {
+public:
+    explicit Game(std::uint64_t seed = 1, Names names = defaultNames());
+
+    const TableState& table() const { return m_t; }
+    const Names& names() const { return m_names; }
+    const std::string& name(Seat s) const { return m_names[s]; }
+    void setName(Seat s, std::string name)
+    {
+        m_names[s] = std::move(name);
+        m_lines = SeatLines(m_names);
+    }
+    const Statistics& statistics() const { return m_stats; }
+    void setStatistics(Statistics s) { m_stats = s; }
+
+    Awaiting awaiting() const { return m_wait; }
+    Event advance();
+
+    // Play menu and the "Carry On" button.
+    Event newGame();
+    Event carryOn();
+
+    // The bid panel.
+    Event chooseTrumps(int option);    // 0 Diamonds .. 3 Spades, 4 No Trumps
+    Event chooseDirection(int option); // 0 uptown, 1 downtown
+    Event chooseLevel(int level);      // 3..7
+    Event setPass(bool checked);
+    Event resetPanel();
+    Event finishBid();
+
+    // Discarding and play.
+    Event pickDiscard(Card c);
+    Event startAgain();
+    Event confirmDiscards();
+    Event playCard(Card c);
+
+    // The answer to the message box an event carried (button 0..2).
+    Event answer(int button);
+
+    // The deal number of the hand in play (each hand is dealt from one),
+    // once the first hand is dealt.
+    std::optional<std::uint64_t> dealNumber() const;
+    // A new game whose first hand is the deal of `number`: the draw names its
+    // dealer and the same cards are dealt. Such a game is not counted in the
+    // statistics, and the message that ends it says so. Refused as New Game
+    // is, and for a number that is no deal.
+    Event newGameAt(std::uint64_t number);
+    // A new game from the deal of the hand in play (or the last one played).
+    Event replayDeal();
+    // The number the game in play began from, when it was chosen.
+    std::optional<std::uint64_t> chosenDeal() const { return m_chosenDeal; }
+    // The answer New Game would get now, when it would be refused.
+    std::optional<Event> refusesNewGame() const;
+
+    // Deals the next hand's cards in this order instead of drawing them (the
+    // order cards are dealt: twelve passes round the table, then the kitty).
+    void presetDeal(std::vector<Card> order) { m_presetDeal = std::move(order); }
+    // Turns these cards up, in order, in the next dealer draw (a replay).
+    void presetDraw(std::vector<Card> order) { m_presetDraw = std::move(order); }
+
+    // The person's bid turn is the dealer's forced one (everybody passed).
+    bool forcedHumanTurn() const { return m_forcedHuman; }
+    // The position 1..4 of the next card in the trick in progress.
+    int trickPosition() const { return m_counter + 1; }
+
+    // Takes back the person's last action (a bid, the discards or a card) and
+    // all the robots did after it: the engine returns to the snapshot taken
+    // when that turn opened. Never back into an earlier hand, and not once the
+    // hand is scored. Names and statistics stay as they are now.
+    bool canUndo() const;
+    Event undo();
+    // How many of the person's turns of this hand are kept to go back to.
+    int undoDepth() const;
+    // Snapshots for undo cost a copy of the engine at each of the person's
+    // turns; a headless run that never undoes turns them off.
+    void keepUndo(bool on) { m_keepUndo = on; }
+
+    // Every invariant of the table at this stage; empty when all hold.
+    std::string check() const;
+
+private:
+    // What advance() does next.
+    enum class Step {
+        None,
+        DrawStart,
+        DrawCard,
+        DrawDone,
+        DealPack,
+        DealCard,
+        OpenBidding,
+        BidTurn,
+        AllPassed,
+        ForcedRobotBid,
+        Settle,
+        RobotBook,
+        RobotKitty,
+        HumanKitty,
+        OpenDiscards,
+        HumanBook,
+        Announce,
+        JokerSwaps,
+        KittyClear,
+        TrickCard,
+        Gather,
+        Score,
+        NextHand,
+    };
+
+    // Waits for the person; each event is built in place where it is returned, so
+    // this changes the state only.
+    void waitFor(Awaiting what);
+    Event step();
+    Event refused(std::optional<MessageBox> message, LogLines log = {});
+    // A plain refusal, made out of line so that advance() builds no
+    // arguments for it.
+    [[gnu::cold, gnu::noinline]] Event refused();
+    Card drawUndealt(Random& rng);
+
+    Event drawStart();
+    Event drawCard();
+    Event drawDone();
+    Event dealPack();
+    Event dealCard();
+    Event openBidding();
+    Event bidTurn();
+    Event robotBidTurn(Seat s);
+    void endBidTurn();
+    Event allPassed();
+    Event forcedRobotBid();
+    void takeRobotBid(Seat s, const struct BidDecision& d);
+    Event settle();
+    Event creditBook(Seat s, Step next);
+    Event robotKitty();
+    Event humanKitty();
+    Event openDiscards();
+    Event announce();
+    Event jokerSwaps();
+    Event kittyClear();
+    Event trickCard();
+    Event humanCardTurn();
+    Event placeCard(Seat s, Card c, Reason why);
+    [[gnu::cold, gnu::noinline]] Event robotFault(Seat seat, int position);
+    Event gather();
+    Event score();
+    Event nextHand();
+    void drawDealOrder();
+
+    TableState m_t;
+    Names m_names;
+    SeatLines m_lines{m_names};
+    Statistics m_stats;
+    Random m_rng;
+    Random m_dealRng;
+    std::optional<Deal> m_deal;          // the hand in play's
+    std::optional<Deal> m_nextDeal;      // the next hand's, when chosen
+    std::optional<std::uint64_t> m_chosenDeal;
+    Step m_next = Step::None;
+    Awaiting m_wait = Awaiting::NewGame;
+    int m_counter = 0;        // cards turned or dealt, or bidding turns taken
+    bool m_forcedHuman = false;
+    bool m_gameOver = false;
+    std::vector<Card> m_presetDeal;
+    std::vector<Card> m_presetDraw;
+    // The hand's cards in the order they are dealt, drawn as the pack is gathered.
+    std::array<Card, CardCount> m_dealOrder{};
+    bool m_keepUndo = true;
+    // The engine as it was when the person's latest turn of this hand opened;
+    // each snapshot holds the one before it.
+    std::shared_ptr<const Game> m_undo;
+};
+
+}  // namespace corvane

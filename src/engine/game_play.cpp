@@ -1,0 +1,136 @@
+// Twelve tricks: each card played is one action, then the trick is judged,
+// counted and gathered, and the winner leads the next.
+#include <cassert>
+
+#include "engine/game.h"
+#include "rules/play/play.h"
+#include "rules/scoring/hand_outcome.h"
+#include "rules/scoring/hand_points.h"
+
+namespace corvane {
+
+namespace {
+const char* const PositionWord[5] = {"", "first", "second", "third", "fourth"};
+
+// A card's name for the log: the names lie end to end in one array, with
+// room to spare after the last.
+PaddedText loggedName(Card c)
+{
+    static_assert(detail::Names.start[CardCount + 1] + LogLines::Slack <= detail::Names.text.size());
+    return PaddedText{cardName(c)};
+}
+}  // namespace
+
+// Both inlined into the turns that use them: a call less for every card.
+[[gnu::always_inline]] inline Event Game::humanCardTurn()
+{
+    m_t.waitingForHuman = true;
+    waitFor(Awaiting::PlayCard);
+    Event e{ev::HumanCardTurn{}, {}, std::nullopt};
+    e.log.add(m_lines.yourCard());
+    return e;
+}
+
+[[gnu::always_inline]] inline Event Game::placeCard(Seat s, Card c, Reason why)
+{
+    const int position = m_counter + 1;
+    m_t.trick.card[position] = c;
+    m_t.trick.suit[position] = m_t.suitOf(c);
+    m_t.move(c, s, OutOfPlay);
+    ++m_counter;
+    m_next = m_counter == 4 ? Step::Gather : Step::TrickCard;
+    Event e{ev::CardPlayed{s, c, position, why}, {}, std::nullopt};
+    e.log.add(m_lines.played(s), loggedName(c));
+    return e;
+}
+
+Event Game::trickCard()
+{
+    if (m_counter == 0) {
+        ++m_t.tricksPlayed;
+        m_t.trick = {};
+    }
+    const int position = m_counter + 1;
+    const Seat seat = seatAfter(m_t.leader, m_counter);
+    m_t.trick.seat[position] = seat;
+    if (seat == South)
+        return humanCardTurn();
+    const PlayDecision d = chooseCard(m_t, seat, position);
+    if (d.card == NoCard)
+        return robotFault(seat, position);
+    return placeCard(seat, d.card, d.why);
+}
+
+// Only a bug can leave a robot without a card; say so rather than play on
+// with a made-up one. Out of line, so that the turn above stays small.
+Event Game::robotFault(Seat seat, int position)
+{
+    assert(!"a robot found no card to play");
+    m_next = Step::None;
+    m_wait = Awaiting::NewGame;
+    return Event{ev::RobotFault{seat, position},
+                 {std::string(" Something wrong regarding ") + PositionWord[position] + " card " +
+                  std::to_string(seat) + " did not find one to play"},
+                 std::nullopt};
+}
+
+Event Game::playCard(Card c)
+{
+    if (m_wait != Awaiting::PlayCard || !m_t.hand(South).has(c))
+        return refused(std::nullopt);
+    const int position = m_counter + 1;
+    if (!isLegalPlay(m_t, South, c, position))
+        return refused(std::nullopt, {m_names[South] + " sorry, you must follow suit. Please try again"});
+    m_t.waitingForHuman = false;
+    m_wait = Awaiting::Nothing;
+    return placeCard(South, c, {});
+}
+
+Event Game::gather()
+{
+    const Seat w = decideWinner(m_t);
+    m_t.trickWinner = w;
+    if (isSeat(w)) {
+        ++m_t.seatTricks[w];
+        ++m_t.teamBooks[teamOf(w)];
+    }
+    std::array<Card, 5> cards = m_t.trick.card;
+    for (int p = 1; p <= 4; ++p)
+        m_t.cardPlayed.add(cards[p]);
+    Event e{ev::TrickGathered{m_t.tricksPlayed, w, cards}, {}, std::nullopt};
+    if (m_t.tricksPlayed == 12 || !isSeat(w)) {
+        m_next = Step::Score;
+        return e;
+    }
+    e.log.add(m_lines.wonTrick(w));
+    m_t.leader = w;
+    m_counter = 0;
+    m_next = Step::TrickCard;
+    return e;
+}
+
+Event Game::score()
+{
+    m_next = Step::NextHand;
+    m_undo.reset();  // a scored hand stays scored
+    const Seat w = m_t.bidWinner;
+    if (!isSeat(w))
+        return nextHand();
+    const Team team = teamOf(w);
+    const int points = handPoints(m_t.trumps == NoTrumps, m_t.teamContract[team], m_t.teamBooks[team]);
+    m_t.gamePoints[team] += points;
+    std::optional<HandOutcome> outcome = handOutcome(team, m_t.gamePoints[team], m_names[South]);
+    HandOutcome& out = *outcome;
+    if (m_chosenDeal)
+        out = uncounted(std::move(out));
+    m_stats.gamesWon += out.wonAdded;
+    m_stats.gamesPlayed += out.playedAdded;
+    if (out.gameOver) {
+        m_t.gameStarted = false;
+        m_gameOver = true;
+    }
+    waitFor(Awaiting::Answer);
+    return Event{ev::HandScored{team, points, out.gameOver, out.winner}, {}, std::move(out.message)};
+}
+
+}  // namespace corvane

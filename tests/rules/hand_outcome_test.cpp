@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "rules/scoring/hand_outcome.h"
+#include "rules/scoring/hand_points.h"
+
+namespace corvane {
+namespace {
+
+const std::string Won =
+    "Ann well done, your team won that game. If you wish to play another game just click 'Right' here and then "
+    "press F2.";
+const std::string Lost =
+    "Ann sorry, your team lost that game. If you wish to play another game just click 'Right' here and then press "
+    "F2.";
+const std::string TheyLost =
+    "Ann well done, their team lost that game. If you wish to play another game just click ;Right' here and then "
+    "press F2.";
+const std::string OursGoesOn = "Ann game not over, just click 'Right' to deal next hand.";
+const std::string TheirsGoesOn =
+    "Ann game not over, just click 'Right' to deal next hand. See points situation bottom right of screen.";
+
+struct OutcomeRow {
+    Team team;
+    int points;
+    bool over;
+    Team winner;
+    int wonAdded;
+    int playedAdded;
+    MessageBox message;
+};
+
+TEST(HandOutcome, SixOutcomesWithTheirTexts)
+{
+    const OutcomeRow rows[] = {
+        {OurTeam, 7, true, OurTeam, 1, 1, {Won, "Right", "", "", 5, "You Win!"}},
+        {OurTeam, 19, true, OurTeam, 1, 1, {Won, "Right", "", "", 5, "You Win!"}},
+        {OurTeam, -7, true, TheirTeam, 0, 1, {Lost, "Right", "", "", 6, "You Lost!"}},
+        {OurTeam, -13, true, TheirTeam, 0, 1, {Lost, "Right", "", "", 6, "You Lost!"}},
+        {OurTeam, 6, false, 0, 0, 0, {OursGoesOn, "Right", "", "", 4, "Deal next hand."}},
+        {OurTeam, -6, false, 0, 0, 0, {OursGoesOn, "Right", "", "", 4, "Deal next hand."}},
+        {OurTeam, 0, false, 0, 0, 0, {OursGoesOn, "Right", "", "", 4, "Deal next hand."}},
+        {TheirTeam, 7, true, TheirTeam, 0, 1, {Lost, "Right", "", "", 6, "You Lost!"}},
+        {TheirTeam, -7, true, OurTeam, 1, 1, {TheyLost, "Right", "", "", 6, "You Won!"}},
+        {TheirTeam, 6, false, 0, 0, 0, {TheirsGoesOn, "O.K", "", "", 4, "Deal next hand."}},
+        {TheirTeam, -6, false, 0, 0, 0, {TheirsGoesOn, "O.K", "", "", 4, "Deal next hand."}},
+    };
+    for (const OutcomeRow& r : rows) {
+        const auto o = handOutcome(r.team, r.points, "Ann");
+        ASSERT_TRUE(o.has_value());
+        const std::string at = "team " + std::to_string(r.team) + " at " + std::to_string(r.points);
+        EXPECT_EQ(o->gameOver, r.over) << at;
+        EXPECT_EQ(o->winner, r.winner) << at;
+        EXPECT_EQ(o->wonAdded, r.wonAdded) << at;
+        EXPECT_EQ(o->playedAdded, r.playedAdded) << at;
+        EXPECT_EQ(o->message, r.message) << at;
+    }
+}
+
+TEST(HandOutcome, NoBiddingTeamNoOutcome)
+{
+    for (Team t : {0, 3})
+        EXPECT_FALSE(handOutcome(t, 9, "Ann").has_value()) << t;
+}
+
+// A hand's points carried to the game's end.
+TEST(HandOutcome, HandsThatEndAGame)
+{
+    const struct {
+        Team team;
+        int before;
+        bool doubled;
+        int level;
+        int books;
+        const char* title;
+        int wonAdded;
+    } rows[] = {
+        {OurTeam, 0, true, 4, 11, "You Win!", 1},      // +10
+        {TheirTeam, -3, false, 4, 9, "You Won!", 1},   // -4 gives -7
+        {OurTeam, 6, false, 3, 9, "You Win!", 1},      // +3
+        {OurTeam, -4, true, 3, 8, "You Lost!", 0},     // -9 gives -13
+        {TheirTeam, 5, true, 7, 13, "You Lost!", 0},   // +14 gives 19
+    };
+    for (const auto& r : rows) {
+        const int points = r.before + handPoints(r.doubled, r.level, r.books);
+        const auto o = handOutcome(r.team, points, "Ann");
+        ASSERT_TRUE(o.has_value());
+        EXPECT_TRUE(o->gameOver) << r.title;
+        EXPECT_EQ(o->message.title, r.title);
+        EXPECT_EQ(o->wonAdded, r.wonAdded) << r.title;
+        EXPECT_EQ(o->playedAdded, 1) << r.title;
+    }
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(HandOutcome, AGameFromAChosenDealCountsNothingAndItsEndSaysSo)
+{
+    const std::string note = " This game began from a replayed or chosen deal, so it is not counted in the statistics.";
+    const std::pair<Team, int> ends[] = {{OurTeam, 7}, {OurTeam, -7}, {TheirTeam, 8}, {TheirTeam, -9}};
+    for (const auto& [team, points] : ends) {
+        const HandOutcome plain = *handOutcome(team, points, "Ann");
+        const HandOutcome out = uncounted(plain);
+        EXPECT_TRUE(out.gameOver);
+        EXPECT_EQ(out.winner, plain.winner);
+        EXPECT_EQ(out.wonAdded, 0);
+        EXPECT_EQ(out.playedAdded, 0);
+        EXPECT_EQ(out.message.text, plain.message.text + note);
+        EXPECT_EQ(out.message.title, plain.message.title);
+        EXPECT_EQ(out.message.caption1, plain.message.caption1);
+    }
+    for (const auto& [team, points] : {std::pair{OurTeam, 3}, std::pair{TheirTeam, -2}}) {
+        const HandOutcome plain = *handOutcome(team, points, "Ann");
+        EXPECT_EQ(uncounted(plain).message, plain.message);  // a hand that goes on says nothing of it
+        EXPECT_FALSE(uncounted(plain).gameOver);
+    }
+}
+
+}  // namespace
+}  // namespace corvane
