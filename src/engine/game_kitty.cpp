@@ -119,7 +119,8 @@ Event Game::jokerSwaps()
             const auto [joker, card] = swaps.front();
             const Seat s = m_t.placeOf(joker);
             applyJokerSwap(m_t, s, joker, card);
-            return Event{ev::JokerSwapped{s, joker, card}, {}, std::nullopt};
+            const Reason why{Reason::Source::JokerSwap, &JokerSwapRules[0]};
+            return Event{ev::JokerSwapped{s, joker, card, why}, {}, std::nullopt};
         }
     }
     m_next = Step::KittyClear;

@@ -1,28 +1,32 @@
 #include "record/reason_text.h"
 
-#include "rules/bidding/robot_bid.h"
-#include "rules/bidding/robot_discard.h"
-#include "rules/play/no_trumps_play.h"
-#include "rules/play/trump_play.h"
+#include "engine/explain.h"
+#include "rules/robot_rules.h"
 
 namespace corvane::record {
 
 std::string reasonText(const Reason& why)
 {
-    using S = Reason::Source;
-    const char* module = "";
-    std::string name;
-    switch (why.source) {
-    case S::None: return {};
-    case S::Bid: module = "Bid"; name = bidRuleName(why.rule); break;
-    case S::Discard: module = "Discard"; name = discardRuleName(why.rule); break;
-    case S::JokerSwap: module = "JokerSwap"; name = "the lowest suit card of the kitty"; break;
-    case S::PlayItHigh: module = "PlayItHigh"; name = trumpRuleName(static_cast<TrumpRule>(why.rule)); break;
-    case S::PlayItLow: module = "PlayItLow"; name = trumpRuleName(static_cast<TrumpRule>(why.rule)); break;
-    case S::HighNoTrumps: module = "HighNoTrumps"; name = noTrumpRuleName(static_cast<NoTrumpRule>(why.rule)); break;
-    case S::LowNoTrumps: module = "LowNoTrumps"; name = noTrumpRuleName(static_cast<NoTrumpRule>(why.rule)); break;
-    }
-    return std::string(module) + " " + std::to_string(why.rule) + ": " + name;
+    if (why.rule == nullptr)
+        return {};
+    std::string out = std::string(sourceName(why.source)) + " " + std::string(why.rule->id) + ": " +
+                      std::string(why.rule->name);
+    if (const std::string figures = figuresOf(why); !figures.empty())
+        out += " (" + figures + ")";
+    return out;
+}
+
+std::optional<Reason> readReason(std::string_view text)
+{
+    const std::size_t blank = text.find(' ');
+    const std::size_t colon = text.find(':');
+    if (blank == std::string_view::npos || colon == std::string_view::npos || colon < blank)
+        return std::nullopt;
+    const Reason::Source source = sourceNamed(text.substr(0, blank));
+    const Rule* rule = findRule(source, text.substr(blank + 1, colon - blank - 1));
+    if (rule == nullptr)
+        return std::nullopt;
+    return Reason{source, rule};
 }
 
 }  // namespace corvane::record

@@ -130,24 +130,19 @@ void RecordWriter::cards(std::string_view name, CardSet set)
 void RecordWriter::why(const Reason& r)
 {
     field(",\"why\":");
-    if (r.source == Reason::Source::None) {
+    if (r.rule == nullptr) {
         m_line.put("null");
         return;
     }
-    // Each reason's text is escaped once; a record repeats a few dozen of them.
-    const std::size_t key = static_cast<std::size_t>(r.source) * 256 + static_cast<std::size_t>(r.rule & 255);
-    if (key >= m_whyCache.size())
-        m_whyCache.resize(key + 1);
-    std::string& cached = m_whyCache[key];
-    if (cached.empty() || r.rule < 0 || r.rule > 255) {
-        std::string text;
-        appendJsonString(text, reasonText(r));
-        if (r.rule < 0 || r.rule > 255) {
-            m_line.put(std::string_view(text));
-            return;
-        }
-        cached = std::move(text);
+    // Most reasons' texts are escaped once: a record repeats a few dozen of
+    // them. Those with figures differ from one to the next.
+    if (!r.rule->figures.empty()) {
+        m_line.string(reasonText(r));
+        return;
     }
+    std::string& cached = m_whyCache[{r.source, r.rule}];
+    if (cached.empty())
+        appendJsonString(cached, reasonText(r));
     m_line.put(std::string_view(cached));
 }
 
@@ -332,7 +327,7 @@ void RecordWriter::observe(const Event& e, const Game& g)
         seat(",\"seat\":", j->seat);
         integer(",\"joker\":", j->joker);
         integer(",\"card\":", j->card);
-        why(Reason{Reason::Source::JokerSwap, 1});
+        why(j->why);
         end();
     } else if (auto pl = e.as<ev::CardPlayed>()) {
         m_trick = g.table().tricksPlayed;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -121,7 +122,7 @@ private:
     Sink m_sink;
     Line m_line;
     Line m_log;                           // log lines not yet written, as JSON strings
-    std::vector<std::string> m_whyCache;  // each reason's text, escaped
+    std::map<std::pair<Reason::Source, const Rule*>, std::string> m_whyCache;  // a reason's text, escaped
     std::vector<Card> m_drawn;       // the dealer draw so far
     long m_lines = 0;
     long m_game = 0;

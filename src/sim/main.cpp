@@ -152,7 +152,7 @@ void reportReasons(const Tally& t)
     const std::vector<Reason> all = everyReason();
     int reached = 0;
     for (const Reason& r : all) {
-        const long n = t.reasons[static_cast<std::size_t>(r.source)][static_cast<std::size_t>(r.rule)];
+        const long n = t.timesDecided(r);
         reached += n > 0;
         std::printf("%-8ld %s\n", n, record::reasonText(r).c_str());
     }

@@ -6,8 +6,15 @@
 #include <variant>
 
 #include "rules/play/play.h"
+#include "rules/robot_rules.h"
 
 namespace corvane::sim {
+
+long& Tally::timesDecided(const Reason& why)
+{
+    const auto at = static_cast<std::size_t>(why.rule - rulesOf(why.source).data());
+    return reasons[static_cast<std::size_t>(why.source)][at & 63];
+}
 
 const char* kindName(int kind)
 {
@@ -62,8 +69,8 @@ private:
 
 void countReason(Tally& tally, const Reason& why)
 {
-    if (why.source != Reason::Source::None)
-        ++tally.reasons[static_cast<std::size_t>(why.source)][static_cast<std::size_t>(why.rule) & 63];
+    if (why.rule != nullptr)
+        ++tally.timesDecided(why);
 }
 
 // Once a hand: out of line, so that the count of every event stays small.

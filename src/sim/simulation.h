@@ -20,8 +20,11 @@ struct Tally {
     long hands = 0;
     long actions = 0;
     long robotCards = 0;
-    // How often each robot rule decided, by reason source and rule number.
+    // How often each robot rule decided, by reason source and the rule's
+    // place in its module's table.
     std::array<std::array<long, 64>, 8> reasons{};
+    long& timesDecided(const Reason& why);
+    long timesDecided(const Reason& why) const { return const_cast<Tally&>(*this).timesDecided(why); }
     std::array<long, KindCount> made{};
     std::array<long, KindCount> set{};
     std::array<long, 3> gamesWon{};  // by team

@@ -19,9 +19,9 @@ std::string cards(CardSet s)
 
 std::string reason(const Reason& r)
 {
-    if (r.source == Reason::Source::None)
+    if (r.rule == nullptr)
         return "";
-    return " why=" + std::to_string(static_cast<int>(r.source)) + "." + std::to_string(r.rule);
+    return " why=" + std::to_string(static_cast<int>(r.source)) + "." + std::string(r.rule->id);
 }
 
 struct Describe {
@@ -66,7 +66,7 @@ struct Describe {
     void operator()(const ev::PlayStarting&) { o << "PlayStarting"; }
     void operator()(const ev::JokerSwapped& e)
     {
-        o << "JokerSwapped seat=" << e.seat << " joker=" << e.joker << " card=" << e.card;
+        o << "JokerSwapped seat=" << e.seat << " joker=" << e.joker << " card=" << e.card << reason(e.why);
     }
     void operator()(const ev::KittyCleared& e) { o << "KittyCleared " << cards(e.kitty); }
     void operator()(const ev::HumanCardTurn&) { o << "HumanCardTurn"; }

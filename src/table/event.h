@@ -11,6 +11,7 @@
 #include "table/log_lines.h"
 #include "table/optional_box.h"
 #include "table/place.h"
+#include "table/rule.h"
 #include "table/seat.h"
 
 namespace corvane {
@@ -28,15 +29,15 @@ struct MessageBox {
     bool operator==(const MessageBox&) const = default;
 };
 
-// Why a robot chose what it did: the rule that decided. `source` names the
-// decision module and `rule` is that module's own rule number (each module
-// keeps an enum of its rules and a name for each).
+// Why a robot chose what it did: the rule that decided, and the decision
+// module that holds it (the two trump strategies share one table of rules,
+// as do the two No Trumps ones).
 struct Reason {
     enum class Source { None, Bid, Discard, JokerSwap, PlayItHigh, PlayItLow, HighNoTrumps, LowNoTrumps };
     Source source = Source::None;
-    int rule = 0;
+    const Rule* rule = nullptr;
     // Figures the deciding branch weighed (the bid rule: a strength and the
-    // strength or level it had to reach), for saying why in words.
+    // strength or level it had to reach), said once the hand is over.
     int points = 0;
     int needed = 0;
     // The same reason is the same rule of the same module; the figures only
@@ -71,7 +72,7 @@ struct DiscardsConfirmed { CardSet discards; };
 struct KittyDiscarded { Seat seat; CardSet discards; Reason why; };
 struct ContractAnnounced { Seat winner; };  // waits for Carry On
 struct PlayStarting {};
-struct JokerSwapped { Seat seat; Card joker; Card card; };
+struct JokerSwapped { Seat seat; Card joker; Card card; Reason why; };
 struct KittyCleared { CardSet kitty; };
 struct HumanCardTurn {};
 struct CardPlayed { Seat seat; Card card; int position; Reason why; };

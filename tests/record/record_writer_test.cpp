@@ -2,9 +2,12 @@
 
 #include <map>
 
+#include "engine/explain.h"
 #include "record/reason_text.h"
 #include "record/record_reader.h"
 #include "record_support.h"
+#include "rules/bidding/joker_exchange.h"
+#include "rules/bidding/robot_bid.h"
 #include "sim/simulation.h"
 
 using namespace corvane;
@@ -228,7 +231,7 @@ TEST(RecordLines, NoTrumpsModeSwapsJokersAndSaysSo)
             continue;
         ++swaps;
         EXPECT_NE(field(v, "seat"), South);
-        EXPECT_EQ(v.find("why")->asString(), reasonText({Reason::Source::JokerSwap, 1}));
+        EXPECT_EQ(v.find("why")->asString(), reasonText({Reason::Source::JokerSwap, &JokerSwapRules[0]}));
     }
     EXPECT_GT(swaps, 0);
     // South names No Trumps for its ordinary bids.
@@ -239,17 +242,19 @@ TEST(RecordLines, NoTrumpsModeSwapsJokersAndSaysSo)
     EXPECT_EQ(field(parsedLine(lines[southNt]), "trumps"), NoTrumps);
 }
 
-TEST(RecordLines, ReasonsNameTheModuleAndRule)
+TEST(RecordLines, ReasonsNameTheModuleAndRuleAndReadBack)
 {
     EXPECT_EQ(reasonText({}), "");
-    EXPECT_EQ(reasonText({Reason::Source::Bid, 1}), "Bid 1: partner already bid 4 or more");
-    EXPECT_EQ(reasonText({Reason::Source::Discard, 2}), "Discard 2: uptown, then any cards from the lowest");
-    for (auto source : {Reason::Source::PlayItHigh, Reason::Source::PlayItLow, Reason::Source::HighNoTrumps,
-                        Reason::Source::LowNoTrumps}) {
-        const std::string text = reasonText({source, 1});
-        EXPECT_NE(text.find(" 1: lead: "), std::string::npos) << text;
-    }
-    EXPECT_EQ(reasonText({Reason::Source::PlayItLow, 1}).rfind("PlayItLow 1: ", 0), 0U);
+    EXPECT_EQ(reasonText({Reason::Source::Bid, bidRule("partner-bid-four")}),
+              "Bid partner-bid-four: partner already bid 4 or more");
+    EXPECT_EQ(reasonText({Reason::Source::Bid, bidRule("too-weak"), 107, 120}),
+              "Bid too-weak: leading suit too weak to bid (its best suit reaches 107 points, and 120 are needed to bid "
+              "3)");
+    for (const Reason& r : everyReason())
+        EXPECT_EQ(readReason(reasonText(r)), r) << reasonText(r);
+    EXPECT_FALSE(readReason("PlayItHigh no-such-rule: none"));
+    EXPECT_FALSE(readReason("Nobody lead-ace: lead: an Ace"));
+    EXPECT_FALSE(readReason(""));
 }
 
 TEST(RecordLines, NamesWithQuotesBackslashesAndLettersSurvive)

@@ -89,22 +89,22 @@ TEST(NoTrumpReasons, TheDecidingRuleComesWithTheCard)
         const char* hand;
         const char* trick;
         const char* card;
-        NoTrumpRule rule;
+        const Rule* rule;
     };
     const Case cases[] = {
-        {true, "AH QH 4H", "AH", "4H", NoTrumpRule::SecondUnderAce},
-        {true, "AH 2H", "KH 3H", "2H", NoTrumpRule::ThirdPartnerAhead},
-        {true, "AH 2H", "KH 5H 3C", "2H", NoTrumpRule::FourthFollowsLow},
-        {true, "AH QH 2H", "TH 5C JH", "QH", NoTrumpRule::FourthBeatsLeaderAndThird},
-        {false, "AH 3H 7H", "9H", "AH", NoTrumpRule::SecondBeatsLead},
-        {false, "KH 2H", "9H AH", "KH", NoTrumpRule::ThirdSecondPlayedAce},
-        {false, "KD 9C", "5H 2H 9H", "KD", NoTrumpRule::FourthVoid},
+        {true, "AH QH 4H", "AH", "4H", noTrumpRule("second-under-ace")},
+        {true, "AH 2H", "KH 3H", "2H", noTrumpRule("third-partner-ahead")},
+        {true, "AH 2H", "KH 5H 3C", "2H", noTrumpRule("fourth-follows-low")},
+        {true, "AH QH 2H", "TH 5C JH", "QH", noTrumpRule("fourth-beats-leader-and-third")},
+        {false, "AH 3H 7H", "9H", "AH", noTrumpRule("second-beats-lead")},
+        {false, "KH 2H", "9H AH", "KH", noTrumpRule("third-second-played-ace")},
+        {false, "KD 9C", "5H 2H 9H", "KD", noTrumpRule("fourth-void")},
     };
     for (const Case& c : cases) {
         const PlayDecision d = TrickTable(NoTrumps, c.high, East, c.hand, c.trick).decide();
         EXPECT_EQ(d.card, card(c.card)) << c.hand << " / " << c.trick;
         EXPECT_EQ(d.why, (Reason{c.high ? Reason::Source::HighNoTrumps : Reason::Source::LowNoTrumps,
-                                 static_cast<int>(c.rule)}))
-            << c.hand << " / " << c.trick << ": " << noTrumpRuleName(static_cast<NoTrumpRule>(d.why.rule));
+                                 c.rule}))
+            << c.hand << " / " << c.trick << ": " << (d.why.rule ? d.why.rule->id : "none");
     }
 }

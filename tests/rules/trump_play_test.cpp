@@ -128,25 +128,25 @@ TEST(TrumpReasons, TheDecidingRuleComesWithTheCard)
         const char* trick;
         const char* gathered;
         const char* card;
-        TrumpRule rule;
+        const Rule* rule;
     };
     const Case cases[] = {
-        {true, "AS KS AH 2D", "", "LJ", "AH", TrumpRule::LeadPlainAce},
-        {true, "KS 2D", "", "LJ BJ AS", "KS", TrumpRule::LeadTopTrump},
-        {true, "KS 2D 3H", "", "AS", "KS", TrumpRule::LeadLadder1},
-        {true, "2H 5H AC", "9H", "", "2H", TrumpRule::SecondCannotBeatLead},
-        {true, "2H KH", "TH 5H", "", "2H", TrumpRule::ThirdPartnerAhead},
-        {true, "2H KH", "TH 4S", "", "2H", TrumpRule::ThirdSecondTrumped},
-        {true, "5S 2D 3C", "TH 6S", "", "2D", TrumpRule::ThirdVoidCannotOvertrump},
-        {true, "2D 3S", "KH 5H 4C", "", "2D", TrumpRule::FourthVoidDiscards},
-        {false, "KH 8H 5H", "9H", "", "8H", TrumpRule::SecondBeatsLead},
-        {false, "4S AS", "3S 2S", "", "AS", TrumpRule::ThirdBeatsSecond},
+        {true, "AS KS AH 2D", "", "LJ", "AH", trumpRule("lead-plain-ace")},
+        {true, "KS 2D", "", "LJ BJ AS", "KS", trumpRule("lead-top-trump")},
+        {true, "KS 2D 3H", "", "AS", "KS", trumpRule("lead-ladder1")},
+        {true, "2H 5H AC", "9H", "", "2H", trumpRule("second-cannot-beat-lead")},
+        {true, "2H KH", "TH 5H", "", "2H", trumpRule("third-partner-ahead")},
+        {true, "2H KH", "TH 4S", "", "2H", trumpRule("third-second-trumped")},
+        {true, "5S 2D 3C", "TH 6S", "", "2D", trumpRule("third-void-cannot-overtrump")},
+        {true, "2D 3S", "KH 5H 4C", "", "2D", trumpRule("fourth-void-discards")},
+        {false, "KH 8H 5H", "9H", "", "8H", trumpRule("second-beats-lead")},
+        {false, "4S AS", "3S 2S", "", "AS", trumpRule("third-beats-second")},
     };
     for (const Case& c : cases) {
         const PlayDecision d = TrickTable(Spades, c.high, East, c.hand, c.trick, c.gathered).decide();
         EXPECT_EQ(d.card, card(c.card)) << c.hand << " / " << c.trick;
         EXPECT_EQ(d.why, (Reason{c.high ? Reason::Source::PlayItHigh : Reason::Source::PlayItLow,
-                                 static_cast<int>(c.rule)}))
-            << c.hand << " / " << c.trick << ": " << trumpRuleName(static_cast<TrumpRule>(d.why.rule));
+                                 c.rule}))
+            << c.hand << " / " << c.trick << ": " << (d.why.rule ? d.why.rule->id : "none");
     }
 }

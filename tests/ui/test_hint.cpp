@@ -35,7 +35,7 @@ void TestHint::hintInEachStageEqualsTheRobotRules()
     const auto reasonShown = [&](const Hint& h) {
         const QString last = d.log().last();
         return last.startsWith(QStringLiteral("      Hint: ")) &&
-               last.contains(QString::fromStdString(reasonClause(h.why)));
+               last.contains(QString::fromUtf8(h.why.rule->sentence.data(), static_cast<int>(h.why.rule->sentence.size())));
     };
 
     // Bidding: the panel shows the rule's bid, nothing is bid yet.

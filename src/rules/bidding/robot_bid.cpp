@@ -13,17 +13,17 @@ namespace {
 struct Candidate {
     Suit suit;
     bool high;
-    BidRule rule;
+    const Rule* rule;
 };
 constexpr std::array<Candidate, 8> Candidates = {{
-    {Diamonds, false, BidRule::DiamondsDown},
-    {Diamonds, true, BidRule::DiamondsUp},
-    {Clubs, false, BidRule::ClubsDown},
-    {Clubs, true, BidRule::ClubsUp},
-    {Hearts, false, BidRule::HeartsDown},
-    {Hearts, true, BidRule::HeartsUp},
-    {Spades, false, BidRule::SpadesDown},
-    {Spades, true, BidRule::SpadesUp},
+    {Diamonds, false, bidRule("diamonds-down")},
+    {Diamonds, true, bidRule("diamonds-up")},
+    {Clubs, false, bidRule("clubs-down")},
+    {Clubs, true, bidRule("clubs-up")},
+    {Hearts, false, bidRule("hearts-down")},
+    {Hearts, true, bidRule("hearts-up")},
+    {Spades, false, bidRule("spades-down")},
+    {Spades, true, bidRule("spades-up")},
 }};
 
 int strength(const TableState& t, Seat s, Suit suit, Mode m)
@@ -69,12 +69,12 @@ int highestOtherBid(const TableState& t, Seat s)
     return best;
 }
 
-Reason bidReason(BidRule r, int points = 0, int needed = 0)
+Reason bidReason(const Rule* r, int points = 0, int needed = 0)
 {
-    return Reason{Reason::Source::Bid, static_cast<int>(r), points, needed};
+    return Reason{Reason::Source::Bid, r, points, needed};
 }
 
-BidDecision pass(BidRule r, int points = 0, int needed = 0)
+BidDecision pass(const Rule* r, int points = 0, int needed = 0)
 {
     return BidDecision{false, 0, false, NoSuit, bidReason(r, points, needed)};
 }
@@ -85,31 +85,10 @@ constexpr std::array<int, 7> LevelThreshold{0, 0, 0, 120, 140, 180, 190};
 BidDecision forcedBid(const TableState& t, Seat s)
 {
     const bool high = countLowCards(t, s) <= countHighCards(t, s);
-    return BidDecision{true, 3, high, longestSuit(t, s), bidReason(high ? BidRule::ForcedUp : BidRule::ForcedDown)};
+    return BidDecision{true, 3, high, longestSuit(t, s), bidReason(high ? bidRule("forced-up") : bidRule("forced-down"))};
 }
 
 }  // namespace
-
-const char* bidRuleName(int rule)
-{
-    switch (static_cast<BidRule>(rule)) {
-        case BidRule::PartnerBidFour: return "partner already bid 4 or more";
-        case BidRule::DiamondsDown: return "Diamonds downtown stands out";
-        case BidRule::DiamondsUp: return "Diamonds uptown stands out";
-        case BidRule::ClubsDown: return "Clubs downtown stands out";
-        case BidRule::ClubsUp: return "Clubs uptown stands out";
-        case BidRule::HeartsDown: return "Hearts downtown stands out";
-        case BidRule::HeartsUp: return "Hearts uptown stands out";
-        case BidRule::SpadesDown: return "Spades downtown stands out";
-        case BidRule::SpadesUp: return "Spades uptown stands out";
-        case BidRule::NoCandidate: return "no suit stands out";
-        case BidRule::TooWeak: return "leading suit too weak to bid";
-        case BidRule::Outbid: return "leading suit cannot beat the bids made";
-        case BidRule::ForcedUp: return "forced bid, longest suit uptown";
-        case BidRule::ForcedDown: return "forced bid, longest suit downtown";
-    }
-    return "unknown bid rule";
-}
 
 int highStrength(const TableState& t, Seat s, Suit suit) { return strength(t, s, suit, Mode::Up); }
 
@@ -151,7 +130,7 @@ Suit longestSuit(const TableState& t, Seat s)
 BidDecision robotBid(const TableState& t, Seat s)
 {
     if (t.bidLevel[partnerOf(s)] > 3)
-        return pass(BidRule::PartnerBidFour, 0, t.bidLevel[partnerOf(s)]);
+        return pass(bidRule("partner-bid-four"), 0, t.bidLevel[partnerOf(s)]);
 
     const Strengths st = strengths(t, s);
     const int toBeat = highestOtherBid(t, s);
@@ -173,10 +152,10 @@ BidDecision robotBid(const TableState& t, Seat s)
     if (t.forcedBid)
         return forcedBid(t, s);
     if (!anyStandsOut)
-        return pass(BidRule::NoCandidate);
+        return pass(bidRule("no-suit-stands-out"));
     if (bestLevel > 0)
-        return pass(BidRule::Outbid, bestStrength, toBeat);
-    return pass(BidRule::TooWeak, bestStrength, LevelThreshold[3]);
+        return pass(bidRule("outbid"), bestStrength, toBeat);
+    return pass(bidRule("too-weak"), bestStrength, LevelThreshold[3]);
 }
 
 }  // namespace corvane

@@ -41,24 +41,12 @@ CardSet smallOutsideTrumps(const TableState& t, Seat s, bool high)
     return small;
 }
 
-DiscardDecision decided(CardSet marked, DiscardRule r)
+DiscardDecision decided(CardSet marked, const Rule* r)
 {
-    return DiscardDecision{marked, Reason{Reason::Source::Discard, static_cast<int>(r)}};
+    return DiscardDecision{marked, Reason{Reason::Source::Discard, r}};
 }
 
 }  // namespace
-
-const char* discardRuleName(int rule)
-{
-    switch (static_cast<DiscardRule>(rule)) {
-        case DiscardRule::UpSmallCards: return "uptown, small cards outside trumps";
-        case DiscardRule::UpAnyCards: return "uptown, then any cards from the lowest";
-        case DiscardRule::DownSmallCards: return "downtown, small cards outside trumps";
-        case DiscardRule::DownHighIds: return "downtown, then any cards from the King of Spades down";
-        case DiscardRule::DownAnyCards: return "downtown, then any cards from the lowest";
-    }
-    return "unknown discard rule";
-}
 
 DiscardDecision robotDiscards(const TableState& t, Seat s, int count)
 {
@@ -67,16 +55,16 @@ DiscardDecision robotDiscards(const TableState& t, Seat s, int count)
     CardSet marked;
     markAscending(marked, smallOutsideTrumps(t, s, high), count);
     if (marked.count() == count)
-        return decided(marked, high ? DiscardRule::UpSmallCards : DiscardRule::DownSmallCards);
+        return decided(marked, high ? discardRule("up-small-cards") : discardRule("down-small-cards"));
     if (high) {
         markAscending(marked, hand, count);
-        return decided(marked, DiscardRule::UpAnyCards);
+        return decided(marked, discardRule("up-any-cards"));
     }
     markDescending(marked, hand & BelowAceOfSpades, count);
     if (marked.count() == count)
-        return decided(marked, DiscardRule::DownHighIds);
+        return decided(marked, discardRule("down-high-ids"));
     markAscending(marked, hand, count);
-    return decided(marked, DiscardRule::DownAnyCards);
+    return decided(marked, discardRule("down-any-cards"));
 }
 
 }  // namespace corvane

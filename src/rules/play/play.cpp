@@ -19,8 +19,8 @@ PlayDecision chooseCard(const TableState& t, Seat s, int position)
     switch (contractOf(t)) {
     case Contract::HighTrumps: return chooseTrumpCard(t, s, position, PlayItHigh);
     case Contract::LowTrumps: return chooseTrumpCard(t, s, position, PlayItLow);
-    case Contract::HighNoTrumps: return chooseHighNoTrumpCard(t, s, position);
-    case Contract::LowNoTrumps: return chooseLowNoTrumpCard(t, s, position);
+    case Contract::HighNoTrumps: return chooseNoTrumpCard(t, s, position, HighNoTrumps);
+    case Contract::LowNoTrumps: return chooseNoTrumpCard(t, s, position, LowNoTrumps);
     }
     return {};
 }
@@ -30,8 +30,8 @@ Seat decideWinner(const TableState& t)
     switch (contractOf(t)) {
     case Contract::HighTrumps: return decideTrumpWinner(t, Mode::Up);
     case Contract::LowTrumps: return decideTrumpWinner(t, Mode::Down);
-    case Contract::HighNoTrumps: return decideHighNoTrumpWinner(t);
-    case Contract::LowNoTrumps: return decideLowNoTrumpWinner(t);
+    case Contract::HighNoTrumps: return decideNoTrumpWinner(t, Mode::Up);
+    case Contract::LowNoTrumps: return decideNoTrumpWinner(t, Mode::Down);
     }
     return t.trickWinner;
 }

@@ -9,11 +9,9 @@ namespace corvane {
 
 namespace {
 
-using R = TrumpRule;
-
 struct Choice {
     Card card = NoCard;
-    R rule = R::None;
+    const Rule* rule = nullptr;
 };
 
 class TrumpSeat {
@@ -54,7 +52,7 @@ private:
         return out;
     }
     // The Big Joker if held, else the Little one once the Big one has gone.
-    Choice joker(R big, R little) const
+    Choice joker(const Rule* big, const Rule* little) const
     {
         if (holds(BigJoker))
             return {BigJoker, big};
@@ -73,9 +71,9 @@ private:
 Choice TrumpSeat::lead() const
 {
     if (holds(BigJoker))
-        return {BigJoker, R::LeadBigJoker};
+        return {BigJoker, trumpRule("lead-big-joker")};
     if (holds(LittleJoker) && played(BigJoker))
-        return {LittleJoker, R::LeadLittleJoker};
+        return {LittleJoker, trumpRule("lead-little-joker")};
 
     // Only the first of the top trumps held is tried.
     const std::array<Card, 4> top{aceOf(m_trumps), cardOf(m_trumps, m_style.ladder[0]),
@@ -84,7 +82,7 @@ Choice TrumpSeat::lead() const
     for (Card c : top) {
         if (holds(c)) {
             if (cleared)
-                return {c, R::LeadTopTrump};
+                return {c, trumpRule("lead-top-trump")};
             break;
         }
         cleared = cleared && played(c);
@@ -92,29 +90,30 @@ Choice TrumpSeat::lead() const
 
     for (Suit s = Diamonds; s <= Spades; ++s)
         if (s != m_trumps && holds(aceOf(s)))
-            return {aceOf(s), R::LeadPlainAce};
+            return {aceOf(s), trumpRule("lead-plain-ace")};
 
     if (const LadderLead l = leadByLadder(m_t, m_s, m_style.ladder); l.card != NoCard) {
-        constexpr std::array<R, 3> rung{R::LeadLadder1, R::LeadLadder2, R::LeadLadder3};
+        constexpr std::array<const Rule*, 3> rung{trumpRule("lead-ladder1"), trumpRule("lead-ladder2"),
+                                                  trumpRule("lead-ladder3")};
         return {l.card, rung[l.step]};
     }
-    return {lowest(), R::LeadLowest};
+    return {lowest(), trumpRule("lead-lowest")};
 }
 
 Choice TrumpSeat::second() const
 {
     if (holdsLedSuit(m_t, m_s)) {
         if (!canBeatLead(m_t, m_s, m_style.mode))
-            return {lowestOfLed(), R::SecondCannotBeatLead};
+            return {lowestOfLed(), trumpRule("second-cannot-beat-lead")};
         if (const Card c = secondScan(ledAbove(value(trick(1)))))
-            return {c, R::SecondBeatsLead};
-        return {lowestOfLed(), R::SecondNothingBeatsLead};
+            return {c, trumpRule("second-beats-lead")};
+        return {lowestOfLed(), trumpRule("second-nothing-beats-lead")};
     }
     if (m_led == m_trumps)
-        return {lowest(), R::SecondVoidTrumpsLed};
+        return {lowest(), trumpRule("second-void-trumps-led")};
     if (const Card c = secondScan(trumpsHeld()))
-        return {c, R::SecondTrumps};
-    return {lowest(), R::SecondVoidNoTrump};
+        return {c, trumpRule("second-trumps")};
+    return {lowest(), trumpRule("second-void-no-trump")};
 }
 
 Choice TrumpSeat::third() const
@@ -122,34 +121,36 @@ Choice TrumpSeat::third() const
     const bool partnerAhead = leadBeatsSecond(m_t, m_style.mode);
     if (holdsLedSuit(m_t, m_s)) {
         if (trick(1) == BigJoker || (trick(1) == LittleJoker && played(BigJoker)))
-            return {lowestOfLed(), R::ThirdPartnerLedJoker};
+            return {lowestOfLed(), trumpRule("third-partner-led-joker")};
         if (partnerAhead)
-            return {lowestOfLed(), R::ThirdPartnerAhead};
+            return {lowestOfLed(), trumpRule("third-partner-ahead")};
         if (suit(2) == m_trumps && m_led != m_trumps)
-            return {lowestOfLed(), R::ThirdSecondTrumped};
+            return {lowestOfLed(), trumpRule("third-second-trumped")};
         if (m_led != m_trumps && trick(2) == aceOf(m_led))
-            return {lowestOfLed(), R::ThirdSecondPlayedAce};
+            return {lowestOfLed(), trumpRule("third-second-played-ace")};
         if (m_led == m_trumps && suit(2) == m_trumps)
-            if (const Choice j = joker(R::ThirdBigJokerOverTrump, R::ThirdLittleJokerOverTrump); j.card)
+            if (const Choice j =
+                    joker(trumpRule("third-big-joker-over-trump"), trumpRule("third-little-joker-over-trump"));
+                j.card)
                 return j;
         if (const Card c = up(ledAbove(value(trick(2)))))
-            return {c, R::ThirdBeatsSecond};
-        return {lowestOfLed(), R::ThirdFollowsLow};
+            return {c, trumpRule("third-beats-second")};
+        return {lowestOfLed(), trumpRule("third-follows-low")};
     }
     if (partnerAhead)
-        return {lowest(), R::ThirdVoidPartnerAhead};
+        return {lowest(), trumpRule("third-void-partner-ahead")};
     if (m_led == m_trumps)
-        return {lowest(), R::ThirdVoidTrumpsLed};
+        return {lowest(), trumpRule("third-void-trumps-led")};
     if (suit(2) == m_trumps) {
-        if (const Choice j = joker(R::ThirdVoidBigJoker, R::ThirdVoidLittleJoker); j.card)
+        if (const Choice j = joker(trumpRule("third-void-big-joker"), trumpRule("third-void-little-joker")); j.card)
             return j;
         if (const Card c = up(trumpsAbove(value(trick(2)))))
-            return {c, R::ThirdVoidOvertrumps};
-        return {lowest(), R::ThirdVoidCannotOvertrump};
+            return {c, trumpRule("third-void-overtrumps")};
+        return {lowest(), trumpRule("third-void-cannot-overtrump")};
     }
     if (const Card c = up(trumpsHeld()))
-        return {c, R::ThirdVoidTrumps};
-    return {lowest(), R::ThirdVoidNoTrump};
+        return {c, trumpRule("third-void-trumps")};
+    return {lowest(), trumpRule("third-void-no-trump")};
 }
 
 Choice TrumpSeat::fourth() const
@@ -157,92 +158,39 @@ Choice TrumpSeat::fourth() const
     const bool partnerAhead = secondBeatsOthers(m_t, m_style.mode);
     if (holdsLedSuit(m_t, m_s)) {
         if (partnerAhead)
-            return {lowestOfLed(), R::FourthPartnerAhead};
+            return {lowestOfLed(), trumpRule("fourth-partner-ahead")};
         if (trick(1) == BigJoker || trick(3) == BigJoker)
-            return {lowestOfLed(), R::FourthBigJokerOut};
+            return {lowestOfLed(), trumpRule("fourth-big-joker-out")};
         if (m_led != m_trumps && suit(3) == m_trumps)
-            return {lowestOfLed(), R::FourthThirdTrumped};
+            return {lowestOfLed(), trumpRule("fourth-third-trumped")};
         if (m_led == m_trumps)
-            if (const Choice j = joker(R::FourthBigJoker, R::FourthLittleJoker); j.card)
+            if (const Choice j = joker(trumpRule("fourth-big-joker"), trumpRule("fourth-little-joker")); j.card)
                 return j;
         if (suit(3) == m_led && value(trick(1)) > value(trick(3))) {
             if (const Card c = up(ledAbove(value(trick(1)))))
-                return {c, R::FourthBeatsLeader};
+                return {c, trumpRule("fourth-beats-leader")};
         } else if (suit(3) == m_led && value(trick(1)) < value(trick(3))) {
             if (const Card c = up(ledAbove(value(trick(3)))))
-                return {c, R::FourthBeatsThird};
+                return {c, trumpRule("fourth-beats-third")};
         }
-        return {lowestOfLed(), R::FourthFollowsLow};
+        return {lowestOfLed(), trumpRule("fourth-follows-low")};
     }
     if (partnerAhead)
-        return {lowest(), R::FourthVoidPartnerAhead};
+        return {lowest(), trumpRule("fourth-void-partner-ahead")};
     if (suit(3) == m_led && m_led != m_trumps) {
         if (const Card c = up(trumpsHeld()))
-            return {c, R::FourthVoidTrumps};
-        return {lowest(), R::FourthVoidNoTrump};
+            return {c, trumpRule("fourth-void-trumps")};
+        return {lowest(), trumpRule("fourth-void-no-trump")};
     }
     if (m_led != m_trumps && suit(3) == m_trumps) {
         if (const Card c = up(trumpsAbove(value(trick(3)))))
-            return {c, R::FourthVoidOvertrumps};
-        return {lowest(), R::FourthVoidCannotOvertrump};
+            return {c, trumpRule("fourth-void-overtrumps")};
+        return {lowest(), trumpRule("fourth-void-cannot-overtrump")};
     }
-    return {lowest(), R::FourthVoidDiscards};
+    return {lowest(), trumpRule("fourth-void-discards")};
 }
 
 }  // namespace
-
-const char* trumpRuleName(TrumpRule r)
-{
-    static constexpr std::array<const char*, static_cast<int>(R::Count)> names{
-        "none",
-        "lead: the Big Joker",
-        "lead: the Little Joker, the Big Joker gone",
-        "lead: the top trump, everything above it gone",
-        "lead: a plain Ace",
-        "lead: the next card below a gathered Ace",
-        "lead: the third card of a suit whose two above it are gone",
-        "lead: the fourth card of a suit whose three above it are gone",
-        "lead: the lowest card",
-        "second: the cheapest card that beats the lead",
-        "second: could beat the lead but found no card, follows low",
-        "second: cannot beat the lead, follows low",
-        "second: void, trumps",
-        "second: void and no trump, discards the lowest card",
-        "second: void in trumps led, discards the lowest card",
-        "third: partner led a winning joker, follows low",
-        "third: partner is ahead, follows low",
-        "third: the second player trumped, follows low",
-        "third: the second player played the Ace, follows low",
-        "third: the Big Joker over the second player's trump",
-        "third: the Little Joker over the second player's trump",
-        "third: the cheapest card that beats the second player",
-        "third: cannot beat the second player, follows low",
-        "third: void, partner is ahead, discards the lowest card",
-        "third: void in trumps led, discards the lowest card",
-        "third: void, the Big Joker over the second player's trump",
-        "third: void, the Little Joker over the second player's trump",
-        "third: void, the cheapest over-trump",
-        "third: void, cannot over-trump, discards the lowest card",
-        "third: void, trumps with the lowest trump",
-        "third: void and no trump, discards the lowest card",
-        "fourth: partner is ahead, follows low",
-        "fourth: the Big Joker is on the trick, follows low",
-        "fourth: the third player trumped, follows low",
-        "fourth: the Big Joker",
-        "fourth: the Little Joker, the Big Joker gone",
-        "fourth: the cheapest card that beats the leader",
-        "fourth: the cheapest card that beats the third player",
-        "fourth: follows low",
-        "fourth: void, partner is ahead, discards the lowest card",
-        "fourth: void, trumps with the lowest trump",
-        "fourth: void and no trump, discards the lowest card",
-        "fourth: void, the cheapest over-trump",
-        "fourth: void, cannot over-trump, discards the lowest card",
-        "fourth: void, discards the lowest card",
-    };
-    const auto i = static_cast<std::size_t>(r);
-    return i < names.size() ? names[i] : "none";
-}
 
 PlayDecision chooseTrumpCard(const TableState& t, Seat s, int position, const TrumpStyle& style)
 {
@@ -255,7 +203,7 @@ PlayDecision chooseTrumpCard(const TableState& t, Seat s, int position, const Tr
     case 4: c = seat.fourth(); break;
     default: break;
     }
-    return {c.card, Reason{style.source, static_cast<int>(c.rule)}};
+    return {c.card, Reason{style.source, c.rule}};
 }
 
 }  // namespace corvane
