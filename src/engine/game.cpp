@@ -55,26 +55,7 @@ Event Game::refused(std::optional<MessageBox> message, LogLines log)
     return Event{ev::Refused{}, std::move(log), std::move(message)};
 }
 
-Event Game::refused()
-{
-    return refused(std::nullopt);
-}
-
-// Here, beside the dispatch, so that it is inlined there: 54 cards a hand.
-[[gnu::always_inline]] inline Event Game::dealCard()
-{
-    // Twelve passes round the table from the dealer's left, then the kitty.
-    const int n = m_counter++;
-    const Place to = n < 48 ? seatAfter(m_t.dealer, n + 1) : KittyPlace;
-    const Card c = m_dealOrder[static_cast<std::size_t>(n)];
-    m_t.move(c, OutOfPlay, to);
-    if (m_counter == 54)
-        m_next = Step::OpenBidding;
-    return Event{ev::CardDealt{to, c}, {}, std::nullopt};
-}
-
-// Inlined into advance(): one call less at every action.
-[[gnu::always_inline]] inline Event Game::step()
+Event Game::step()
 {
     switch (m_next) {
     case Step::DrawStart: return drawStart();
@@ -107,17 +88,10 @@ Event Game::refused()
 
 Event Game::advance()
 {
-    if (m_wait != Awaiting::Nothing) [[unlikely]]
-        return refused();
-#ifdef NDEBUG
-    // Nothing is left to do after the step, so its call is a jump and the
-    // event is built straight in the caller's place.
-    return step();
-#else
-    Event e = step();
+    // One object returned, so that it is built in the caller's place.
+    Event e = m_wait == Awaiting::Nothing ? step() : refused();
     assert(check().empty());
     return e;
-#endif
 }
 
 Event Game::answer(int button)

@@ -145,11 +145,7 @@ private:
     // this changes the state only.
     void waitFor(Awaiting what);
     Event step();
-    Event refused(std::optional<MessageBox> message, LogLines log = {});
-    // A plain refusal, made out of line so that advance() builds no
-    // arguments for it.
-    [[gnu::cold, gnu::noinline]] Event refused();
-    Card drawUndealt(Random& rng);
+    Event refused(std::optional<MessageBox> message = std::nullopt, LogLines log = {});
 
     Event drawStart();
     Event drawCard();
@@ -174,7 +170,7 @@ private:
     Event trickCard();
     Event humanCardTurn();
     Event placeCard(Seat s, Card c, Reason why);
-    [[gnu::cold, gnu::noinline]] Event robotFault(Seat seat, int position);
+    Event robotFault(Seat seat, int position);
     Event gather();
     Event score();
     Event nextHand();

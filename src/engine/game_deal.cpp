@@ -1,19 +1,20 @@
 // Choosing the dealer and dealing a hand.
 #include "engine/game.h"
 #include "table/deal_number.h"
-#include "table/undealt_cards.h"
-
-#include <algorithm>
 
 namespace corvane {
 
-Card Game::drawUndealt(Random& rng)
+namespace {
+
+// A card drawn uniformly from `pack`: the k-th of its cards in id order.
+Card drawFrom(CardSet pack, Random& rng)
 {
-    const CardSet pack = m_t.at[OutOfPlay];
     if (pack.empty())
         return NoCard;
-    return nthCard(pack, static_cast<int>(below(rng, static_cast<std::uint64_t>(pack.count()))));
+    return nthCard(pack, static_cast<int>(below(rng, static_cast<std::uint32_t>(pack.count()))));
 }
+
+}  // namespace
 
 Event Game::drawStart()
 {
@@ -31,7 +32,7 @@ Event Game::drawCard()
     if (n < m_presetDraw.size() && m_t.at[OutOfPlay].has(m_presetDraw[n]))
         c = m_presetDraw[n];
     else
-        c = drawUndealt(m_rng);
+        c = drawFrom(m_t.at[OutOfPlay], m_rng);
     m_t.move(c, SetAside);
     const bool diamond = m_t.suitOf(c) == Diamonds;
     if (diamond) {
@@ -72,27 +73,33 @@ Event Game::dealPack()
     return Event{ev::PackGathered{}, {}, std::nullopt};
 }
 
-// The same draws as taking each card in turn from the pack (the k-th undealt
-// card in id order).
+// Each card dealt is drawn from the cards not dealt yet, the k-th of them in
+// id order; a preset order deals its cards instead, and a card of it the
+// pack no longer holds is drawn.
 void Game::drawDealOrder()
 {
-    UndealtCards undealt(m_t.at[OutOfPlay]);
-    const int total = undealt.size();
-    const int preset = std::min(static_cast<int>(m_presetDeal.size()), total);
-    // A copy in registers: the generator's words would otherwise go back to
-    // memory at every draw, as the order written may alias them.
-    Random rng = m_dealRng;
-    int n = 0;
-    auto draw = [&] { return static_cast<int>(below(rng, static_cast<std::uint64_t>(undealt.size()))); };
-    for (; n < preset; ++n) {
-        // A card the pack no longer holds is drawn instead.
-        const int k = undealt.find(m_presetDeal[static_cast<std::size_t>(n)]);
-        m_dealOrder[static_cast<std::size_t>(n)] = undealt.take(k >= 0 ? k : draw());
+    CardSet undealt = m_t.at[OutOfPlay];
+    const std::size_t total = static_cast<std::size_t>(undealt.count());
+    for (std::size_t n = 0; n < total; ++n) {
+        Card c = n < m_presetDeal.size() ? m_presetDeal[n] : NoCard;
+        if (!undealt.has(c))
+            c = drawFrom(undealt, m_dealRng);
+        undealt.remove(c);
+        m_dealOrder[n] = c;
     }
-    for (; n < total; ++n)
-        m_dealOrder[static_cast<std::size_t>(n)] = undealt.take(draw());
-    m_dealRng = rng;
     m_presetDeal.clear();
+}
+
+Event Game::dealCard()
+{
+    // Twelve passes round the table from the dealer's left, then the kitty.
+    const int n = m_counter++;
+    const Place to = n < 48 ? seatAfter(m_t.dealer, n + 1) : KittyPlace;
+    const Card c = m_dealOrder[static_cast<std::size_t>(n)];
+    m_t.move(c, OutOfPlay, to);
+    if (m_counter == 54)
+        m_next = Step::OpenBidding;
+    return Event{ev::CardDealt{to, c}, {}, std::nullopt};
 }
 
 Event Game::nextHand()

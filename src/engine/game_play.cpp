@@ -11,18 +11,9 @@ namespace corvane {
 
 namespace {
 const char* const PositionWord[5] = {"", "first", "second", "third", "fourth"};
-
-// A card's name for the log: the names lie end to end in one array, with
-// room to spare after the last.
-PaddedText loggedName(Card c)
-{
-    static_assert(detail::Names.start[CardCount + 1] + LogLines::Slack <= detail::Names.text.size());
-    return PaddedText{cardName(c)};
-}
 }  // namespace
 
-// Both inlined into the turns that use them: a call less for every card.
-[[gnu::always_inline]] inline Event Game::humanCardTurn()
+Event Game::humanCardTurn()
 {
     m_t.waitingForHuman = true;
     waitFor(Awaiting::PlayCard);
@@ -31,7 +22,7 @@ PaddedText loggedName(Card c)
     return e;
 }
 
-[[gnu::always_inline]] inline Event Game::placeCard(Seat s, Card c, Reason why)
+Event Game::placeCard(Seat s, Card c, Reason why)
 {
     const int position = m_counter + 1;
     m_t.trick.card[position] = c;
@@ -40,7 +31,7 @@ PaddedText loggedName(Card c)
     ++m_counter;
     m_next = m_counter == 4 ? Step::Gather : Step::TrickCard;
     Event e{ev::CardPlayed{s, c, position, why}, {}, std::nullopt};
-    e.log.add(m_lines.played(s), loggedName(c));
+    e.log.add(m_lines.played(s), cardName(c));
     return e;
 }
 
@@ -62,7 +53,7 @@ Event Game::trickCard()
 }
 
 // Only a bug can leave a robot without a card; say so rather than play on
-// with a made-up one. Out of line, so that the turn above stays small.
+// with a made-up one.
 Event Game::robotFault(Seat seat, int position)
 {
     assert(!"a robot found no card to play");

@@ -37,12 +37,20 @@ constexpr std::array<S, Modules.size()> Sources = [] {
     return out;
 }();
 
+// The modules lie in the order of their sources, None left out.
+constexpr bool inSourceOrder()
+{
+    for (std::size_t i = 0; i < Modules.size(); ++i)
+        if (static_cast<std::size_t>(Modules[i].source) != i + 1)
+            return false;
+    return true;
+}
+static_assert(inSourceOrder());
+
 const Module* moduleOf(S s)
 {
-    for (const Module& m : Modules)
-        if (m.source == s)
-            return &m;
-    return nullptr;
+    const auto i = static_cast<std::size_t>(s);
+    return i >= 1 && i <= Modules.size() ? &Modules[i - 1] : nullptr;
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ bool parse(int argc, char** argv, Args& a)
         else if (arg == "--check")
             a.sim.check = true;
         else if (arg == "--reasons")
-            a.reasons = true;
+            a.reasons = a.sim.countReasons = true;
         else if (arg == "--json")
             a.json = true;
         else if (arg == "--bench")

@@ -73,8 +73,7 @@ void countReason(Tally& tally, const Reason& why)
         ++tally.timesDecided(why);
 }
 
-// Once a hand: out of line, so that the count of every event stays small.
-[[gnu::noinline]] void countHand(Tally& tally, const ev::HandScored& d, const TableState& after)
+void countHand(Tally& tally, const ev::HandScored& d, const TableState& after)
 {
     ++tally.hands;
     const int level = after.teamContract[d.team];
@@ -95,19 +94,20 @@ constexpr auto CarriesReason = reasonKinds(std::make_index_sequence<std::variant
 
 // The report's counts of one event. The cards played and dealt, most of the
 // events, are looked at before anything else, and only events with a reason
-// are visited.
-void count(Tally& tally, const Event& e, const TableState& after)
+// are visited, when the reasons are counted.
+void count(Tally& tally, const Event& e, const TableState& after, bool reasons)
 {
     if (const auto* p = e.as<ev::CardPlayed>()) {
         tally.robotCards += p->seat != South;
-        countReason(tally, p->why);
+        if (reasons)
+            countReason(tally, p->why);
         return;
     }
     if (e.is<ev::CardDealt>())
         return;
     if (const auto* d = e.as<ev::HandScored>())
         return countHand(tally, *d, after);
-    if (CarriesReason[e.data.index()])
+    if (reasons && CarriesReason[e.data.index()])
         std::visit(
             [&](const auto& d) {
                 if constexpr (HasReason<std::decay_t<decltype(d)>>)
@@ -133,7 +133,7 @@ Tally simulate(const Options& options, const Observer& observe)
     const bool keepBefore = checking || observing;
     auto take = [&](const Event& e, const TableState& before) {
         ++tally.actions;
-        count(tally, e, g.table());
+        count(tally, e, g.table(), options.countReasons);
         if (keepBefore) {
             if (checking)
                 checker.after(e, before, g);

@@ -38,6 +38,7 @@ struct Options {
     bool check = false;  // check every invariant after every action
     // The first game begins from this deal number (and is not counted).
     std::optional<std::uint64_t> deal;
+    bool countReasons = false;  // how often each robot rule decided
 };
 
 // Called with each event as it happens and the table before it.

@@ -75,12 +75,13 @@ constexpr CardSet suitCards(Suit s)
     return isPlainSuit(s) ? CardSet::range((s - 1) * 13 + 1, s * 13) : CardSet();
 }
 
-// The k-th card (from 0) of a set in id order; NoCard past its end.
+// The k-th card (from 0) of a set in id order; NoCard past its end. Each
+// step keeps the half of the word the card lies in.
 constexpr Card nthCard(CardSet set, int k)
 {
     std::uint64_t bits = set.bits;
     int base = 0;
-    for (int width = 32; width >= 1; width /= 2) {
+    const auto keepHalf = [&](int width) {
         const std::uint64_t low = bits & ((std::uint64_t{1} << width) - 1);
         const int n = std::popcount(low);
         if (k >= n) {
@@ -90,7 +91,13 @@ constexpr Card nthCard(CardSet set, int k)
         } else {
             bits = low;
         }
-    }
+    };
+    keepHalf(32);
+    keepHalf(16);
+    keepHalf(8);
+    keepHalf(4);
+    keepHalf(2);
+    keepHalf(1);
     return bits ? base : NoCard;
 }
 

@@ -61,7 +61,7 @@ std::vector<Card> drawNaming(Seat dealer, Random& rng)
     for (const Seat s : DealerDrawOrder) {
         const bool last = s == dealer;
         const CardSet fits = last ? pack & diamond : pack - diamond;
-        const Card c = nthCard(fits, static_cast<int>(below(rng, static_cast<std::uint64_t>(fits.count()))));
+        const Card c = nthCard(fits, static_cast<int>(below(rng, static_cast<std::uint32_t>(fits.count()))));
         turned.push_back(c);
         pack.remove(c);
         if (last)

@@ -10,19 +10,10 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace corvane {
-
-// Text that may be read up to LogLines::Slack bytes past its end (a card's
-// name, a line made once for a seat): copied as one block of fixed size, so
-// that how long it is decides no branch.
-struct PaddedText {
-    std::string_view text;
-    explicit operator std::string_view() const { return text; }
-};
 
 // The message-log lines of one event. The text lives in a buffer inside the
 // object, so an event costs no allocation however many are made (the
@@ -30,7 +21,6 @@ struct PaddedText {
 class LogLines {
 public:
     static constexpr std::size_t MaxLines = 8;
-    static constexpr std::size_t Slack = 64;
 
     // User-provided, so that `{}` does not zero the buffer.
     LogLines() noexcept {}
@@ -71,18 +61,16 @@ public:
     {
         if (m_count == MaxLines)
             throw std::length_error("too many log lines in one event");
-        const std::size_t length = (std::string_view(parts).size() + ... + 0);
-        // A padded part's block may reach Slack bytes past the line's end.
-        constexpr std::size_t room = (std::is_same_v<Parts, PaddedText> || ...) ? Slack : 0;
-        if (!m_heap && m_size + length + room <= InlineBytes) {
-            // One copy per part, unrolled, so a literal's size is a constant.
+        const std::array<std::string_view, sizeof...(Parts)> views{std::string_view(parts)...};
+        std::size_t length = 0;
+        for (std::string_view v : views)
+            length += v.size();
+        if (!m_heap && m_size + length <= InlineBytes) {
             char* out = reinterpret_cast<char*>(m_inline.data()) + m_size;
-            ((out = copyPart(out, parts)), ...);
+            for (std::string_view v : views)
+                out = copyShort(out, v);
             m_size += length;
         } else {
-            // The parts as an array only here: on the inline path they stay
-            // in registers.
-            const std::array<std::string_view, sizeof...(Parts)> views{std::string_view(parts)...};
             appendToHeap(views.data(), views.size());
         }
         m_end[m_count++] = static_cast<std::uint32_t>(m_size);
@@ -164,19 +152,6 @@ private:
     static std::unique_ptr<std::string> copyOf(const std::unique_ptr<std::string>& heap)
     {
         return heap ? std::make_unique<std::string>(*heap) : nullptr;
-    }
-    template <class Part>
-    static char* copyPart(char* out, const Part& part)
-    {
-        return copyShort(out, std::string_view(part));
-    }
-    static char* copyPart(char* out, PaddedText part)
-    {
-        const std::size_t n = part.text.size();
-        if (n > Slack) [[unlikely]]
-            return copyShort(out, part.text);
-        std::memcpy(out, part.text.data(), Slack);
-        return out + n;
     }
     // Log parts are mostly names of a few dozen bytes: two overlapping
     // moves copy them without a library call.

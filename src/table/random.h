@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 namespace corvane {
 
@@ -47,19 +49,23 @@ private:
 };
 
 // A uniform number below n from the generator, without modulo bias, so that
-// every undealt card is equally likely on every draw.
-// (Multiply and keep the high word; reject the few low words that would
-// favour some results.)
-inline std::uint64_t below(Random& rng, std::uint64_t n)
+// every undealt card is equally likely on every draw: the high word of the
+// 96-bit product of a draw and n, the few draws whose low word would favour
+// some results drawn again.
+inline std::uint32_t below(Random& rng, std::uint32_t n)
 {
-    __extension__ using Wide = unsigned __int128;
-    Wide m = static_cast<Wide>(rng()) * n;
-    if (static_cast<std::uint64_t>(m) < n) {
-        const std::uint64_t threshold = (0 - n) % n;
-        while (static_cast<std::uint64_t>(m) < threshold)
-            m = static_cast<Wide>(rng()) * n;
+    const auto product = [n](std::uint64_t x) {
+        const std::uint64_t low = (x & 0xffffffffU) * n;
+        const std::uint64_t high = (x >> 32) * n + (low >> 32);
+        return std::pair{static_cast<std::uint32_t>(high >> 32), (high << 32) | (low & 0xffffffffU)};
+    };
+    auto [result, rest] = product(rng());
+    if (rest < n) {
+        const std::uint64_t threshold = (0 - std::uint64_t{n}) % n;
+        while (rest < threshold)
+            std::tie(result, rest) = product(rng());
     }
-    return static_cast<std::uint64_t>(m >> 64);
+    return result;
 }
 
 }  // namespace corvane

@@ -17,8 +17,7 @@ inline constexpr Team TheirTeam = 2;
 
 constexpr bool isSeat(Seat s) { return s >= South && s <= East; }
 constexpr Seat nextSeat(Seat s) { return s % 4 + 1; }
-// The seat `steps` (0 or more) places clockwise from seat s. A mask, not a
-// signed remainder: it is worked out for every card dealt and played.
+// The seat `steps` (0 or more) places clockwise from seat s.
 constexpr Seat seatAfter(Seat s, int steps) { return ((s - 1 + steps) & 3) + 1; }
 constexpr Seat partnerOf(Seat s) { return (s + 1) % 4 + 1; }
 constexpr Team teamOf(Seat s) { return s % 2 == 1 ? OurTeam : TheirTeam; }

@@ -2,20 +2,13 @@
 
 namespace corvane {
 
-SeatLines::SeatLines(const Names& names)
-    : m_yourCard(padded(names[South] + " please click on the card you wish to play."))
+SeatLines::SeatLines(const Names& names) : m_yourCard(names[South] + " please click on the card you wish to play.")
 {
     for (Seat s = 0; s <= 4; ++s) {
-        m_played[s] = padded(names[s] + " played ");
-        m_wonTrick[s] = padded(s == South ? names[s] + " you won this trick, please click on card to play."
-                                          : names[s] + " won this trick and will now lead a card.");
+        m_played[s] = names[s] + " played ";
+        m_wonTrick[s] = s == South ? names[s] + " you won this trick, please click on card to play."
+                                   : names[s] + " won this trick and will now lead a card.";
     }
-}
-
-std::string SeatLines::padded(std::string line)
-{
-    line.append(LogLines::Slack, '\0');
-    return line;
 }
 
 }  // namespace corvane

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
-#include "table/log_lines.h"
 #include "table/names.h"
 #include "table/seat.h"
 
@@ -16,17 +16,13 @@ public:
     explicit SeatLines(const Names& names);
 
     // "<name> played ", to be followed by the card's name.
-    PaddedText played(Seat s) const { return view(m_played[s]); }
+    std::string_view played(Seat s) const { return m_played[s]; }
     // The winner of a trick that is not the last, who leads the next.
-    PaddedText wonTrick(Seat s) const { return view(m_wonTrick[s]); }
+    std::string_view wonTrick(Seat s) const { return m_wonTrick[s]; }
     // South's turn to play.
-    PaddedText yourCard() const { return view(m_yourCard); }
+    std::string_view yourCard() const { return m_yourCard; }
 
 private:
-    // Each line is kept with LogLines::Slack bytes after it.
-    static std::string padded(std::string line);
-    static PaddedText view(const std::string& line) { return PaddedText{{line.data(), line.size() - LogLines::Slack}}; }
-
     std::array<std::string, 5> m_played;
     std::array<std::string, 5> m_wonTrick;
     std::string m_yourCard;

@@ -42,7 +42,7 @@ TEST(Reasons, EveryReasonIsReachedInPlay)
 {
     std::set<std::string> seen;
     for (bool southNoTrumps : {false, true}) {
-        const sim::Tally t = sim::simulate({3000, 11, southNoTrumps, false});
+        const sim::Tally t = sim::simulate({3000, 11, southNoTrumps, false, std::nullopt, true});
         for (const Reason& r : everyReason())
             if (t.timesDecided(r) > 0)
                 seen.insert(label(r));

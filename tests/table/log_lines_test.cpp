@@ -99,29 +99,3 @@ TEST(LogLines, MovesTakeTheTextAndLeaveTheSourceEmpty)
     }
 }
 
-// A padded part is copied as a whole block: the bytes after it must not
-// show, the next part must overwrite them, and one longer than the block,
-// or a line that would reach past the buffer, must still come out whole.
-TEST(LogLines, PaddedPartsComeOutExactlyBesidePlainOnes)
-{
-    using corvane::PaddedText;
-    const std::size_t slack = LogLines::Slack;
-    std::string alphabet;
-    for (std::size_t i = 0; i < slack + 8; ++i)
-        alphabet += static_cast<char>('a' + i % 26);
-    const std::string storage = alphabet + std::string(slack, '#');
-    for (std::size_t n : {std::size_t{0}, std::size_t{5}, std::size_t{16}, slack - 1, slack, slack + 1, slack + 8}) {
-        const PaddedText part{std::string_view(storage).substr(0, n)};
-        LogLines l;
-        l.add(part, "|", part);
-        l.add(part);
-        EXPECT_EQ(l[0], alphabet.substr(0, n) + "|" + alphabet.substr(0, n)) << n;
-        EXPECT_EQ(l[1], alphabet.substr(0, n)) << n;
-
-        // Full enough that the block would pass the buffer's end.
-        LogLines nearlyFull{std::string(140, '-')};
-        nearlyFull.add(part, ".");
-        EXPECT_EQ(nearlyFull[1], alphabet.substr(0, n) + ".") << n;
-        EXPECT_EQ(nearlyFull[0], std::string(140, '-'));
-    }
-}

@@ -16,15 +16,13 @@ constexpr int rankOfLowValue(int v) { return v == 13 ? 13 : 13 - v; }
 
 bool played(const TableState& t, Card c) { return t.cardPlayed.has(c); }
 
-// The seat of the first position whose card is c, or NoSeat. Looked for from
-// the fourth position back, without leaving early: which one it is cannot be
-// foretold, so no branch should hang on it.
+// The seat that played card c to the trick, or NoSeat.
 Seat seatPlaying(const TableState& t, Card c)
 {
-    Seat s = NoSeat;
-    for (int p = 4; p >= 1; --p)
-        s = t.trick.card[p] == c ? t.trick.seat[p] : s;
-    return s;
+    for (int p = 1; p <= 4; ++p)
+        if (t.trick.card[p] == c)
+            return t.trick.seat[p];
+    return NoSeat;
 }
 
 CardSet cardsOnTrick(const TableState& t)
