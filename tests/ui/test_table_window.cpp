@@ -61,6 +61,7 @@ private slots:
     void wholeGamePlayedThroughTheControls_data();
     void wholeGamePlayedThroughTheControls();
     void bidPanelRefusalsShowTheirMessages();
+    void addedKeysLeaveTheTablesKeysAlone();
     void newGameAndExitDuringAGame();
     void closeBoxAsksFirst();
     void renameAndCancel();
@@ -95,7 +96,7 @@ void TestTableWindow::startsWithGreetingsAndMenus()
     QStringList titles;
     for (QAction* a : w->menuBar()->actions())
         titles << a->text();
-    QCOMPARE(titles, (QStringList{"&Play", "&Help", "&Enter Names", "Statistics", "&Options"}));
+    QCOMPARE(titles, (QStringList{"&Play", "&Help", "&Enter Names", "Statistics", "Op&tions"}));
     QCOMPARE(w->view()->carryOnButton()->text(), QStringLiteral("Carry &On"));
     QCOMPARE(w->view()->discardCarryOnButton()->toolTip(),
              QStringLiteral("Click when you have selected six  cards to throw away"));
@@ -215,15 +216,91 @@ void TestTableWindow::bidPanelRefusalsShowTheirMessages()
     QVERIFY(panel.isVisible());
     QCOMPARE(d.game().awaiting(), Awaiting::Bid);
 
-    // A pass goes through and is announced.
+    // A ticked box, then a whole bid: the click on PASS is refused and
+    // unticks the box, so "Finished" bids what the panel shows.
     const int lines = d.log().size();
     d.click(panel.passBox());
     QVERIFY(!d.box().isVisible());
     QVERIFY(panel.passBox()->isChecked());
+    d.click(panel.trumpsOption(4));
+    d.click(panel.levelOption(7));
+    d.click(panel.directionOption(0));
+    d.click(panel.passBox());
+    QVERIFY(d.box().isVisible());
+    QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
+    QVERIFY(d.boxText().contains(QStringLiteral("you have already made a bid so cannot click on Pass")));
+    d.answer(0);
+    QVERIFY(!panel.passBox()->isChecked());
+    QVERIFY(panel.levelOption(7)->isChecked());
     d.click(panel.finishedButton());
+    QVERIFY(!d.box().isVisible());
     QVERIFY(d.settle());
     QVERIFY(!panel.isVisible());
-    QVERIFY(d.log().mid(lines).contains(QStringLiteral("Player Passes.")));
+    QVERIFY(d.log().mid(lines).contains(QStringLiteral("Player bids 7 HIGH")));
+}
+
+// Every key a control of the table answers to is the table's own, so Qt
+// never finds two owners and only moves the focus.
+void TestTableWindow::addedKeysLeaveTheTablesKeysAlone()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    const auto alt = [](const QString& caption) { return QKeySequence::mnemonic(caption); };
+    // The table's own controls, their captions and keys as they are laid down.
+    const std::pair<const char*, const char*> captions[] = {
+        {"MnuPlay", "&Play"},          {"MnuHelp", "&Help"},          {"MnuNames", "&Enter Names"},
+        {"MnuStats", "Statistics"},    {"BtnNextHand", "Carry &On"}, {"BtnPutBack", "&Start Again"},
+        {"ButtonContinue", "Car&ry On"}, {"CndFinished", "&Finished"}, {"CmdReset", "&Reset All"}};
+    QList<QKeySequence> tables{QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::Key_F1),
+                               QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::CTRL | Qt::Key_E),
+                               QKeySequence(Qt::Key_Return)};
+    QStringList own;
+    for (const auto& [name, text] : captions) {
+        QObject* o = w->findChild<QObject*>(QString::fromUtf8(name));
+        QVERIFY2(o != nullptr, name);
+        const auto* menu = qobject_cast<QMenu*>(o);
+        const QString shown = menu ? menu->title() : qobject_cast<QAbstractButton*>(o)->text();
+        QCOMPARE(shown, QString::fromUtf8(text));
+        if (!alt(shown).isEmpty())
+            tables << alt(shown);
+        own << QString::fromUtf8(name);
+    }
+    for (const char* name : {"MnuNew", "MnuExit", "RulesMnu", "MnuView", "MnuErase"})
+        own << QString::fromUtf8(name);
+    // Keyboard play: the arrows and Space move over and choose the cards.
+    QList<QKeySequence> added{QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_Space)};
+    QStringList owners{"cards", "cards", "cards"};
+    const auto take = [&](const QKeySequence& key, const QString& owner) {
+        if (key.isEmpty())
+            return;
+        added << key;
+        owners << owner;
+    };
+    for (QAction* a : w->menuBar()->actions())
+        if (!own.contains(a->menu()->objectName()))
+            take(alt(a->text()), a->text());
+    for (QAction* a : w->findChildren<QAction*>())
+        if (!own.contains(a->objectName()))
+            for (const QKeySequence& key : a->shortcuts())
+                take(key, a->objectName());
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (!own.contains(b->objectName()))
+            take(alt(b->text()), b->objectName());
+    QVERIFY(added.size() > 5);  // Hint, Undo, Last Trick and Options at least
+    for (qsizetype i = 0; i < added.size(); ++i) {
+        QVERIFY2(!tables.contains(added[i]), qPrintable(owners[i] + " takes " + added[i].toString()));
+        QVERIFY2(added.indexOf(added[i], i + 1) < 0, qPrintable(owners[i] + " shares " + added[i].toString()));
+    }
+
+    // So Alt+O presses "Carry On" at the first try.
+    TableDriver d(*w);
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
+    QVERIFY(d.view().carryOnButton()->isVisible());
+    QSignalSpy pressed(d.view().carryOnButton(), &QPushButton::clicked);
+    QTest::keyClick(w.get(), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(pressed.count(), 1);  // a mnemonic presses the button for a moment first
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
 }
 
 void TestTableWindow::newGameAndExitDuringAGame()
