@@ -212,11 +212,9 @@ void TableView::keyPressEvent(QKeyEvent* e)
         if (m_focus + 1 < m_keyCards.size())
             ++m_focus;
         break;
-    case Qt::Key_Space:
+    case Qt::Key_Space: emit cardClicked(focusedCard()); break;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit cardClicked(focusedCard());
-        break;
+    case Qt::Key_Enter: emit cardReturned(focusedCard()); break;
     default: return QWidget::keyPressEvent(e);
     }
     update();

@@ -54,16 +54,15 @@ public:
     QSize sizeHint() const override { return {784, 695}; }
 
     // The cards Left and Right move the keyboard focus over (South's, left
-    // to right); Space or Return on the focused one is a click on it. Empty
-    // when no card can be chosen.
+    // to right); Space on the focused one is a click on it, Return is
+    // reported as cardReturned. Empty when no card can be chosen.
     void setKeyboardCards(std::vector<Card> cards);
     Card focusedCard() const;
 
-    // A hint: the cards are ringed, and those in `raised` lifted a little,
-    // over the scene, which stays as it is. Empty sets take the hint away.
-    void showHint(CardSet cards, CardSet raised = {});
+    // A hint: the cards are ringed over the scene, which stays as it is. An
+    // empty set takes the hint away.
+    void showHint(CardSet cards);
     CardSet hintCards() const { return m_hint; }
-    CardSet raisedHintCards() const { return m_hintRaised; }
 
     // A trick shown over the table, each card (by seat, 1..4) in front of
     // the seat that played it, with a caption; the next click or key
@@ -78,6 +77,9 @@ public:
 
 signals:
     void cardClicked(Card c);
+    // Return or Enter on the focused card: a click on it, unless the window
+    // has a button for Return at that moment.
+    void cardReturned(Card c);
     // A click where a trick lies, on no card.
     void trickAreaClicked();
 
@@ -98,7 +100,6 @@ private:
     void paintFocus(QPainter& p) const;
     void paintHint(QPainter& p) const;
     void paintTrick(QPainter& p);
-    QPoint paintedCorner(Card c) const;
 
     Scene m_scene;
     TableScale m_scale;
@@ -112,7 +113,6 @@ private:
     std::vector<Card> m_keyCards;
     std::size_t m_focus = 0;
     CardSet m_hint;
-    CardSet m_hintRaised;
     std::array<Card, 5> m_trick{};
     QString m_trickCaption;
 };

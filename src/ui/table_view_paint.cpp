@@ -167,7 +167,7 @@ void TableView::paintCards(QPainter& p)
     for (const Card c : m_scene.paintOrder()) {
         const Sprite& s = m_scene.card(c);
         const QPixmap picture = s.faceUp ? m_art->face(c, size, dpr) : m_art->back(size, dpr);
-        p.drawPixmap(paintedCorner(c), picture);
+        p.drawPixmap(cardRect(c).topLeft(), picture);
     }
 }
 

@@ -160,6 +160,15 @@ void TableWindow::connectControls()
 {
     connect(m_pacer, &Pacer::drained, this, &TableWindow::advanceWhenReady);
     connect(m_view, &TableView::cardClicked, this, &TableWindow::cardClicked);
+    // With six picked there is nothing left to pick: Return finishes, as the
+    // discard "Carry On" would.
+    connect(m_view, &TableView::cardReturned, this, [this](Card c) {
+        QPushButton* done = m_view->discardCarryOnButton();
+        if (m_game.awaiting() == Awaiting::Discards && m_game.table().selected.count() == 6 && done->isVisible())
+            done->click();
+        else
+            cardClicked(c);
+    });
     connect(m_view->carryOnButton(), &QPushButton::clicked, this, [this] { present(m_game.carryOn()); });
     connect(m_view->startAgainButton(), &QPushButton::clicked, this, [this] { present(m_game.startAgain()); });
     connect(m_view->discardCarryOnButton(), &QPushButton::clicked, this,
