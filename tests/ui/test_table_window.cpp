@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,6 +69,7 @@ private slots:
     void statisticsViewAndErase();
     void menusAnswerDuringAPauseAndTheTableIdles();
     void tableKeepsItsShapeWhenScaled();
+    void logShowsItsNewestLineAndWrapsAsides();
     void screenshots();
 };
 
@@ -484,6 +486,31 @@ void TestTableWindow::tableKeepsItsShapeWhenScaled()
     const TableScale tall = TableScale::fit({784, 1000});
     QCOMPARE(tall.tableArea().width(), 784);
     QCOMPARE(tall.tableArea().top(), qRound((1000 - 695) / 2.0));
+}
+
+void TestTableWindow::logShowsItsNewestLineAndWrapsAsides()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    MessageLog& log = *w->view()->log();
+    const int bar = w->height() - w->view()->height();
+    const QString reason = QStringLiteral("North plays the Queen of Hearts because a partner who is winning the trick "
+                                          "with a high card is left to win it, and the lowest card that follows suit "
+                                          "is thrown instead, keeping the rest for later tricks");
+    // Each size is reached from a larger one, where the view showed other lines.
+    for (const QSize size : {QSize(1600, 1400), QSize(1000, 900), QSize(784, 695), QSize(640, 560)}) {
+        for (int i = 0; i < 12; ++i)
+            log.addLine(QStringLiteral("Line %1 at %2 wide").arg(i).arg(size.width()));
+        log.addLine(reason, true);
+        w->resize(size.width(), size.height() + bar);
+        QTRY_COMPARE(w->view()->size(), size);
+        const QRect shown = log.viewport()->rect();
+        QTRY_VERIFY2(shown.contains(log.visualItemRect(log.item(log.count() - 1))), qPrintable(QString::number(size.width())));
+        const QRect newest = log.visualItemRect(log.item(log.count() - 1));
+        QCOMPARE(log.horizontalScrollBar()->maximum(), 0);
+        QVERIFY2(newest.height() >= 2 * log.visualItemRect(log.item(log.count() - 2)).height(), "the aside wraps");
+        QVERIFY(newest.width() <= shown.width());
+    }
 }
 
 // Not a check: pictures of the table for looking at, taken only when
