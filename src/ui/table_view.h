@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -18,6 +19,16 @@ namespace corvane {
 class BidPanelFrame;
 class CardArt;
 class MessageLog;
+class TopLayer;
+
+// A text painted over everything else on the table, with the rectangle
+// cleared for it (widget pixels) and the point its baseline starts at.
+struct TopText {
+    QRect clear;
+    QPoint at;
+    QString text;
+    QFont font;
+};
 
 // The table: paints the scene (cards, seat labels, dealer markers, the
 // trumps frame, the score panel, the outline of the playing area) scaled to
@@ -44,6 +55,12 @@ public:
     QSize cardSize() const;
     // The tool tip of whatever is painted at a point of the table (twips).
     QString toolTipAt(QPoint twips) const;
+    // The seat names and the score panel's texts: above the cards and the
+    // controls, each on the felt, so a long name beside a hand or the bid
+    // panel and the panel beside an 18-card hand stay readable.
+    std::vector<TopText> topTexts() const;
+    // The score panel's lower edge, kept above the log that meets it.
+    QRect scoresLowerEdge() const;
 
     QPushButton* carryOnButton() const { return m_carryOn; }
     QPushButton* startAgainButton() const { return m_startAgain; }
@@ -92,10 +109,12 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    friend class TopLayer;
     void rescale();
     QWidget* controlWidget(Control c) const;
     void paintFrames(class QPainter& p) const;
-    void paintLabels(QPainter& p) const;
+    void paintDealers(QPainter& p) const;
+    void paintTop(QPainter& p) const;
     void paintCards(QPainter& p);
     void paintFocus(QPainter& p) const;
     void paintHint(QPainter& p) const;
@@ -110,6 +129,7 @@ private:
     QPushButton* m_discardCarryOn;
     BidPanelFrame* m_bidPanel;
     MessageLog* m_log;
+    QWidget* m_top;
     std::vector<Card> m_keyCards;
     std::size_t m_focus = 0;
     CardSet m_hint;
