@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -70,6 +71,8 @@ private slots:
     void menusAnswerDuringAPauseAndTheTableIdles();
     void tableKeepsItsShapeWhenScaled();
     void logShowsItsNewestLineAndWrapsAsides();
+    void labelsStayReadable_data();
+    void labelsStayReadable();
     void screenshots();
 };
 
@@ -479,6 +482,17 @@ void TestTableWindow::tableKeepsItsShapeWhenScaled()
     // Twips and pixels map back and forth.
     QVERIFY((s.toTwips(s.point(5280, 5160)) - QPoint(5280, 5160)).manhattanLength() <= 10);
 
+    // The smallest window keeps every text of the table 9 pixels high.
+    w->resize(200, 150);
+    QTRY_COMPARE(w->size(), w->minimumSize());
+    QTRY_VERIFY(view.scale().factor() < 0.8);
+    for (const QWidget* c : view.findChildren<QWidget*>())
+        if (qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QGroupBox*>(c) ||
+            qobject_cast<const QListWidget*>(c))
+            QVERIFY2(c->font().pixelSize() >= 9, qPrintable(c->objectName()));
+    for (const TopText& t : view.topTexts())
+        QVERIFY2(t.font.pixelSize() >= 9 && t.clear.height() >= 9, qPrintable(t.text));
+
     // A wide window is letterboxed on the sides, a tall one above and below.
     const TableScale wide = TableScale::fit({2000, 695});
     QCOMPARE(wide.tableArea().height(), 695);
@@ -511,6 +525,65 @@ void TestTableWindow::logShowsItsNewestLineAndWrapsAsides()
         QVERIFY2(newest.height() >= 2 * log.visualItemRect(log.item(log.count() - 2)).height(), "the aside wraps");
         QVERIFY(newest.width() <= shown.width());
     }
+}
+
+void TestTableWindow::labelsStayReadable_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("784 x 695") << QSize(784, 695);
+    QTest::newRow("1600 x 1400") << QSize(1600, 1400);
+}
+
+// Where a seat name or a text of the score panel is painted, the table shows
+// exactly what it shows with no card and no control on it; the panel's lower
+// edge shows above the log.
+void TestTableWindow::labelsStayReadable()
+{
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, Pace::Instant, DiscardingSeed);
+    TableDriver d(*w);
+    TableView& view = d.view();
+    w->resize(size.width(), size.height() + w->height() - view.height());
+    QTRY_COMPARE(view.size(), size);
+    const auto check = [&](const char* stage) {
+        const Scene shown = view.scene();
+        const QImage table = view.grab().toImage();
+        Scene bare = shown;
+        for (Card c = 1; c <= 54; ++c)
+            bare.apply(step::ShowCard{c, false});
+        for (int c = 0; c < ControlCount; ++c)
+            bare.apply(step::ShowControl{static_cast<Control>(c), false});
+        view.restore(bare, -1);
+        const QImage clear = view.grab().toImage();
+        view.restore(shown, -1);
+        const std::vector<TopText> texts = view.topTexts();
+        QVERIFY(texts.size() >= 10);  // the names, the caption and the row and column titles at least
+        for (const TopText& t : texts) {
+            const QString where = QStringLiteral("%1: \"%2\"").arg(QLatin1String(stage), t.text);
+            QVERIFY2(table.copy(t.clear) == clear.copy(t.clear), qPrintable(where));
+            QVERIFY2(t.clear.height() >= 9, qPrintable(where));
+        }
+        const QRect edge = view.scoresLowerEdge();
+        for (int x = edge.left(); x <= edge.right(); x += 7)
+            QCOMPARE(table.pixelColor(x, edge.bottom()), QColor(200, 220, 190));
+    };
+
+    // A long name beside North's hand and one that reaches under the bid panel.
+    QVERIFY(toFirstBid(*w, d));
+    view.apply(step::Caption{Label::NorthName, "North Bot- Tricks 3"});
+    view.apply(step::Caption{Label::WestName, "West Bot BIDS 3 HIGH"});
+    check("bidding");
+    d.bid();
+    // Eighteen cards beside the score panel, the rightmost raised.
+    QVERIFY(d.runUntilTurn(Awaiting::Discards));
+    std::vector<Card> hand(d.table().hand(South).begin(), d.table().hand(South).end());
+    std::sort(hand.begin(), hand.end(), [&](Card a, Card b) { return view.cardRect(a).left() > view.cardRect(b).left(); });
+    for (int i = 0; i < 3; ++i)
+        d.clickCard(hand[i]);
+    QVERIFY(d.settle());
+    QCOMPARE(d.table().selected.count(), 3);
+    check("discarding");
 }
 
 // Not a check: pictures of the table for looking at, taken only when
