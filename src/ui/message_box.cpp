@@ -173,16 +173,22 @@ void MessageDialog::placeButtons(int innerHeightTwips)
         shown[i]->setGeometry(twipsRect(lefts[i], top, FaceWidth, FaceHeight));
 }
 
-// Centred across the screen and somewhat below its middle. The height used
-// is the box's height before this question resized it.
+// Centred across the table window and somewhat below its middle, where the
+// person is looking: placed by the screen, a box on a large desktop lands
+// beside a table that is elsewhere. It stays inside the table's screen. The
+// height used is the box's height before this question resized it.
 void MessageDialog::placeOnScreen(int heightBefore)
 {
-    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QWidget* table = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    const QScreen* screen = table != nullptr ? table->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    const QRect area = screen->geometry();
-    move(area.x() + area.width() / 2 - width() / 2,
-         area.y() + static_cast<int>(area.height() / 1.6) - heightBefore / 4);
+    const QRect over = table != nullptr ? table->frameGeometry() : screen->geometry();
+    const QRect inside = screen->availableGeometry();
+    const int left = over.x() + over.width() / 2 - width() / 2;
+    const int top = over.y() + static_cast<int>(over.height() / 1.6) - heightBefore / 4;
+    move(std::max(inside.left(), std::min(left, inside.right() + 1 - width())),
+         std::max(inside.top(), std::min(top, inside.bottom() + 1 - height())));
 }
 
 void MessageDialog::finish(int index)

@@ -8,8 +8,9 @@ class QAccessibleEvent;
 namespace corvane {
 
 // The message log along the bottom of the table: one line an announcement,
-// always scrolled to the newest line, which is selected; the person can
-// scroll back through the hand.
+// always scrolled to the newest line, which is selected, also when the log
+// is resized; the person can scroll back through the hand. Asides wrap
+// within the log's width.
 class MessageLog : public QListWidget {
     Q_OBJECT
 public:

@@ -81,7 +81,15 @@ void TableWindow::showHint()
         m_view->bidPanel()->showState(m_game.table().panel);
         break;
     }
-    case Awaiting::Discards: m_view->showHint(h.discards, h.discards - m_game.table().selected); break;
+    case Awaiting::Discards: {
+        // Picked with the person's own command, so "Carry On" takes them and
+        // "Start Again" gives them back; the ring shows which the hint chose.
+        const CardSet picks = h.discards - m_game.table().selected;
+        for (Card c : picks)
+            present(m_game.pickDiscard(c));
+        m_view->showHint(picks);
+        break;
+    }
     case Awaiting::PlayCard: m_view->showHint(CardSet::of(h.card)); break;
     default: return;
     }

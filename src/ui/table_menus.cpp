@@ -74,7 +74,8 @@ void TableWindow::buildMenus()
 // settings remember it.
 void TableWindow::buildOptionsMenu()
 {
-    QMenu* options = menu(menuBar(), "MnuOptions", "&Options");
+    // Alt+O is "Carry On"'s: a second owner would make Qt only move the focus.
+    QMenu* options = menu(menuBar(), "MnuOptions", "Op&tions");
     QMenu* pace = options->addMenu(QStringLiteral("&Pace"));
     pace->setObjectName(QStringLiteral("MnuPace"));
     auto* paces = new QActionGroup(pace);

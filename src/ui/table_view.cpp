@@ -32,6 +32,8 @@ bool inside(const QRectF& r, QPoint p) { return r.contains(QPointF(p)); }
 
 }  // namespace
 
+QWidget* makeTopLayer(TableView* table);
+
 TableView::TableView(QWidget* parent)
     : QWidget(parent),
       m_art(std::make_unique<CardArt>()),
@@ -40,7 +42,8 @@ TableView::TableView(QWidget* parent)
       m_discardCarryOn(button(this, "ButtonContinue", "Car&ry On",
                               "Click when you have selected six  cards to throw away")),
       m_bidPanel(new BidPanelFrame(this)),
-      m_log(new MessageLog(this))
+      m_log(new MessageLog(this)),
+      m_top(makeTopLayer(this))
 {
     installTableAccessibility();
     setObjectName(QStringLiteral("Table"));
@@ -58,6 +61,7 @@ TableView::TableView(QWidget* parent)
     m_controls.add(m_bidPanel, layout::BidPanel, layout::LabelFont, true);
     m_bidPanel->addControls(m_controls);
     m_controls.add(m_log, layout::Log, layout::LogFont);
+    m_top->raise();
     rescale();
 }
 
@@ -166,6 +170,7 @@ void TableView::rescale()
 {
     m_scale = TableScale::fit(size());
     m_controls.apply(m_scale);
+    m_top->setGeometry(rect());
     m_bidPanel->setMarkSize(std::max(8, static_cast<int>(std::lround(13 * m_scale.factor()))));
 }
 
@@ -212,11 +217,9 @@ void TableView::keyPressEvent(QKeyEvent* e)
         if (m_focus + 1 < m_keyCards.size())
             ++m_focus;
         break;
-    case Qt::Key_Space:
+    case Qt::Key_Space: emit cardClicked(focusedCard()); break;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit cardClicked(focusedCard());
-        break;
+    case Qt::Key_Enter: emit cardReturned(focusedCard()); break;
     default: return QWidget::keyPressEvent(e);
     }
     update();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -18,6 +19,16 @@ namespace corvane {
 class BidPanelFrame;
 class CardArt;
 class MessageLog;
+class TopLayer;
+
+// A text painted over everything else on the table, with the rectangle
+// cleared for it (widget pixels) and the point its baseline starts at.
+struct TopText {
+    QRect clear;
+    QPoint at;
+    QString text;
+    QFont font;
+};
 
 // The table: paints the scene (cards, seat labels, dealer markers, the
 // trumps frame, the score panel, the outline of the playing area) scaled to
@@ -44,6 +55,12 @@ public:
     QSize cardSize() const;
     // The tool tip of whatever is painted at a point of the table (twips).
     QString toolTipAt(QPoint twips) const;
+    // The seat names and the score panel's texts: above the cards and the
+    // controls, each on the felt, so a long name beside a hand or the bid
+    // panel and the panel beside an 18-card hand stay readable.
+    std::vector<TopText> topTexts() const;
+    // The score panel's lower edge, kept above the log that meets it.
+    QRect scoresLowerEdge() const;
 
     QPushButton* carryOnButton() const { return m_carryOn; }
     QPushButton* startAgainButton() const { return m_startAgain; }
@@ -54,16 +71,15 @@ public:
     QSize sizeHint() const override { return {784, 695}; }
 
     // The cards Left and Right move the keyboard focus over (South's, left
-    // to right); Space or Return on the focused one is a click on it. Empty
-    // when no card can be chosen.
+    // to right); Space on the focused one is a click on it, Return is
+    // reported as cardReturned. Empty when no card can be chosen.
     void setKeyboardCards(std::vector<Card> cards);
     Card focusedCard() const;
 
-    // A hint: the cards are ringed, and those in `raised` lifted a little,
-    // over the scene, which stays as it is. Empty sets take the hint away.
-    void showHint(CardSet cards, CardSet raised = {});
+    // A hint: the cards are ringed over the scene, which stays as it is. An
+    // empty set takes the hint away.
+    void showHint(CardSet cards);
     CardSet hintCards() const { return m_hint; }
-    CardSet raisedHintCards() const { return m_hintRaised; }
 
     // A trick shown over the table, each card (by seat, 1..4) in front of
     // the seat that played it, with a caption; the next click or key
@@ -78,6 +94,9 @@ public:
 
 signals:
     void cardClicked(Card c);
+    // Return or Enter on the focused card: a click on it, unless the window
+    // has a button for Return at that moment.
+    void cardReturned(Card c);
     // A click where a trick lies, on no card.
     void trickAreaClicked();
 
@@ -90,15 +109,16 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    friend class TopLayer;
     void rescale();
     QWidget* controlWidget(Control c) const;
     void paintFrames(class QPainter& p) const;
-    void paintLabels(QPainter& p) const;
+    void paintDealers(QPainter& p) const;
+    void paintTop(QPainter& p) const;
     void paintCards(QPainter& p);
     void paintFocus(QPainter& p) const;
     void paintHint(QPainter& p) const;
     void paintTrick(QPainter& p);
-    QPoint paintedCorner(Card c) const;
 
     Scene m_scene;
     TableScale m_scale;
@@ -109,10 +129,10 @@ private:
     QPushButton* m_discardCarryOn;
     BidPanelFrame* m_bidPanel;
     MessageLog* m_log;
+    QWidget* m_top;
     std::vector<Card> m_keyCards;
     std::size_t m_focus = 0;
     CardSet m_hint;
-    CardSet m_hintRaised;
     std::array<Card, 5> m_trick{};
     QString m_trickCaption;
 };

@@ -1,5 +1,5 @@
 // What the table paints over the scene at the person's request: the ring
-// and lift of a hint, and the last trick.
+// of a hint, and the last trick.
 #include <QApplication>
 #include <QPainter>
 
@@ -13,8 +13,6 @@ namespace corvane {
 namespace {
 
 const QColor HintRing(120, 215, 255);
-// Half a picked discard's lift: a suggestion, not a choice.
-constexpr int HintLift = 100;
 const QColor TrickShade(0, 60, 28, 215);
 const QColor TrickText(255, 250, 215);
 
@@ -87,17 +85,10 @@ void TableView::paintTrick(QPainter& p)
     p.drawText(top, Qt::AlignCenter, m_trickCaption);
 }
 
-void TableView::showHint(CardSet cards, CardSet raised)
+void TableView::showHint(CardSet cards)
 {
     m_hint = cards;
-    m_hintRaised = raised & cards;
     update();
-}
-
-QPoint TableView::paintedCorner(Card c) const
-{
-    const Sprite& s = m_scene.card(c);
-    return m_scale.point(s.left, s.top - (m_hintRaised.has(c) ? HintLift : 0));
 }
 
 void TableView::paintHint(QPainter& p) const
@@ -109,9 +100,9 @@ void TableView::paintHint(QPainter& p) const
         if (!m_scene.card(c).visible)
             continue;
         // Ring the part that shows: up to the card that overlaps it from the right.
-        QRect shown(paintedCorner(c), cardSize());
+        QRect shown = cardRect(c);
         for (Card above : m_scene.paintOrder()) {
-            const QRect r(paintedCorner(above), cardSize());
+            const QRect r = cardRect(above);
             if (m_scene.card(above).z > m_scene.card(c).z && r.intersects(shown) && r.left() > shown.left())
                 shown.setRight(r.left() - 1);
         }

@@ -1,6 +1,8 @@
-// Painting the table: felt, frames and labels beneath, the cards on top in
-// their stacking order. Everything is placed in twips through the scale;
-// pictures are drawn for the device pixels in use, so they stay sharp.
+// Painting the table: felt, frames and dealer markers beneath, the cards on
+// them in their stacking order, and over everything, controls included, the
+// seat names and the score panel's texts, each on a patch of felt. Everything
+// is placed in twips through the scale; pictures are drawn for the device
+// pixels in use, so they stay sharp.
 #include <QPainter>
 
 #include <cmath>
@@ -39,8 +41,9 @@ QFont scaledFont(const TableScale& s, int pixels, bool bold = false)
     return serifFont(std::max(6, static_cast<int>(std::lround(pixels * s.factor()))), bold);
 }
 
-// A frame with its caption cut into the top line, as a group box draws it.
-void paintFrame(QPainter& p, const TableScale& s, const QRectF& twips, const QString& caption)
+// A frame with a gap cut into its top line for the caption, as a group box
+// draws it; the caption itself is painted there unless it goes on top.
+void paintFrame(QPainter& p, const TableScale& s, const QRectF& twips, const QString& caption, bool withCaption = true)
 {
     const QRect r = s.rect(twips.x(), twips.y(), twips.width(), twips.height());
     p.setFont(scaledFont(s, layout::LabelFont));
@@ -54,17 +57,37 @@ void paintFrame(QPainter& p, const TableScale& s, const QRectF& twips, const QSt
     p.drawLine(r.right(), line, r.right(), r.bottom());
     p.drawLine(r.right(), r.bottom(), r.left(), r.bottom());
     p.drawLine(r.left(), r.bottom(), r.left(), line);
+    if (!withCaption)
+        return;
     p.setPen(Text);
     p.drawText(QPoint(r.left() + gap, r.top() + m.ascent()), caption);
 }
 
-void paintText(QPainter& p, const TableScale& s, QPointF at, const QString& text)
-{
-    const QPoint corner = s.point(at.x(), at.y());
-    p.drawText(QPoint(corner.x(), corner.y() + p.fontMetrics().ascent()), text);
-}
-
 }  // namespace
+
+// The table's top layer: it takes no input and paints what must never be
+// hidden, above the controls that are the table's children too.
+class TopLayer : public QWidget {
+public:
+    explicit TopLayer(TableView* table) : QWidget(table), m_table(table)
+    {
+        setObjectName(QStringLiteral("TopLayer"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        m_table->paintTop(p);
+    }
+
+private:
+    TableView* m_table;
+};
+
+QWidget* makeTopLayer(TableView* table) { return new TopLayer(table); }
 
 void TableView::paintEvent(QPaintEvent*)
 {
@@ -74,7 +97,7 @@ void TableView::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     paintFrames(p);
-    paintLabels(p);
+    paintDealers(p);
     paintCards(p);
     paintHint(p);
     paintFocus(p);
@@ -118,35 +141,73 @@ void TableView::paintFrames(QPainter& p) const
         p.drawPixmap(r.topLeft(), trumpSymbol(trumps, r.size(), devicePixelRatioF()));
     }
 
-    paintFrame(p, m_scale, ScoresFrame, QString::fromStdString(m_scene.caption(Label::ScoresFrame)));
-    p.setFont(scaledFont(m_scale, LabelFont));
-    p.setPen(Text);
-    const QPointF origin = ScoresFrame.topLeft();
-    const std::pair<QPointF, QString> texts[] = {
-        {BidsTitle, QStringLiteral("BIDS")},
-        {YourTeamTitle, QStringLiteral("Your Team")},
-        {TheirTeamTitle, QStringLiteral("Their Team")},
-        {TricksTitle, QStringLiteral("TRICKS HAND")},
-        {PointsTitle, QStringLiteral("GAME POINTS")},
-        {YourBid, QString::fromStdString(m_scene.caption(Label::YourBid))},
-        {TheirBid, QString::fromStdString(m_scene.caption(Label::TheirBid))},
-        {YourMade, QString::fromStdString(m_scene.caption(Label::YourMade))},
-        {TheirMade, QString::fromStdString(m_scene.caption(Label::TheirMade))},
-        {YourScore, QString::fromStdString(m_scene.caption(Label::YourScore))},
-        {TheirScore, QString::fromStdString(m_scene.caption(Label::TheirScore))},
-    };
-    for (const auto& [at, text] : texts)
-        paintText(p, m_scale, origin + at, text);
+    paintFrame(p, m_scale, ScoresFrame, QString::fromStdString(m_scene.caption(Label::ScoresFrame)), false);
 }
 
-void TableView::paintLabels(QPainter& p) const
+std::vector<TopText> TableView::topTexts() const
 {
     using namespace layout;
-    p.setFont(scaledFont(m_scale, NameFont, true));
-    p.setPen(Text);
+    std::vector<TopText> texts;
+    const auto add = [&](QPoint corner, const std::string& text, const QFont& font) {
+        if (text.empty())
+            return;
+        const QFontMetrics m(font);
+        const QString shown = QString::fromStdString(text);
+        // A pixel or two either side for the glyphs that lean out of their advance.
+        const int pad = std::max(1, m_scale.length(23));
+        const QRect box(corner, QSize(m.horizontalAdvance(shown), m.height()));
+        texts.push_back({box.adjusted(-pad, 0, pad, 0), QPoint(corner.x(), corner.y() + m.ascent()), shown, font});
+    };
+    const auto at = [&](QPointF twips) { return m_scale.point(twips.x(), twips.y()); };
+    const QFont names = scaledFont(m_scale, NameFont, true);
     for (Seat s = South; s <= East; ++s)
-        paintText(p, m_scale, NameSpot[s], QString::fromStdString(m_scene.caption(nameLabel(s))));
+        add(at(NameSpot[s]), m_scene.caption(nameLabel(s)), names);
 
+    const QFont labels = scaledFont(m_scale, LabelFont);
+    const QPoint frame = at(ScoresFrame.topLeft());
+    add({frame.x() + m_scale.length(120), frame.y()}, m_scene.caption(Label::ScoresFrame), labels);
+    const QPointF origin = ScoresFrame.topLeft();
+    const std::pair<QPointF, std::string> panel[] = {
+        {BidsTitle, "BIDS"},
+        {YourTeamTitle, "Your Team"},
+        {TheirTeamTitle, "Their Team"},
+        {TricksTitle, "TRICKS HAND"},
+        {PointsTitle, "GAME POINTS"},
+        {YourBid, m_scene.caption(Label::YourBid)},
+        {TheirBid, m_scene.caption(Label::TheirBid)},
+        {YourMade, m_scene.caption(Label::YourMade)},
+        {TheirMade, m_scene.caption(Label::TheirMade)},
+        {YourScore, m_scene.caption(Label::YourScore)},
+        {TheirScore, m_scene.caption(Label::TheirScore)},
+    };
+    for (const auto& [place, text] : panel)
+        add(at(origin + place), text, labels);
+    return texts;
+}
+
+QRect TableView::scoresLowerEdge() const
+{
+    const QRectF& f = layout::ScoresFrame;
+    const QRect r = m_scale.rect(f.x(), f.y(), f.width(), f.height());
+    const int width = std::max(1, static_cast<int>(std::lround(m_scale.factor())));
+    return {r.left(), r.bottom() - width + 1, r.width(), width};
+}
+
+void TableView::paintTop(QPainter& p) const
+{
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.fillRect(scoresLowerEdge(), FrameLine);
+    for (const TopText& t : topTexts()) {
+        p.fillRect(t.clear, Felt);
+        p.setFont(t.font);
+        p.setPen(Text);
+        p.drawText(t.at, t.text);
+    }
+}
+
+void TableView::paintDealers(QPainter& p) const
+{
+    using namespace layout;
     p.setFont(scaledFont(m_scale, LabelFont, true));
     for (Seat s = South; s <= East; ++s) {
         if (!m_scene.shown(dealerMarker(s)))
@@ -167,7 +228,7 @@ void TableView::paintCards(QPainter& p)
     for (const Card c : m_scene.paintOrder()) {
         const Sprite& s = m_scene.card(c);
         const QPixmap picture = s.faceUp ? m_art->face(c, size, dpr) : m_art->back(size, dpr);
-        p.drawPixmap(paintedCorner(c), picture);
+        p.drawPixmap(cardRect(c).topLeft(), picture);
     }
 }
 

@@ -108,7 +108,9 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
     connectControls();
     // The designed table is 784 x 695 pixels below the menu bar.
     resize(784, 695 + menuBar()->sizeHint().height());
-    setMinimumSize(392, 348 + menuBar()->sizeHint().height());
+    // Three quarters of it keeps the smallest table text, 12 pixels at the
+    // designed size, 9 pixels high.
+    setMinimumSize(588, 522 + menuBar()->sizeHint().height());
     if (m_settings != nullptr && !m_settings->geometry().isEmpty())
         restoreGeometry(m_settings->geometry());
 
@@ -160,6 +162,15 @@ void TableWindow::connectControls()
 {
     connect(m_pacer, &Pacer::drained, this, &TableWindow::advanceWhenReady);
     connect(m_view, &TableView::cardClicked, this, &TableWindow::cardClicked);
+    // With six picked there is nothing left to pick: Return finishes, as the
+    // discard "Carry On" would.
+    connect(m_view, &TableView::cardReturned, this, [this](Card c) {
+        QPushButton* done = m_view->discardCarryOnButton();
+        if (m_game.awaiting() == Awaiting::Discards && m_game.table().selected.count() == 6 && done->isVisible())
+            done->click();
+        else
+            cardClicked(c);
+    });
     connect(m_view->carryOnButton(), &QPushButton::clicked, this, [this] { present(m_game.carryOn()); });
     connect(m_view->startAgainButton(), &QPushButton::clicked, this, [this] { present(m_game.startAgain()); });
     connect(m_view->discardCarryOnButton(), &QPushButton::clicked, this,

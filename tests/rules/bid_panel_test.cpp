@@ -85,6 +85,32 @@ TEST_F(PanelTest, PassRefusedInOrderLevelTrumpsDirection)
     EXPECT_FALSE(t.panel.pass);
 }
 
+// A refused click unticks the box whichever state it had; the bid composed
+// beside it then stands.
+TEST_F(PanelTest, RefusedPassLeavesBoxUnticked)
+{
+    const struct {
+        bool tickedFirst;
+        bool clickTicks;
+    } rows[] = {{false, true}, {true, false}, {true, true}};
+    for (const auto& row : rows) {
+        resetTable(t);
+        if (row.tickedFirst)
+            ASSERT_FALSE(panelSetPass(t, true, name));
+        panelChooseTrumps(t, 4);
+        ASSERT_FALSE(panelChooseLevel(t, 7, name));
+        panelChooseDirection(t, 0);
+        const auto box = panelSetPass(t, row.clickTicks, name);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->title, "Start Again");
+        EXPECT_FALSE(t.panel.pass) << row.tickedFirst << row.clickTicks;
+        EXPECT_EQ(panelFinish(t, false, name).outcome, PanelOutcome::Bid) << row.tickedFirst << row.clickTicks;
+        EXPECT_EQ(t.bidLevel[South], 7);
+        EXPECT_TRUE(t.bidHigh[South]);
+        EXPECT_EQ(t.trumpChoice[South], NoTrumps);
+    }
+}
+
 TEST_F(PanelTest, FinishOutcomes)
 {
     // Pass checked and unchecked again, then a full bid: a bid, not a pass.

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "rules/play/play.h"
+#include "table_driver.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/message_box.h"
 #include "ui/pacer.h"
@@ -23,6 +24,8 @@ using namespace corvane;
 namespace {
 
 constexpr std::uint64_t Seed = 20240611;
+// South wins the bid and discards.
+constexpr std::uint64_t DiscardingSeed = 40;
 
 QWidget* focused() { return QApplication::focusWidget(); }
 
@@ -40,6 +43,7 @@ class TestKeyboardPlay : public QObject {
 private slots:
     void wholeHandWithKeysOnly();
     void arrowsStopAtTheEndsOfTheHand();
+    void returnFinishesSixPicks();
     void screenshots();
 
 private:
@@ -61,10 +65,10 @@ private:
             press(Qt::Key_Tab);
         return focused() == target;
     }
-    std::unique_ptr<TableWindow> start(const QTemporaryDir& dir)
+    std::unique_ptr<TableWindow> start(const QTemporaryDir& dir, std::uint64_t seed = Seed)
     {
         TableOptions options;
-        options.seed = Seed;
+        options.seed = seed;
         options.dataDir = std::filesystem::path(dir.path().toStdString());
         options.pace = Pace::Instant;
         options.soundFolder = dir.path();
@@ -158,6 +162,28 @@ void TestKeyboardPlay::arrowsStopAtTheEndsOfTheHand()
     QTest::keyClick(view, Qt::Key_Space);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.first().first().value<Card>(), Card(17));
+}
+
+// Return picks the focused card while there is one to pick, then presses
+// the discard "Carry On" rather than trying a seventh.
+void TestKeyboardPlay::returnFinishesSixPicks()
+{
+    QTemporaryDir dir;
+    auto w = start(dir, DiscardingSeed);
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    corvane::testing::TableDriver d(*w);
+    QTest::keyClick(w.get(), Qt::Key_F2);
+    QVERIFY(d.runUntilTurn(Awaiting::Discards));
+    QCOMPARE(focused(), w->view());
+    for (int i = 0; i < 18 && d.table().selected.count() < 6; ++i)
+        press(Qt::Key_Return);
+    QCOMPARE(d.table().selected.count(), 6);
+    QCOMPARE(d.game().awaiting(), Awaiting::Discards);
+    press(Qt::Key_Return);
+    QVERIFY(!w->messageDialog()->isVisible());
+    QVERIFY(d.game().awaiting() != Awaiting::Discards);
+    QCOMPARE(d.table().kitty().count(), 6);
+    QCOMPARE(d.table().hand(South).count(), 12);
 }
 
 // The focus on a card, and the Options menu open over the table.

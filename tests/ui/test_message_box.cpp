@@ -1,4 +1,6 @@
+#include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QtTest>
 
 #include "ui/message_box.h"
@@ -55,6 +57,8 @@ private slots:
     void closingAnswersTheSafeButton();
     void answerMayAskTheNextQuestion();
     void dragMovesTheBox();
+    void placedOverTheTableInsideItsScreen_data();
+    void placedOverTheTableInsideItsScreen();
 };
 
 // Widths and gaps in twips, 15 to the pixel: box 4500, faces 1275 x 300,
@@ -248,5 +252,91 @@ void TestMessageBox::dragMovesTheBox()
     QCOMPARE(box.pos(), dropped);
 }
 
-QTEST_MAIN(TestMessageBox)
+// Where the table window lies on a screen: its frame's right or bottom
+// edge on the screen's edge, or hanging over it by `over` pixels (off the
+// right of the first screen it would be on the second).
+enum class Edge { Right, Bottom, Corner };
+
+void TestMessageBox::placedOverTheTableInsideItsScreen_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<Edge>("edge");
+    QTest::addColumn<int>("over");
+    QTest::newRow("right edge") << 0 << Edge::Right << 0;
+    QTest::newRow("bottom edge") << 0 << Edge::Bottom << 0;
+    QTest::newRow("bottom right corner") << 0 << Edge::Corner << 0;
+    QTest::newRow("hanging off the bottom") << 0 << Edge::Bottom << 600;
+    QTest::newRow("second screen, right edge") << 1 << Edge::Right << 0;
+    QTest::newRow("second screen, hanging off the right") << 1 << Edge::Right << 600;
+    QTest::newRow("second screen, corner, hanging off") << 1 << Edge::Corner << 500;
+}
+
+// The box is centred across the table window, its top at the window's top
+// plus the window's height / 1.6 less a quarter of the box, and never
+// leaves the window's screen.
+void TestMessageBox::placedOverTheTableInsideItsScreen()
+{
+    QFETCH(int, screen);
+    QFETCH(Edge, edge);
+    QFETCH(int, over);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screen >= screens.size())
+        QSKIP("this platform gives one screen only");
+    const QRect area = screens[screen]->availableGeometry();
+    QWidget table;
+    table.setWindowTitle(QStringLiteral("Corvane"));
+    table.resize(784, 695);
+    table.move(area.topLeft() + QPoint(100, 100));
+    table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&table));
+    const QSize frame = table.frameGeometry().size();
+    QPoint at = table.pos();
+    if (edge != Edge::Bottom)
+        at.setX(area.right() + 1 - frame.width() + over);
+    if (edge != Edge::Right)
+        at.setY(area.bottom() + 1 - frame.height() + over);
+    table.move(at);
+    QTRY_COMPARE(table.frameGeometry().topLeft(), at);
+    QTRY_COMPARE(table.screen(), screens[screen]);
+
+    MessageDialog box(&table);
+    box.ask(request(ShortText, QStringLiteral("Right")));
+    box.ask(request(ShortText, QStringLiteral("Right")));  // placed by the height it had before
+    const QRect f = table.frameGeometry();
+    const QRect placed = box.geometry();
+    QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("%1,%2").arg(placed.x()).arg(placed.y())));
+    const int left = f.x() + f.width() / 2 - placed.width() / 2;
+    const int top = f.y() + static_cast<int>(f.height() / 1.6) - placed.height() / 4;
+    if (over > 0 && edge != Edge::Bottom)
+        QCOMPARE(placed.right(), area.right());
+    else
+        QCOMPARE(placed.x(), left);
+    if (over > 0 && edge != Edge::Right)
+        QCOMPARE(placed.bottom(), area.bottom());
+    else
+        QCOMPARE(placed.y(), top);
+}
+
+// Two screens side by side where the platform takes them (the offscreen
+// one does), so a box can be placed on the second.
+int main(int argc, char** argv)
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    QTemporaryDir dir;
+    if (platform == "offscreen") {
+        const QString config = dir.filePath(QStringLiteral("screens.json"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({"screens": [
+                {"name": "left", "x": 0, "y": 0, "width": 1920, "height": 1600, "logicalDpi": 96, "dpr": 1},
+                {"name": "right", "x": 1920, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96, "dpr": 1}]})");
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    }
+    QApplication app(argc, argv);
+    TestMessageBox test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_message_box.moc"

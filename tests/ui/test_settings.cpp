@@ -135,7 +135,7 @@ void TestSettings::optionsMenuChoosesAndRemembers()
 
     QMenu* options = w->findChild<QMenu*>(QStringLiteral("MnuOptions"));
     QVERIFY(options != nullptr);
-    QCOMPARE(options->title(), QStringLiteral("&Options"));
+    QCOMPARE(options->title(), QStringLiteral("Op&tions"));
     QCOMPARE(w->menuBar()->actions().last(), options->menuAction());
     QAction* normal = action(*w, "MnuPaceNormal");
     QAction* fast = action(*w, "MnuPaceFast");

@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -61,12 +63,16 @@ private slots:
     void wholeGamePlayedThroughTheControls_data();
     void wholeGamePlayedThroughTheControls();
     void bidPanelRefusalsShowTheirMessages();
+    void addedKeysLeaveTheTablesKeysAlone();
     void newGameAndExitDuringAGame();
     void closeBoxAsksFirst();
     void renameAndCancel();
     void statisticsViewAndErase();
     void menusAnswerDuringAPauseAndTheTableIdles();
     void tableKeepsItsShapeWhenScaled();
+    void logShowsItsNewestLineAndWrapsAsides();
+    void labelsStayReadable_data();
+    void labelsStayReadable();
     void screenshots();
 };
 
@@ -83,20 +89,10 @@ void TestTableWindow::startsWithGreetingsAndMenus()
     QCOMPARE(caption(d, Label::NorthName), QStringLiteral("North Bot - Hello and Welcome Player"));
     QCOMPARE(caption(d, Label::EastName), QStringLiteral("East Bot - Hi "));
 
-    const std::pair<const char*, QKeySequence> keys[] = {{"MnuNew", QKeySequence(Qt::Key_F2)},
-                                                          {"MnuExit", QKeySequence(Qt::CTRL | Qt::Key_X)},
-                                                          {"RulesMnu", QKeySequence(Qt::Key_F1)},
-                                                          {"MnuView", QKeySequence(Qt::CTRL | Qt::Key_V)},
-                                                          {"MnuErase", QKeySequence(Qt::CTRL | Qt::Key_E)}};
-    for (const auto& [name, key] : keys) {
-        QVERIFY2(action(*w, name) != nullptr, name);
-        QCOMPARE(action(*w, name)->shortcut(), key);
-    }
     QStringList titles;
     for (QAction* a : w->menuBar()->actions())
         titles << a->text();
-    QCOMPARE(titles, (QStringList{"&Play", "&Help", "&Enter Names", "Statistics", "&Options"}));
-    QCOMPARE(w->view()->carryOnButton()->text(), QStringLiteral("Carry &On"));
+    QCOMPARE(titles, (QStringList{"&Play", "&Help", "&Enter Names", "Statistics", "Op&tions"}));
     QCOMPARE(w->view()->discardCarryOnButton()->toolTip(),
              QStringLiteral("Click when you have selected six  cards to throw away"));
     QCOMPARE(w->view()->toolTipAt({10500, 700}), QStringLiteral("These are the current trumps"));
@@ -215,15 +211,97 @@ void TestTableWindow::bidPanelRefusalsShowTheirMessages()
     QVERIFY(panel.isVisible());
     QCOMPARE(d.game().awaiting(), Awaiting::Bid);
 
-    // A pass goes through and is announced.
+    // A ticked box, then a whole bid: the click on PASS is refused and
+    // unticks the box, so "Finished" bids what the panel shows.
     const int lines = d.log().size();
     d.click(panel.passBox());
     QVERIFY(!d.box().isVisible());
     QVERIFY(panel.passBox()->isChecked());
+    d.click(panel.trumpsOption(4));
+    d.click(panel.levelOption(7));
+    d.click(panel.directionOption(0));
+    d.click(panel.passBox());
+    QVERIFY(d.box().isVisible());
+    QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
+    QVERIFY(d.boxText().contains(QStringLiteral("you have already made a bid so cannot click on Pass")));
+    d.answer(0);
+    QVERIFY(!panel.passBox()->isChecked());
+    QVERIFY(panel.levelOption(7)->isChecked());
     d.click(panel.finishedButton());
+    QVERIFY(!d.box().isVisible());
     QVERIFY(d.settle());
     QVERIFY(!panel.isVisible());
-    QVERIFY(d.log().mid(lines).contains(QStringLiteral("Player Passes.")));
+    QVERIFY(d.log().mid(lines).contains(QStringLiteral("Player bids 7 HIGH")));
+}
+
+// Every key a control of the table answers to is the table's own, so Qt
+// never finds two owners and only moves the focus.
+void TestTableWindow::addedKeysLeaveTheTablesKeysAlone()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    const auto alt = [](const QString& caption) { return QKeySequence::mnemonic(caption); };
+    // The table's own controls, their captions and keys as they are laid down.
+    const std::pair<const char*, const char*> captions[] = {
+        {"MnuPlay", "&Play"},          {"MnuHelp", "&Help"},          {"MnuNames", "&Enter Names"},
+        {"MnuStats", "Statistics"},    {"BtnNextHand", "Carry &On"}, {"BtnPutBack", "&Start Again"},
+        {"ButtonContinue", "Car&ry On"}, {"CndFinished", "&Finished"}, {"CmdReset", "&Reset All"}};
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"MnuNew", QKeySequence(Qt::Key_F2)},          {"MnuExit", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"RulesMnu", QKeySequence(Qt::Key_F1)},        {"MnuView", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {"MnuErase", QKeySequence(Qt::CTRL | Qt::Key_E)}};
+    QList<QKeySequence> tables{QKeySequence(Qt::Key_Return)};
+    QStringList own;
+    for (const auto& [name, key] : keys) {
+        QVERIFY2(action(*w, name) != nullptr, name);
+        QCOMPARE(action(*w, name)->shortcut(), key);
+        tables << key;
+        own << QString::fromUtf8(name);
+    }
+    for (const auto& [name, text] : captions) {
+        QObject* o = w->findChild<QObject*>(QString::fromUtf8(name));
+        QVERIFY2(o != nullptr, name);
+        const auto* menu = qobject_cast<QMenu*>(o);
+        const QString shown = menu ? menu->title() : qobject_cast<QAbstractButton*>(o)->text();
+        QCOMPARE(shown, QString::fromUtf8(text));
+        if (!alt(shown).isEmpty())
+            tables << alt(shown);
+        own << QString::fromUtf8(name);
+    }
+    // Keyboard play: the arrows and Space move over and choose the cards.
+    QList<QKeySequence> added{QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_Right), QKeySequence(Qt::Key_Space)};
+    QStringList owners{"cards", "cards", "cards"};
+    const auto take = [&](const QKeySequence& key, const QString& owner) {
+        if (key.isEmpty())
+            return;
+        added << key;
+        owners << owner;
+    };
+    for (QAction* a : w->menuBar()->actions())
+        if (!own.contains(a->menu()->objectName()))
+            take(alt(a->text()), a->text());
+    for (QAction* a : w->findChildren<QAction*>())
+        if (!own.contains(a->objectName()))
+            for (const QKeySequence& key : a->shortcuts())
+                take(key, a->objectName());
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+        if (!own.contains(b->objectName()))
+            take(alt(b->text()), b->objectName());
+    QVERIFY(added.size() > 5);  // Hint, Undo, Last Trick and Options at least
+    for (qsizetype i = 0; i < added.size(); ++i) {
+        QVERIFY2(!tables.contains(added[i]), qPrintable(owners[i] + " takes " + added[i].toString()));
+        QVERIFY2(added.indexOf(added[i], i + 1) < 0, qPrintable(owners[i] + " shares " + added[i].toString()));
+    }
+
+    // So Alt+O presses "Carry On" at the first try.
+    TableDriver d(*w);
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
+    QVERIFY(d.view().carryOnButton()->isVisible());
+    QSignalSpy pressed(d.view().carryOnButton(), &QPushButton::clicked);
+    QTest::keyClick(w.get(), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(pressed.count(), 1);  // a mnemonic presses the button for a moment first
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
 }
 
 void TestTableWindow::newGameAndExitDuringAGame()
@@ -400,6 +478,17 @@ void TestTableWindow::tableKeepsItsShapeWhenScaled()
     // Twips and pixels map back and forth.
     QVERIFY((s.toTwips(s.point(5280, 5160)) - QPoint(5280, 5160)).manhattanLength() <= 10);
 
+    // The smallest window keeps every text of the table 9 pixels high.
+    w->resize(200, 150);
+    QTRY_COMPARE(w->size(), w->minimumSize());
+    QTRY_VERIFY(view.scale().factor() < 0.8);
+    for (const QWidget* c : view.findChildren<QWidget*>())
+        if (qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QGroupBox*>(c) ||
+            qobject_cast<const QListWidget*>(c))
+            QVERIFY2(c->font().pixelSize() >= 9, qPrintable(c->objectName()));
+    for (const TopText& t : view.topTexts())
+        QVERIFY2(t.font.pixelSize() >= 9 && t.clear.height() >= 9, qPrintable(t.text));
+
     // A wide window is letterboxed on the sides, a tall one above and below.
     const TableScale wide = TableScale::fit({2000, 695});
     QCOMPARE(wide.tableArea().height(), 695);
@@ -407,6 +496,90 @@ void TestTableWindow::tableKeepsItsShapeWhenScaled()
     const TableScale tall = TableScale::fit({784, 1000});
     QCOMPARE(tall.tableArea().width(), 784);
     QCOMPARE(tall.tableArea().top(), qRound((1000 - 695) / 2.0));
+}
+
+void TestTableWindow::logShowsItsNewestLineAndWrapsAsides()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir);
+    MessageLog& log = *w->view()->log();
+    const int bar = w->height() - w->view()->height();
+    const QString reason = QStringLiteral("North plays the Queen of Hearts because a partner who is winning the trick "
+                                          "with a high card is left to win it, and the lowest card that follows suit "
+                                          "is thrown instead, keeping the rest for later tricks");
+    // Each size is reached from a larger one, where the view showed other lines.
+    for (const QSize size : {QSize(1600, 1400), QSize(1000, 900), QSize(784, 695), QSize(640, 560)}) {
+        for (int i = 0; i < 12; ++i)
+            log.addLine(QStringLiteral("Line %1 at %2 wide").arg(i).arg(size.width()));
+        log.addLine(reason, true);
+        w->resize(size.width(), size.height() + bar);
+        QTRY_COMPARE(w->view()->size(), size);
+        const QRect shown = log.viewport()->rect();
+        QTRY_VERIFY2(shown.contains(log.visualItemRect(log.item(log.count() - 1))), qPrintable(QString::number(size.width())));
+        const QRect newest = log.visualItemRect(log.item(log.count() - 1));
+        QCOMPARE(log.horizontalScrollBar()->maximum(), 0);
+        QVERIFY2(newest.height() >= 2 * log.visualItemRect(log.item(log.count() - 2)).height(), "the aside wraps");
+        QVERIFY(newest.width() <= shown.width());
+    }
+}
+
+void TestTableWindow::labelsStayReadable_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("784 x 695") << QSize(784, 695);
+    QTest::newRow("1600 x 1400") << QSize(1600, 1400);
+}
+
+// Where a seat name or a text of the score panel is painted, the table shows
+// exactly what it shows with no card and no control on it; the panel's lower
+// edge shows above the log.
+void TestTableWindow::labelsStayReadable()
+{
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, Pace::Instant, DiscardingSeed);
+    TableDriver d(*w);
+    TableView& view = d.view();
+    w->resize(size.width(), size.height() + w->height() - view.height());
+    QTRY_COMPARE(view.size(), size);
+    const auto check = [&](const char* stage) {
+        const Scene shown = view.scene();
+        const QImage table = view.grab().toImage();
+        Scene bare = shown;
+        for (Card c = 1; c <= 54; ++c)
+            bare.apply(step::ShowCard{c, false});
+        for (int c = 0; c < ControlCount; ++c)
+            bare.apply(step::ShowControl{static_cast<Control>(c), false});
+        view.restore(bare, -1);
+        const QImage clear = view.grab().toImage();
+        view.restore(shown, -1);
+        const std::vector<TopText> texts = view.topTexts();
+        QVERIFY(texts.size() >= 10);  // the names, the caption and the row and column titles at least
+        for (const TopText& t : texts) {
+            const QString where = QStringLiteral("%1: \"%2\"").arg(QLatin1String(stage), t.text);
+            QVERIFY2(table.copy(t.clear) == clear.copy(t.clear), qPrintable(where));
+            QVERIFY2(t.clear.height() >= 9, qPrintable(where));
+        }
+        const QRect edge = view.scoresLowerEdge();
+        for (int x = edge.left(); x <= edge.right(); x += 7)
+            QCOMPARE(table.pixelColor(x, edge.bottom()), QColor(200, 220, 190));
+    };
+
+    // A long name beside North's hand and one that reaches under the bid panel.
+    QVERIFY(toFirstBid(*w, d));
+    view.apply(step::Caption{Label::NorthName, "North Bot- Tricks 3"});
+    view.apply(step::Caption{Label::WestName, "West Bot BIDS 3 HIGH"});
+    check("bidding");
+    d.bid();
+    // Eighteen cards beside the score panel, the rightmost raised.
+    QVERIFY(d.runUntilTurn(Awaiting::Discards));
+    std::vector<Card> hand(d.table().hand(South).begin(), d.table().hand(South).end());
+    std::sort(hand.begin(), hand.end(), [&](Card a, Card b) { return view.cardRect(a).left() > view.cardRect(b).left(); });
+    for (int i = 0; i < 3; ++i)
+        d.clickCard(hand[i]);
+    QVERIFY(d.settle());
+    QCOMPARE(d.table().selected.count(), 3);
+    check("discarding");
 }
 
 // Not a check: pictures of the table for looking at, taken only when

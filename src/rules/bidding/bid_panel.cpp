@@ -72,15 +72,20 @@ std::optional<MessageBox> panelChooseLevel(TableState& t, int level, const std::
 
 std::optional<MessageBox> panelSetPass(TableState& t, bool checked, const std::string& name)
 {
+    const char* why = nullptr;
     if (t.panel.level != 0)
-        return startAgain(name, " you have already made a bid so cannot click on Pass. Click on Reset button below to "
-                                "start again");
-    if (t.panel.trumpOption >= 0)
-        return startAgain(name, " you have already chosen Trumps so cannot click on Pass. Click on Reset button below "
-                                "to start again");
-    if (t.panel.direction >= 0)
-        return startAgain(name, " you have already chosen UpTown or DownTown so cannot click on Pass. Click on Reset "
-                                "button below to start again");
+        why = " you have already made a bid so cannot click on Pass. Click on Reset button below to start again";
+    else if (t.panel.trumpOption >= 0)
+        why = " you have already chosen Trumps so cannot click on Pass. Click on Reset button below to start again";
+    else if (t.panel.direction >= 0)
+        why = " you have already chosen UpTown or DownTown so cannot click on Pass. Click on Reset button below to "
+              "start again";
+    // A refused click leaves the box unticked, whichever way it was clicked:
+    // a box left ticked would spoil the bid that "Finished" is to make.
+    if (why != nullptr) {
+        t.panel.pass = false;
+        return startAgain(name, why);
+    }
     t.panel.pass = checked;
     return std::nullopt;
 }
