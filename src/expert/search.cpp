@@ -1,0 +1,360 @@
+#include "expert/search.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "play/trick_rules.h"
+
+namespace corvane::expert {
+
+namespace {
+
+constexpr std::uint64_t bitAt(int b) { return std::uint64_t{1} << b; }
+int highest(std::uint64_t bits) { return 63 - std::countl_zero(bits); }
+int lowest(std::uint64_t bits) { return std::countr_zero(bits); }
+int count(std::uint64_t bits) { return std::popcount(bits); }
+// The bits strictly above bit b (b below 63).
+constexpr std::uint64_t above(int b) { return ~((bitAt(b) << 1) - 1); }
+
+}  // namespace
+
+Search::Search(const Layout& l, TranspositionTable& tt, std::uint64_t budget) : m_l(l), m_tt(tt), m_budget(budget) {}
+
+void Search::setUp(const std::array<std::uint64_t, 4>& hands, int leader, const std::array<int, 3>& trick, int onTrick)
+{
+    m_hand = hands;
+    m_leader = leader;
+    m_pos = 0;
+    m_onTrick = 0;
+    m_won = 0;
+    // The cards on the trick go back to their seats and are played again, so
+    // the trick's state is set the one way it always is.
+    for (int p = 0; p < onTrick; ++p)
+        m_hand[static_cast<std::size_t>((leader + p) & 3)] |= bitAt(trick[static_cast<std::size_t>(p)]);
+    m_tricksLeft = count(m_hand[static_cast<std::size_t>(leader)]);
+    for (int p = 0; p < onTrick; ++p)
+        play(trick[static_cast<std::size_t>(p)]);
+    m_nodes = 0;
+}
+
+Search::Undo Search::play(int bit)
+{
+    const Undo u{m_onTrick, m_leader, m_pos, m_led, m_winPos, m_winStr, m_won, m_tricksLeft};
+    m_hand[static_cast<std::size_t>((m_leader + m_pos) & 3)] &= ~bitAt(bit);
+    ++m_nodes;
+    if (m_pos == 0) {
+        m_led = m_l.suitAt[static_cast<std::size_t>(bit)];
+        m_winPos = 0;
+        m_winStr = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
+    } else if (const int s = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
+               s > m_winStr) {
+        m_winStr = s;
+        m_winPos = m_pos;
+    }
+    if (m_pos < 3) {
+        m_onTrick |= bitAt(bit);
+        ++m_pos;
+        return u;
+    }
+    const int winner = (m_leader + m_winPos) & 3;
+    m_won += side(winner) == m_maxSide;
+    m_leader = winner;
+    m_pos = 0;
+    m_onTrick = 0;
+    --m_tricksLeft;
+    return u;
+}
+
+void Search::takeBack(int bit, const Undo& u)
+{
+    m_onTrick = u.onTrick;
+    m_leader = u.leader;
+    m_pos = u.pos;
+    m_led = u.led;
+    m_winPos = u.winPos;
+    m_winStr = u.winStr;
+    m_won = u.won;
+    m_tricksLeft = u.tricksLeft;
+    m_hand[static_cast<std::size_t>((m_leader + m_pos) & 3)] |= bitAt(bit);
+}
+
+bool Search::reaches(int target)
+{
+    m_target = target;
+    return visit();
+}
+
+void Search::narrow(int& lo, int& hi, int guess)
+{
+    int probe = std::clamp(guess, lo, hi);
+    while (lo < hi && !m_aborted) {
+        // A probe at lo itself tells nothing.
+        probe = std::max(probe, lo + 1);
+        const bool yes = reaches(probe);
+        if (m_aborted)
+            break;
+        if (yes)
+            lo = probe;
+        else
+            hi = probe - 1;
+        probe = (lo + hi + 1) / 2;
+    }
+}
+
+bool Search::visit() { return m_pos == 0 ? leadNode() : followNode(); }
+
+bool Search::leadNode()
+{
+    const int need = m_target - m_won;
+    if (need <= 0)
+        return true;
+    if (need > m_tricksLeft)
+        return false;
+    if (m_nodes > m_budget) {
+        m_aborted = true;
+        return false;
+    }
+    const bool leaderIsMax = side(m_leader) == m_maxSide;
+    if (m_tricksLeft == 1) {
+        // One card each: the trick decides it.
+        Undo u[4];
+        int bits[4];
+        for (int p = 0; p < 4; ++p) {
+            bits[p] = lowest(m_hand[static_cast<std::size_t>((m_leader + p) & 3)]);
+            u[p] = play(bits[p]);
+        }
+        const bool yes = m_won >= m_target;
+        for (int p = 3; p >= 0; --p)
+            takeBack(bits[p], u[p]);
+        return yes;
+    }
+
+    int lo = 0;
+    int hi = 0;
+    bounds(lo, hi);
+    const auto k = key();
+    int best = -1;
+    if (const auto* e = m_tt.find(k)) {
+        lo = std::max<int>(lo, e->lower);
+        hi = std::min<int>(hi, e->upper);
+        best = e->best;
+    }
+    const int maxLo = leaderIsMax ? lo : m_tricksLeft - hi;
+    const int maxHi = leaderIsMax ? hi : m_tricksLeft - lo;
+    if (maxLo >= need)
+        return true;
+    if (maxHi < need)
+        return false;
+
+    std::array<Move, 16> ms;
+    const int n = moves(m_hand[static_cast<std::size_t>(m_leader)], m_leader, ms);
+    if (best >= 0) {
+        // The lead that decided this position before goes first.
+        for (int i = 0; i < n; ++i)
+            if (ms[static_cast<std::size_t>(i)].stands & bitAt(best)) {
+                std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
+                break;
+            }
+    }
+    bool result = !leaderIsMax;
+    int decided = -1;
+    for (int i = 0; i < n; ++i) {
+        const int bit = ms[static_cast<std::size_t>(i)].bit;
+        const Undo u = play(bit);
+        const bool r = visit();
+        takeBack(bit, u);
+        if (m_aborted)
+            return false;
+        if (r == leaderIsMax) {
+            result = r;
+            decided = bit;
+            break;
+        }
+    }
+    // What this answer proves, as bounds on the leader's side.
+    const int maxLower = result ? need : 0;
+    const int maxUpper = result ? m_tricksLeft : need - 1;
+    const int lower = leaderIsMax ? maxLower : m_tricksLeft - maxUpper;
+    const int upper = leaderIsMax ? maxUpper : m_tricksLeft - maxLower;
+    m_tt.store(k, m_tricksLeft, lower, upper, decided);
+    return result;
+}
+
+bool Search::followNode()
+{
+    if (m_nodes > m_budget) {
+        m_aborted = true;
+        return false;
+    }
+    const int seat = (m_leader + m_pos) & 3;
+    const std::uint64_t legal =
+        legalCards(m_hand[static_cast<std::size_t>(seat)], m_l.suitBits[static_cast<std::size_t>(m_led)]);
+    const bool isMax = side(seat) == m_maxSide;
+    if ((legal & (legal - 1)) == 0) {
+        const int bit = lowest(legal);
+        const Undo u = play(bit);
+        const bool r = visit();
+        takeBack(bit, u);
+        return r;
+    }
+    std::array<Move, 16> ms;
+    const int n = moves(legal, seat, ms);
+    for (int i = 0; i < n; ++i) {
+        const int bit = ms[static_cast<std::size_t>(i)].bit;
+        const Undo u = play(bit);
+        const bool r = visit();
+        takeBack(bit, u);
+        if (m_aborted)
+            return false;
+        if (r == isMax)
+            return r;
+    }
+    return !isMax;
+}
+
+// Cheap bounds on the tricks the leader's side takes from here: the tops it
+// can cash from the leader's hand, and in a trump contract the top trumps
+// each side holds, which win whenever they are played.
+void Search::bounds(int& lo, int& hi) const
+{
+    const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
+    const int L = m_leader;
+    const std::uint64_t rem = left();
+    // The cards of `held` in the unbroken run from the top of a suit.
+    const auto topRun = [rem](std::uint64_t held, std::uint64_t suit) {
+        const std::uint64_t others = rem & suit & ~held;
+        return others ? held & suit & above(highest(others)) : held & suit;
+    };
+    const int kt = m_l.trumpSuit;
+    int cash = 0;
+    if (kt < 0) {
+        for (std::uint64_t suit : m_l.suitBits)
+            cash += count(topRun(hand(L), suit));
+        lo = cash;
+        hi = m_tricksLeft;
+        return;
+    }
+    const std::uint64_t trumps = m_l.suitBits[static_cast<std::size_t>(kt)];
+    // The leader draws trumps with his top ones first; whoever still holds a
+    // trump afterwards must follow each round of a plain suit to spare it.
+    const int drawn = count(topRun(hand(L), trumps));
+    cash = drawn;
+    const auto ruffs = [&](int s) { return count(hand(s) & trumps) > drawn; };
+    const bool r1 = ruffs(L + 1);
+    const bool r2 = ruffs(L + 3);
+    const bool rp = ruffs(L + 2);
+    for (int k = 0; k < Layout::MaxSuits; ++k) {
+        if (k == kt)
+            continue;
+        const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
+        int rounds = count(topRun(hand(L), suit));
+        if (rounds == 0)
+            continue;
+        if (r1)
+            rounds = std::min(rounds, count(hand(L + 1) & suit));
+        if (r2)
+            rounds = std::min(rounds, count(hand(L + 3) & suit));
+        if (rp)
+            rounds = std::min(rounds, count(hand(L + 2) & suit));
+        cash += rounds;
+    }
+    // A side's top trumps in one hand each win a trick of their own.
+    const auto sure = [&](int a, int b) {
+        const std::uint64_t run = topRun(hand(a) | hand(b), trumps);
+        return std::max(count(run & hand(a)), count(run & hand(b)));
+    };
+    lo = std::max(cash, sure(L, L + 2));
+    hi = m_tricksLeft - sure(L + 1, L + 3);
+}
+
+TranspositionTable::Key Search::key() const
+{
+    return {left(), m_hand[1] | m_hand[3], m_hand[2] | m_hand[3], m_leader};
+}
+
+int Search::rootMoves(std::array<Move, 16>& out) const
+{
+    const int seat = seatToPlay();
+    const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
+    return moves(m_pos == 0 ? hand : legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]), seat, out);
+}
+
+// One move for each run of cards of a suit that no other seat's card splits
+// (the cards on the trick count as split too): any of them plays the same.
+int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const
+{
+    const std::uint64_t others = (left() | m_onTrick) & ~m_hand[static_cast<std::size_t>(seat)];
+    int n = 0;
+    for (std::uint64_t suit : m_l.suitBits) {
+        std::uint64_t h = legal & suit;
+        const std::uint64_t o = others & suit;
+        while (h) {
+            const std::uint64_t below = o & (bitAt(highest(h)) - 1);
+            const std::uint64_t run = below ? h & above(highest(below)) : h;
+            const int rep = lowest(run);
+            out[static_cast<std::size_t>(n++)] = {rep, m_pos == 0 ? leadScore(seat, rep, run) : followScore(seat, rep),
+                                                  run};
+            h &= ~run;
+        }
+    }
+    // Few moves: an insertion sort, best score first, ties in order made.
+    for (int i = 1; i < n; ++i) {
+        const Move m = out[static_cast<std::size_t>(i)];
+        int j = i;
+        for (; j > 0 && out[static_cast<std::size_t>(j - 1)].score < m.score; --j)
+            out[static_cast<std::size_t>(j)] = out[static_cast<std::size_t>(j - 1)];
+        out[static_cast<std::size_t>(j)] = m;
+    }
+    return n;
+}
+
+int Search::leadScore(int seat, int bit, std::uint64_t run) const
+{
+    const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
+    const int k = m_l.suitAt[static_cast<std::size_t>(bit)];
+    const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
+    const int rank = bit - m_l.suitBase[static_cast<std::size_t>(k)];
+    const int top = highest(left() & suit);
+    const int kt = m_l.trumpSuit;
+    const std::uint64_t trumps = kt >= 0 ? m_l.suitBits[static_cast<std::size_t>(kt)] : 0;
+    const auto canRuff = [&](int s) { return k != kt && !(hand(s) & suit) && (hand(s) & trumps); };
+    const bool oppRuffs = canRuff(seat + 1) || canRuff(seat + 3);
+    if (run & bitAt(top))
+        return oppRuffs ? 10 : 60;
+    if (hand(seat + 2) & bitAt(top))
+        return oppRuffs ? 5 : 50 - rank;
+    if (canRuff(seat + 2) && !oppRuffs)
+        return 40 - rank;
+    return 20 - rank;
+}
+
+int Search::bestStrengthOf(int seat) const
+{
+    const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
+    const auto& strength = m_l.strength[static_cast<std::size_t>(m_led)];
+    const std::uint64_t legal = legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]);
+    int best = 0;
+    for (std::uint64_t suit : m_l.suitBits)
+        if (const std::uint64_t mine = legal & suit)
+            best = std::max<int>(best, strength[static_cast<std::size_t>(highest(mine))]);
+    return best;
+}
+
+int Search::followScore(int seat, int bit) const
+{
+    const int s = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
+    const int rank = bit - m_l.suitBase[m_l.suitAt[static_cast<std::size_t>(bit)]];
+    const int cheap = -(s * 16 + rank);
+    const bool partnerWins = side((m_leader + m_winPos) & 3) == side(seat);
+    if (s <= m_winStr)
+        return cheap;
+    if (m_pos == 3)
+        return partnerWins ? cheap : 1000 - s;
+    // An opponent still to play.
+    const int next = (seat + 1) & 3;
+    if (partnerWins && m_winStr > bestStrengthOf(next))
+        return cheap;
+    return s > bestStrengthOf(next) ? 1000 - s : cheap;
+}
+
+}  // namespace corvane::expert

@@ -1,0 +1,76 @@
+#include "expert/transposition_table.h"
+
+#include <algorithm>
+
+namespace corvane::expert {
+
+TranspositionTable::TranspositionTable(int bits)
+{
+    const std::size_t buckets = std::size_t{1} << std::clamp(bits - 2, 4, 28);
+    m_entries.assign(buckets * Ways, Entry{});
+    m_mask = buckets - 1;
+}
+
+void TranspositionTable::startAfresh()
+{
+    if (++m_generation == 0) {
+        // After 65535 searches the stamps come round again: wipe once.
+        std::fill(m_entries.begin(), m_entries.end(), Entry{});
+        m_generation = 1;
+    }
+}
+
+std::size_t TranspositionTable::bucketOf(const Key& k) const
+{
+    std::uint64_t h = k.left * 0x9E3779B97F4A7C15ULL;
+    h ^= (k.plane0 + static_cast<std::uint64_t>(k.leader)) * 0xC2B2AE3D27D4EB4FULL;
+    h ^= k.plane1 * 0x165667B19E3779F9ULL;
+    h ^= h >> 29;
+    return static_cast<std::size_t>(h) & m_mask;
+}
+
+const TranspositionTable::Entry* TranspositionTable::find(const Key& k) const
+{
+    const Entry* bucket = &m_entries[bucketOf(k) * Ways];
+    for (int w = 0; w < Ways; ++w)
+        if (holds(bucket[w], k))
+            return &bucket[w];
+    return nullptr;
+}
+
+void TranspositionTable::store(const Key& k, int tricks, int lower, int upper, int best)
+{
+    Entry* bucket = &m_entries[bucketOf(k) * Ways];
+    Entry* slot = nullptr;
+    for (int w = 0; w < Ways && !slot; ++w)
+        if (holds(bucket[w], k))
+            slot = &bucket[w];
+    if (slot) {
+        slot->lower = static_cast<std::int8_t>(std::max<int>(slot->lower, lower));
+        slot->upper = static_cast<std::int8_t>(std::min<int>(slot->upper, upper));
+        if (best >= 0)
+            slot->best = static_cast<std::int8_t>(best);
+        return;
+    }
+    // An entry of an earlier search first, else the one that saves least.
+    slot = bucket;
+    for (int w = 1; w < Ways; ++w) {
+        const Entry& e = bucket[w];
+        const bool stale = e.generation != m_generation;
+        const bool slotStale = slot->generation != m_generation;
+        if (stale != slotStale ? stale : e.tricks < slot->tricks)
+            slot = &bucket[w];
+    }
+    *slot = Entry{k.left,
+                  k.plane0,
+                  k.plane1,
+                  m_generation,
+                  static_cast<std::uint8_t>(k.leader),
+                  static_cast<std::uint8_t>(tricks),
+                  static_cast<std::int8_t>(lower),
+                  static_cast<std::int8_t>(upper),
+                  static_cast<std::int8_t>(best),
+                  0};
+}
+
+}  // namespace corvane::expert
