@@ -137,7 +137,7 @@ bool Search::leadNode()
     if (const auto* e = m_tt.find(k)) {
         lo = std::max<int>(lo, e->lower);
         hi = std::min<int>(hi, e->upper);
-        best = e->best;
+        best = e->best >= 0 ? bitOfRelative(e->best) : -1;
     }
     const int maxLo = leaderIsMax ? lo : m_tricksLeft - hi;
     const int maxHi = leaderIsMax ? hi : m_tricksLeft - lo;
@@ -176,7 +176,7 @@ bool Search::leadNode()
     const int maxUpper = result ? m_tricksLeft : need - 1;
     const int lower = leaderIsMax ? maxLower : m_tricksLeft - maxUpper;
     const int upper = leaderIsMax ? maxUpper : m_tricksLeft - maxLower;
-    m_tt.store(k, m_tricksLeft, lower, upper, decided);
+    m_tt.store(k, m_tricksLeft, lower, upper, decided >= 0 ? relativeOf(decided) : -1);
     return result;
 }
 
@@ -267,9 +267,43 @@ void Search::bounds(int& lo, int& hi) const
     hi = m_tricksLeft - sure(L + 1, L + 3);
 }
 
+// Only the order of the cards left counts, not which ones have gone: a suit
+// is keyed by who holds its cards left, from the top down.
 TranspositionTable::Key Search::key() const
 {
-    return {left(), m_hand[1] | m_hand[3], m_hand[2] | m_hand[3], m_leader};
+    const std::uint64_t plane0 = m_hand[1] | m_hand[3];
+    const std::uint64_t plane1 = m_hand[2] | m_hand[3];
+    const std::uint64_t rem = left();
+    std::array<std::uint64_t, Layout::MaxSuits> seq{};
+    std::uint64_t lengths = 0;
+    for (int k = 0; k < Layout::MaxSuits; ++k) {
+        std::uint64_t r = rem & m_l.suitBits[static_cast<std::size_t>(k)];
+        lengths |= static_cast<std::uint64_t>(count(r)) << (4 * k);
+        std::uint64_t q = 0;
+        for (; r; r &= r - 1) {
+            const int b = lowest(r);
+            q = q >> 2 | ((plane0 >> b & 1) | (plane1 >> b & 1) << 1) << 30;
+        }
+        seq[static_cast<std::size_t>(k)] = q;
+    }
+    return {seq[0] | seq[1] << 32, seq[2] | seq[3] << 32, seq[4] | lengths << 32, m_leader};
+}
+
+// A card kept in the table as its suit and its place from the top among
+// the cards left in it, so it means the same card in every position the key
+// stands for.
+int Search::relativeOf(int bit) const
+{
+    const int k = m_l.suitAt[static_cast<std::size_t>(bit)];
+    return k * 16 + count(left() & m_l.suitBits[static_cast<std::size_t>(k)] & above(bit));
+}
+
+int Search::bitOfRelative(int rel) const
+{
+    std::uint64_t r = left() & m_l.suitBits[static_cast<std::size_t>(rel / 16)];
+    for (int i = rel % 16; i > 0 && r; --i)
+        r &= ~bitAt(highest(r));
+    return r ? highest(r) : -1;
 }
 
 int Search::rootMoves(std::array<Move, 16>& out) const

@@ -63,6 +63,8 @@ private:
     int followScore(int seat, int bit) const;
     int bestStrengthOf(int seat) const;
     TranspositionTable::Key key() const;
+    int relativeOf(int bit) const;
+    int bitOfRelative(int rel) const;
 
     int side(int seat) const { return seat & 1; }
     std::uint64_t left() const { return m_hand[0] | m_hand[1] | m_hand[2] | m_hand[3]; }

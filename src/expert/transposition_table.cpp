@@ -1,6 +1,7 @@
 #include "expert/transposition_table.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace corvane::expert {
 
@@ -8,7 +9,7 @@ TranspositionTable::TranspositionTable(int bits)
 {
     const std::size_t buckets = std::size_t{1} << std::clamp(bits - 2, 4, 28);
     m_entries.assign(buckets * Ways, Entry{});
-    m_mask = buckets - 1;
+    m_shift = 64 - std::countr_zero(buckets);
 }
 
 void TranspositionTable::startAfresh()
@@ -22,11 +23,12 @@ void TranspositionTable::startAfresh()
 
 std::size_t TranspositionTable::bucketOf(const Key& k) const
 {
-    std::uint64_t h = k.left * 0x9E3779B97F4A7C15ULL;
-    h ^= (k.plane0 + static_cast<std::uint64_t>(k.leader)) * 0xC2B2AE3D27D4EB4FULL;
-    h ^= k.plane1 * 0x165667B19E3779F9ULL;
-    h ^= h >> 29;
-    return static_cast<std::size_t>(h) & m_mask;
+    // Products carry every bit of a word up into the top ones, which pick
+    // the bucket.
+    std::uint64_t h = k.a * 0x9E3779B97F4A7C15ULL;
+    h = (h ^ k.b) * 0xC2B2AE3D27D4EB4FULL;
+    h = (h ^ k.c ^ static_cast<std::uint64_t>(k.leader)) * 0x165667B19E3779F9ULL;
+    return static_cast<std::size_t>(h >> m_shift);
 }
 
 const TranspositionTable::Entry* TranspositionTable::find(const Key& k) const
@@ -61,9 +63,9 @@ void TranspositionTable::store(const Key& k, int tricks, int lower, int upper, i
         if (stale != slotStale ? stale : e.tricks < slot->tricks)
             slot = &bucket[w];
     }
-    *slot = Entry{k.left,
-                  k.plane0,
-                  k.plane1,
+    *slot = Entry{k.a,
+                  k.b,
+                  k.c,
                   m_generation,
                   static_cast<std::uint8_t>(k.leader),
                   static_cast<std::uint8_t>(tricks),
