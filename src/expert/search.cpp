@@ -39,23 +39,29 @@ void Search::setUp(const std::array<std::uint64_t, 4>& hands, int leader, const 
 
 Search::Undo Search::play(int bit)
 {
-    const Undo u{m_onTrick, m_leader, m_pos, m_led, m_winPos, m_winStr, m_won, m_tricksLeft};
+    Undo u{m_onTrick, m_leader, m_pos, m_led, m_winPos, m_winBit, m_winStr, m_won, m_tricksLeft, 0};
     m_hand[static_cast<std::size_t>((m_leader + m_pos) & 3)] &= ~bitAt(bit);
     ++m_nodes;
     if (m_pos == 0) {
         m_led = m_l.suitAt[static_cast<std::size_t>(bit)];
         m_winPos = 0;
+        m_winBit = bit;
         m_winStr = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
     } else if (const int s = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
                s > m_winStr) {
         m_winStr = s;
         m_winPos = m_pos;
+        m_winBit = bit;
     }
     if (m_pos < 3) {
         m_onTrick |= bitAt(bit);
         ++m_pos;
         return u;
     }
+    const int w = m_winBit;
+    const std::uint64_t rivals =
+        (m_onTrick | bitAt(bit)) & m_l.suitBits[m_l.suitAt[static_cast<std::size_t>(w)]] & ~bitAt(w);
+    u.ranked = rivals ? bitAt(w) : 0;
     const int winner = (m_leader + m_winPos) & 3;
     m_won += side(winner) == m_maxSide;
     m_leader = winner;
@@ -72,6 +78,7 @@ void Search::takeBack(int bit, const Undo& u)
     m_pos = u.pos;
     m_led = u.led;
     m_winPos = u.winPos;
+    m_winBit = u.winBit;
     m_winStr = u.winStr;
     m_won = u.won;
     m_tricksLeft = u.tricksLeft;
@@ -105,6 +112,7 @@ bool Search::visit() { return m_pos == 0 ? leadNode() : followNode(); }
 
 bool Search::leadNode()
 {
+    m_counted = 0;
     const int need = m_target - m_won;
     if (need <= 0)
         return true;
@@ -117,34 +125,47 @@ bool Search::leadNode()
     const bool leaderIsMax = side(m_leader) == m_maxSide;
     if (m_tricksLeft == 1) {
         // One card each: the trick decides it.
-        Undo u[4];
-        int bits[4];
-        for (int p = 0; p < 4; ++p) {
-            bits[p] = lowest(m_hand[static_cast<std::size_t>((m_leader + p) & 3)]);
+        std::array<Undo, 4> u;
+        std::array<int, 4> bits;
+        for (std::size_t p = 0; p < 4; ++p) {
+            bits[p] = lowest(m_hand[static_cast<std::size_t>((m_leader + static_cast<int>(p)) & 3)]);
             u[p] = play(bits[p]);
         }
         const bool yes = m_won >= m_target;
-        for (int p = 3; p >= 0; --p)
+        m_counted = u[3].ranked;
+        for (std::size_t p = 4; p-- > 0;)
             takeBack(bits[p], u[p]);
         return yes;
     }
 
+    // The cheap bounds, then what earlier searches proved.
     int lo = 0;
     int hi = 0;
-    bounds(lo, hi);
-    const auto k = key();
-    int best = -1;
-    if (const auto* e = m_tt.find(k)) {
-        lo = std::max<int>(lo, e->lower);
-        hi = std::min<int>(hi, e->upper);
-        best = e->best >= 0 ? bitOfRelative(e->best) : -1;
+    std::uint64_t counted = 0;
+    bounds(lo, hi, counted);
+    const auto cut = [&](int lower, int upper) {
+        const int maxLo = leaderIsMax ? lower : m_tricksLeft - upper;
+        const int maxHi = leaderIsMax ? upper : m_tricksLeft - lower;
+        return maxLo >= need ? 1 : maxHi < need ? 0 : -1;
+    };
+    if (const int c = cut(lo, hi); c >= 0) {
+        m_counted = counted;
+        return c == 1;
     }
-    const int maxLo = leaderIsMax ? lo : m_tricksLeft - hi;
-    const int maxHi = leaderIsMax ? hi : m_tricksLeft - lo;
-    if (maxLo >= need)
-        return true;
-    if (maxHi < need)
-        return false;
+    const auto k = key();
+    const auto h = holders();
+    std::array<const TranspositionTable::Entry*, TranspositionTable::Ways> found;
+    const int hits = m_tt.find(k, h, found);
+    int best = -1;
+    for (int i = 0; i < hits; ++i) {
+        const auto& e = *found[static_cast<std::size_t>(i)];
+        if (const int c = cut(e.lower, e.upper); c >= 0) {
+            m_counted = cardsOfTops(e.tops);
+            return c == 1;
+        }
+        if (best < 0 && e.best >= 0)
+            best = bitOfRelative(e.best);
+    }
 
     std::array<Move, 16> ms;
     const int n = moves(m_hand[static_cast<std::size_t>(m_leader)], m_leader, ms);
@@ -158,6 +179,7 @@ bool Search::leadNode()
     }
     bool result = !leaderIsMax;
     int decided = -1;
+    counted = 0;
     for (int i = 0; i < n; ++i) {
         const int bit = ms[static_cast<std::size_t>(i)].bit;
         const Undo u = play(bit);
@@ -165,18 +187,22 @@ bool Search::leadNode()
         takeBack(bit, u);
         if (m_aborted)
             return false;
+        // A refutation rests on its own line only; a failure on every line.
         if (r == leaderIsMax) {
             result = r;
             decided = bit;
+            counted = m_counted | u.ranked;
             break;
         }
+        counted |= m_counted | u.ranked;
     }
     // What this answer proves, as bounds on the leader's side.
     const int maxLower = result ? need : 0;
     const int maxUpper = result ? m_tricksLeft : need - 1;
     const int lower = leaderIsMax ? maxLower : m_tricksLeft - maxUpper;
     const int upper = leaderIsMax ? maxUpper : m_tricksLeft - maxLower;
-    m_tt.store(k, m_tricksLeft, lower, upper, decided >= 0 ? relativeOf(decided) : -1);
+    m_tt.store(k, h, topsOf(counted), lower, upper, decided >= 0 ? relativeOf(decided) : -1);
+    m_counted = counted;
     return result;
 }
 
@@ -184,6 +210,7 @@ bool Search::followNode()
 {
     if (m_nodes > m_budget) {
         m_aborted = true;
+        m_counted = 0;
         return false;
     }
     const int seat = (m_leader + m_pos) & 3;
@@ -195,10 +222,12 @@ bool Search::followNode()
         const Undo u = play(bit);
         const bool r = visit();
         takeBack(bit, u);
+        m_counted |= u.ranked;
         return r;
     }
     std::array<Move, 16> ms;
     const int n = moves(legal, seat, ms);
+    std::uint64_t counted = 0;
     for (int i = 0; i < n; ++i) {
         const int bit = ms[static_cast<std::size_t>(i)].bit;
         const Undo u = play(bit);
@@ -206,24 +235,32 @@ bool Search::followNode()
         takeBack(bit, u);
         if (m_aborted)
             return false;
-        if (r == isMax)
+        if (r == isMax) {
+            m_counted |= u.ranked;
             return r;
+        }
+        counted |= m_counted | u.ranked;
     }
+    m_counted = counted;
     return !isMax;
 }
 
 // Cheap bounds on the tricks the leader's side takes from here: the tops it
 // can cash from the leader's hand, and in a trump contract the top trumps
 // each side holds, which win whenever they are played.
-void Search::bounds(int& lo, int& hi) const
+void Search::bounds(int& lo, int& hi, std::uint64_t& counted) const
 {
     const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
     const int L = m_leader;
     const std::uint64_t rem = left();
     // The cards of `held` in the unbroken run from the top of a suit.
-    const auto topRun = [rem](std::uint64_t held, std::uint64_t suit) {
+    // Every run looked at counts: a position with the same holders of those
+    // cards has runs at least as long.
+    const auto topRun = [rem, &counted](std::uint64_t held, std::uint64_t suit) {
         const std::uint64_t others = rem & suit & ~held;
-        return others ? held & suit & above(highest(others)) : held & suit;
+        const std::uint64_t run = others ? held & suit & above(highest(others)) : held & suit;
+        counted |= run;
+        return run;
     };
     const int kt = m_l.trumpSuit;
     int cash = 0;
@@ -267,26 +304,62 @@ void Search::bounds(int& lo, int& hi) const
     hi = m_tricksLeft - sure(L + 1, L + 3);
 }
 
-// Only the order of the cards left counts, not which ones have gone: a suit
-// is keyed by who holds its cards left, from the top down.
 TranspositionTable::Key Search::key() const
+{
+    std::array<std::uint64_t, 4> lengths{};
+    for (std::size_t h = 0; h < 4; ++h)
+        for (int k = 0; k < Layout::MaxSuits; ++k)
+            lengths[h] |= static_cast<std::uint64_t>(count(m_hand[h] & m_l.suitBits[static_cast<std::size_t>(k)]))
+                          << (4 * k);
+    return {lengths[0] | lengths[1] << 20,
+            lengths[2] | lengths[3] << 20 | static_cast<std::uint64_t>(m_leader) << 40};
+}
+
+// Only the order of the cards left counts, not which ones have gone: a suit
+// is laid out by who holds its cards left, from the top down.
+TranspositionTable::Holders Search::holders() const
 {
     const std::uint64_t plane0 = m_hand[1] | m_hand[3];
     const std::uint64_t plane1 = m_hand[2] | m_hand[3];
     const std::uint64_t rem = left();
-    std::array<std::uint64_t, Layout::MaxSuits> seq{};
-    std::uint64_t lengths = 0;
+    TranspositionTable::Holders out{};
     for (int k = 0; k < Layout::MaxSuits; ++k) {
-        std::uint64_t r = rem & m_l.suitBits[static_cast<std::size_t>(k)];
-        lengths |= static_cast<std::uint64_t>(count(r)) << (4 * k);
         std::uint64_t q = 0;
-        for (; r; r &= r - 1) {
+        for (std::uint64_t r = rem & m_l.suitBits[static_cast<std::size_t>(k)]; r; r &= r - 1) {
             const int b = lowest(r);
             q = q >> 2 | ((plane0 >> b & 1) | (plane1 >> b & 1) << 1) << 30;
         }
-        seq[static_cast<std::size_t>(k)] = q;
+        out[static_cast<std::size_t>(k / 2)] |= q << (32 * (k % 2));
     }
-    return {seq[0] | seq[1] << 32, seq[2] | seq[3] << 32, seq[4] | lengths << 32, m_leader};
+    return out;
+}
+
+// For each suit, how many of its cards left from the top down to the lowest
+// one that counted.
+std::uint32_t Search::topsOf(std::uint64_t counted) const
+{
+    const std::uint64_t rem = left();
+    std::uint32_t tops = 0;
+    for (int k = 0; k < Layout::MaxSuits; ++k) {
+        const std::uint64_t suit = rem & m_l.suitBits[static_cast<std::size_t>(k)];
+        if (const std::uint64_t c = counted & suit)
+            tops |= static_cast<std::uint32_t>(count(suit & ~(bitAt(lowest(c)) - 1))) << (4 * k);
+    }
+    return tops;
+}
+
+std::uint64_t Search::cardsOfTops(std::uint32_t tops) const
+{
+    const std::uint64_t rem = left();
+    std::uint64_t out = 0;
+    for (int k = 0; k < Layout::MaxSuits; ++k) {
+        std::uint64_t suit = rem & m_l.suitBits[static_cast<std::size_t>(k)];
+        for (int r = static_cast<int>(tops >> (4 * k) & 15); r > 0 && suit; --r) {
+            out |= bitAt(highest(suit));
+            suit &= ~bitAt(highest(suit));
+        }
+    }
+    return out;
 }
 
 // A card kept in the table as its suit and its place from the top among

@@ -45,7 +45,10 @@ public:
     // Plays a card and takes it back, for looking at each root card.
     struct Undo {
         std::uint64_t onTrick;
-        int leader, pos, led, winPos, winStr, won, tricksLeft;
+        int leader, pos, led, winPos, winBit, winStr, won, tricksLeft;
+        // The card that won a trick this play completed, when it beat a card
+        // of its own suit: its rank counted.
+        std::uint64_t ranked;
     };
     Undo play(int bit);
     void takeBack(int bit, const Undo& u);
@@ -57,12 +60,15 @@ private:
     bool visit();
     bool leadNode();
     bool followNode();
-    void bounds(int& lo, int& hi) const;
+    void bounds(int& lo, int& hi, std::uint64_t& counted) const;
     int moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const;
     int leadScore(int seat, int bit, std::uint64_t cls) const;
     int followScore(int seat, int bit) const;
     int bestStrengthOf(int seat) const;
     TranspositionTable::Key key() const;
+    TranspositionTable::Holders holders() const;
+    std::uint32_t topsOf(std::uint64_t counted) const;
+    std::uint64_t cardsOfTops(std::uint32_t tops) const;
     int relativeOf(int bit) const;
     int bitOfRelative(int rel) const;
 
@@ -77,10 +83,13 @@ private:
 
     std::array<std::uint64_t, 4> m_hand{};
     std::uint64_t m_onTrick = 0;  // the cards of the trick in progress
+    // After each visit: the cards whose holders and ranks its answer rests on.
+    std::uint64_t m_counted = 0;
     int m_leader = 0;
     int m_pos = 0;
     int m_led = 0;
     int m_winPos = 0;
+    int m_winBit = 0;
     int m_winStr = 0;
     int m_tricksLeft = 0;
     int m_won = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -7,46 +8,55 @@ namespace corvane::expert {
 
 // Positions met at the start of a trick, with what the searches proved about
 // them: the fewest and the most tricks the leader's side takes from there.
-// A position is keyed by three words the search makes from the cards left
-// and who holds them, and by the leader. Entries of an earlier search are not
-// wiped but stamped with its generation, so starting afresh costs nothing.
+// A proof rests on the length of each suit in each hand and on who holds the
+// top few cards of each suit that won tricks by rank; the lower cards are
+// only so many small ones. So an entry stands for every position with those
+// lengths, that leader and those holders of the top cards, whatever the
+// small cards are.
+//
+// Entries of an earlier search are not wiped but stamped with its
+// generation, so starting afresh costs nothing.
 class TranspositionTable {
 public:
+    // The lengths of the five suits in the four hands, four bits each, and
+    // the leader.
     struct Key {
-        std::uint64_t a = 0;
-        std::uint64_t b = 0;
-        std::uint64_t c = 0;
-        int leader = 0;
+        std::uint64_t lengths01 = 0;  // hands 0 and 1
+        std::uint64_t lengths23 = 0;  // hands 2 and 3, the leader above them
     };
+    // Who holds each card left: a 32-bit lane a suit (suits 0 and 1 in the
+    // first word, 2 and 3 in the second, 4 in the third), two bits a card,
+    // the suit's top card in the lane's top two bits.
+    using Holders = std::array<std::uint64_t, 3>;
+
     struct Entry {
-        std::uint64_t a, b, c;
-        std::uint16_t generation;
-        std::uint8_t leader;
-        std::uint8_t tricks;  // tricks left: the work a hit saves
+        Key key;
+        Holders holders;     // only the cards that count are kept
+        std::uint32_t tops;  // how many top cards of suit k count, in bits 4k..4k+3
+        std::uint8_t generation;
         std::int8_t lower, upper;
         std::int8_t best;  // the best lead found, as the search keeps it; -1 none
-        std::uint8_t unused;
     };
+    static constexpr int Ways = 16;
 
     explicit TranspositionTable(int bits);
     void startAfresh();
 
-    // The entry of this search for the key, or nullptr.
-    const Entry* find(const Key& k) const;
-    // Narrows the bounds kept for the key (a new entry when none is kept).
-    void store(const Key& k, int tricks, int lower, int upper, int best);
+    // The entries of this search that stand for the position; at most Ways.
+    int find(const Key& k, const Holders& h, std::array<const Entry*, Ways>& out) const;
+    // Narrows the bounds kept for the key and its top cards (a new entry when
+    // none is kept).
+    void store(const Key& k, const Holders& h, std::uint32_t tops, int lower, int upper, int best);
+
+    // The lanes of the top cards that count.
+    static Holders maskOf(std::uint32_t tops);
 
 private:
-    static constexpr int Ways = 4;
     std::size_t bucketOf(const Key& k) const;
-    bool holds(const Entry& e, const Key& k) const
-    {
-        return e.generation == m_generation && e.a == k.a && e.b == k.b && e.c == k.c && e.leader == k.leader;
-    }
 
     std::vector<Entry> m_entries;
     int m_shift = 0;  // 64 less the bits of a bucket's number
-    std::uint16_t m_generation = 1;
+    std::uint8_t m_generation = 1;
 };
 
 }  // namespace corvane::expert
