@@ -61,8 +61,10 @@ Layout layoutFor(Suit trumps, bool high)
     for (int led = 0; led < Layout::MaxSuits; ++led)
         for (int b = 0; b < bit; ++b) {
             const Card c = l.cardAt[static_cast<std::size_t>(b)];
-            l.strength[static_cast<std::size_t>(led)][static_cast<std::size_t>(b)] =
-                static_cast<std::uint8_t>(trickStrength(c, t.suitOf(c), led + 1, trumps, m));
+            const int s = trickStrength(c, t.suitOf(c), led + 1, trumps, m);
+            l.strength[static_cast<std::size_t>(led)][static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(s);
+            if (s > 0 && l.suitAt[static_cast<std::size_t>(b)] == led)
+                l.beatable[static_cast<std::size_t>(led)] = true;
         }
     return l;
 }

@@ -28,6 +28,9 @@ struct Layout {
     // strength[led][bit]: how the card stands on a trick led in suit `led`;
     // 0 cannot win, the greater wins.
     std::array<std::array<std::uint8_t, 64>, MaxSuits> strength{};
+    // Whether a card led in the suit can be beaten: not so for the jokers in
+    // No Trumps, where no card wins and the trick stays with its leader.
+    std::array<bool, MaxSuits> beatable{};
 
     std::uint64_t toBits(CardSet cards) const;
     CardSet toCards(std::uint64_t bits) const;

@@ -139,26 +139,32 @@ bool Search::leadNode()
     }
 
     // The cheap bounds, then what earlier searches proved.
-    int lo = 0;
-    int hi = 0;
-    std::uint64_t counted = 0;
-    bounds(lo, hi, counted);
     const auto cut = [&](int lower, int upper) {
         const int maxLo = leaderIsMax ? lower : m_tricksLeft - upper;
         const int maxHi = leaderIsMax ? upper : m_tricksLeft - lower;
         return maxLo >= need ? 1 : maxHi < need ? 0 : -1;
     };
-    if (const int c = cut(lo, hi); c >= 0) {
-        m_counted = counted;
+    const Bounds b = bounds();
+    if (const int c = cut(b.lo, b.hi); c >= 0) {
+        // The cut rests on the leader's side's low bound when that side is
+        // the one proved to reach, or fails, through it.
+        m_counted = (c == 1) == leaderIsMax ? b.loCounted : b.hiCounted;
         return c == 1;
     }
     const auto k = key();
-    const auto h = holders();
+    TranspositionTable::Holders h{};
+    bool holdersKnown = false;
     std::array<const TranspositionTable::Entry*, TranspositionTable::Ways> found;
-    const int hits = m_tt.find(k, h, found);
+    const int hits = m_tt.find(k, found);
     int best = -1;
     for (int i = 0; i < hits; ++i) {
         const auto& e = *found[static_cast<std::size_t>(i)];
+        if (!holdersKnown) {
+            h = holders();
+            holdersKnown = true;
+        }
+        if (!TranspositionTable::stands(e, h))
+            continue;
         if (const int c = cut(e.lower, e.upper); c >= 0) {
             m_counted = cardsOfTops(e.tops);
             return c == 1;
@@ -169,17 +175,11 @@ bool Search::leadNode()
 
     std::array<Move, 16> ms;
     const int n = moves(m_hand[static_cast<std::size_t>(m_leader)], m_leader, ms);
-    if (best >= 0) {
-        // The lead that decided this position before goes first.
-        for (int i = 0; i < n; ++i)
-            if (ms[static_cast<std::size_t>(i)].stands & bitAt(best)) {
-                std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
-                break;
-            }
-    }
+    // The lead that decided this position before goes first.
+    toFront(ms, n, best);
     bool result = !leaderIsMax;
     int decided = -1;
-    counted = 0;
+    std::uint64_t counted = 0;
     for (int i = 0; i < n; ++i) {
         const int bit = ms[static_cast<std::size_t>(i)].bit;
         const Undo u = play(bit);
@@ -201,6 +201,8 @@ bool Search::leadNode()
     const int maxUpper = result ? m_tricksLeft : need - 1;
     const int lower = leaderIsMax ? maxLower : m_tricksLeft - maxUpper;
     const int upper = leaderIsMax ? maxUpper : m_tricksLeft - maxLower;
+    if (!holdersKnown)
+        h = holders();
     m_tt.store(k, h, topsOf(counted), lower, upper, decided >= 0 ? relativeOf(decided) : -1);
     m_counted = counted;
     return result;
@@ -245,63 +247,90 @@ bool Search::followNode()
     return !isMax;
 }
 
-// Cheap bounds on the tricks the leader's side takes from here: the tops it
-// can cash from the leader's hand, and in a trump contract the top trumps
-// each side holds, which win whenever they are played.
-void Search::bounds(int& lo, int& hi, std::uint64_t& counted) const
+// The cards of `held` in the unbroken run from the top of a suit. Every run
+// looked at counts: with the same holders of those cards, a position has runs
+// at least as long, and every bound below only grows with them.
+std::uint64_t Search::topRun(std::uint64_t held, std::uint64_t suit, std::uint64_t& counted) const
 {
-    const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
-    const int L = m_leader;
-    const std::uint64_t rem = left();
-    // The cards of `held` in the unbroken run from the top of a suit.
-    // Every run looked at counts: a position with the same holders of those
-    // cards has runs at least as long.
-    const auto topRun = [rem, &counted](std::uint64_t held, std::uint64_t suit) {
-        const std::uint64_t others = rem & suit & ~held;
-        const std::uint64_t run = others ? held & suit & above(highest(others)) : held & suit;
-        counted |= run;
-        return run;
-    };
+    const std::uint64_t others = left() & suit & ~held;
+    const std::uint64_t run = others ? held & suit & above(highest(others)) : held & suit;
+    counted |= run;
+    return run;
+}
+
+// The tricks seat s takes on lead from its own tops, keeping the lead. In a
+// trump contract it draws trumps with its top ones first; whoever still holds
+// a trump afterwards (the partner too, who would have to ruff) must follow
+// each round of a plain suit to spare it.
+int Search::cashFrom(int s, std::uint64_t& counted) const
+{
+    const auto hand = [this](int seat) { return m_hand[static_cast<std::size_t>(seat & 3)]; };
     const int kt = m_l.trumpSuit;
-    int cash = 0;
     if (kt < 0) {
+        int cash = 0;
         for (std::uint64_t suit : m_l.suitBits)
-            cash += count(topRun(hand(L), suit));
-        lo = cash;
-        hi = m_tricksLeft;
-        return;
+            cash += count(topRun(hand(s), suit, counted));
+        return cash;
     }
     const std::uint64_t trumps = m_l.suitBits[static_cast<std::size_t>(kt)];
-    // The leader draws trumps with his top ones first; whoever still holds a
-    // trump afterwards must follow each round of a plain suit to spare it.
-    const int drawn = count(topRun(hand(L), trumps));
-    cash = drawn;
-    const auto ruffs = [&](int s) { return count(hand(s) & trumps) > drawn; };
-    const bool r1 = ruffs(L + 1);
-    const bool r2 = ruffs(L + 3);
-    const bool rp = ruffs(L + 2);
+    const int drawn = count(topRun(hand(s), trumps, counted));
+    int cash = drawn;
     for (int k = 0; k < Layout::MaxSuits; ++k) {
         if (k == kt)
             continue;
         const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
-        int rounds = count(topRun(hand(L), suit));
-        if (rounds == 0)
-            continue;
-        if (r1)
-            rounds = std::min(rounds, count(hand(L + 1) & suit));
-        if (r2)
-            rounds = std::min(rounds, count(hand(L + 3) & suit));
-        if (rp)
-            rounds = std::min(rounds, count(hand(L + 2) & suit));
+        int rounds = count(topRun(hand(s), suit, counted));
+        for (int other = 1; other < 4 && rounds > 0; ++other)
+            if (count(hand(s + other) & trumps) > drawn)
+                rounds = std::min(rounds, count(hand(s + other) & suit));
         cash += rounds;
     }
+    return cash;
+}
+
+// Cheap bounds on the tricks the leader's side takes from here, each with
+// the cards it rests on: the tops the leader cashes, or the partner's after a
+// low card to one of them; and in a trump contract the top trumps each side
+// holds, which win whenever they are played.
+Search::Bounds Search::bounds() const
+{
+    const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
+    const int L = m_leader;
+    const int P = L ^ 2;
+    Bounds b;
+    b.lo = cashFrom(L, b.loCounted);
+    b.hi = m_tricksLeft;
+    const int kt = m_l.trumpSuit;
+    const std::uint64_t trumps = kt >= 0 ? m_l.suitBits[static_cast<std::size_t>(kt)] : 0;
+    const auto spared = [&](int s, std::uint64_t suit) { return (hand(s) & suit) || !(hand(s) & trumps); };
+    for (int k = 0; k < Layout::MaxSuits; ++k) {
+        const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
+        std::uint64_t entry = 0;
+        if (!m_l.beatable[static_cast<std::size_t>(k)] || !(hand(L) & suit) || !topRun(hand(P), suit, entry))
+            continue;
+        if (k != kt && !(spared(L + 1, suit) && spared(L + 3, suit)))
+            continue;
+        std::uint64_t counted = entry;
+        if (const int cash = cashFrom(P, counted); cash > b.lo) {
+            b.lo = cash;
+            b.loCounted = counted;
+        }
+        break;
+    }
+    if (kt < 0)
+        return b;
     // A side's top trumps in one hand each win a trick of their own.
-    const auto sure = [&](int a, int b) {
-        const std::uint64_t run = topRun(hand(a) | hand(b), trumps);
-        return std::max(count(run & hand(a)), count(run & hand(b)));
+    const auto sure = [&](int a, std::uint64_t& counted) {
+        const std::uint64_t run = topRun(hand(a) | hand(a + 2), trumps, counted);
+        return std::max(count(run & hand(a)), count(run & hand(a + 2)));
     };
-    lo = std::max(cash, sure(L, L + 2));
-    hi = m_tricksLeft - sure(L + 1, L + 3);
+    std::uint64_t counted = 0;
+    if (const int ours = sure(L, counted); ours > b.lo) {
+        b.lo = ours;
+        b.loCounted = counted;
+    }
+    b.hi = m_tricksLeft - sure(L + 1, b.hiCounted);
+    return b;
 }
 
 TranspositionTable::Key Search::key() const
@@ -413,6 +442,17 @@ int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) cons
         out[static_cast<std::size_t>(j)] = m;
     }
     return n;
+}
+
+void Search::toFront(std::array<Move, 16>& ms, int n, int bit)
+{
+    if (bit < 0)
+        return;
+    for (int i = 0; i < n; ++i)
+        if (ms[static_cast<std::size_t>(i)].stands & bitAt(bit)) {
+            std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
+            return;
+        }
 }
 
 int Search::leadScore(int seat, int bit, std::uint64_t run) const

@@ -60,8 +60,17 @@ private:
     bool visit();
     bool leadNode();
     bool followNode();
-    void bounds(int& lo, int& hi, std::uint64_t& counted) const;
+    struct Bounds {
+        int lo = 0;
+        int hi = 0;
+        std::uint64_t loCounted = 0;
+        std::uint64_t hiCounted = 0;
+    };
+    Bounds bounds() const;
+    int cashFrom(int seat, std::uint64_t& counted) const;
+    std::uint64_t topRun(std::uint64_t held, std::uint64_t suit, std::uint64_t& counted) const;
     int moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const;
+    static void toFront(std::array<Move, 16>& ms, int n, int bit);
     int leadScore(int seat, int bit, std::uint64_t cls) const;
     int followScore(int seat, int bit) const;
     int bestStrengthOf(int seat) const;

@@ -31,8 +31,8 @@ int tricksOf(const TranspositionTable::Key& k)
 
 TranspositionTable::TranspositionTable(int bits)
 {
-    const std::size_t buckets = std::size_t{1} << std::clamp(bits - 2, 4, 28);
-    m_entries.assign(buckets * Ways, Entry{});
+    const std::size_t buckets = std::size_t{1} << std::clamp(bits - 4, 4, 26);
+    m_buckets.assign(buckets, Bucket{});
     m_shift = 64 - std::countr_zero(buckets);
 }
 
@@ -40,52 +40,67 @@ void TranspositionTable::startAfresh()
 {
     if (++m_generation == 0) {
         // The stamps come round again: wipe once.
-        std::fill(m_entries.begin(), m_entries.end(), Entry{});
+        std::fill(m_buckets.begin(), m_buckets.end(), Bucket{});
         m_generation = 1;
     }
 }
 
 TranspositionTable::Holders TranspositionTable::maskOf(std::uint32_t tops)
 {
-    Holders m{};
-    for (int k = 0; k < 5; ++k) {
-        const int r = static_cast<int>(tops >> (4 * k) & 15);
-        if (r == 0)
-            continue;
-        const std::uint64_t lane = ~std::uint64_t{0} << (32 - 2 * r) & 0xFFFFFFFFULL;
-        m[static_cast<std::size_t>(k / 2)] |= lane << (32 * (k % 2));
-    }
-    return m;
+    // The top r cards of a lane.
+    static constexpr auto Lane = [] {
+        std::array<std::uint64_t, 16> lane{};
+        for (int r = 1; r < 16; ++r)
+            lane[static_cast<std::size_t>(r)] = ~std::uint64_t{0} << (32 - 2 * r) & 0xFFFFFFFFULL;
+        return lane;
+    }();
+    const auto at = [tops](int k) { return Lane[tops >> (4 * k) & 15]; };
+    return {at(0) | at(1) << 32, at(2) | at(3) << 32, at(4)};
 }
 
-std::size_t TranspositionTable::bucketOf(const Key& k) const
+std::uint64_t TranspositionTable::hashOf(const Key& k) const
 {
     // Products carry every bit of a word up into the top ones, which pick
     // the bucket.
-    const std::uint64_t h = (k.lengths01 * 0x9E3779B97F4A7C15ULL ^ k.lengths23) * 0xC2B2AE3D27D4EB4FULL;
-    return static_cast<std::size_t>(h >> m_shift);
+    return (k.lengths01 * 0x9E3779B97F4A7C15ULL ^ k.lengths23) * 0xC2B2AE3D27D4EB4FULL;
 }
 
-int TranspositionTable::find(const Key& k, const Holders& h, std::array<const Entry*, Ways>& out) const
+std::uint16_t TranspositionTable::tagOf(std::uint64_t hash) const
 {
-    const Entry* bucket = &m_entries[bucketOf(k) * Ways];
+    // Other bits than the bucket's, and the generation: an earlier search's
+    // entries rarely match.
+    return static_cast<std::uint16_t>((hash >> 8 ^ static_cast<std::uint64_t>(m_generation) * 0x9E37) | 1);
+}
+
+int TranspositionTable::find(const Key& k, std::array<const Entry*, Ways>& out) const
+{
+    const std::uint64_t hash = hashOf(k);
+    const Bucket& b = m_buckets[static_cast<std::size_t>(hash >> m_shift)];
+    const std::uint16_t tag = tagOf(hash);
     int n = 0;
-    for (int w = 0; w < Ways; ++w) {
-        const Entry& e = bucket[w];
-        if (e.generation == m_generation && sameKey(e.key, k) && matches(e.holders, h, maskOf(e.tops)))
+    for (std::size_t w = 0; w < Ways; ++w) {
+        if (b.tags[w] != tag)
+            continue;
+        const Entry& e = b.entries[w];
+        if (e.generation == m_generation && sameKey(e.key, k))
             out[static_cast<std::size_t>(n++)] = &e;
     }
     return n;
 }
 
+bool TranspositionTable::stands(const Entry& e, const Holders& h) { return matches(e.holders, h, maskOf(e.tops)); }
+
 void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t tops, int lower, int upper, int best)
 {
-    Entry* bucket = &m_entries[bucketOf(k) * Ways];
+    const std::uint64_t hash = hashOf(k);
+    Bucket& b = m_buckets[static_cast<std::size_t>(hash >> m_shift)];
+    const std::uint16_t tag = tagOf(hash);
     const Holders mask = maskOf(tops);
     const Holders kept{h[0] & mask[0], h[1] & mask[1], h[2] & mask[2]};
-    for (int w = 0; w < Ways; ++w) {
-        Entry& e = bucket[w];
-        if (e.generation == m_generation && sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
+    const auto current = [&](std::size_t w) { return b.entries[w].generation == m_generation && b.tags[w] != 0; };
+    for (std::size_t w = 0; w < Ways; ++w) {
+        Entry& e = b.entries[w];
+        if (b.tags[w] == tag && current(w) && sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
             e.lower = static_cast<std::int8_t>(std::max<int>(e.lower, lower));
             e.upper = static_cast<std::int8_t>(std::min<int>(e.upper, upper));
             if (best >= 0)
@@ -95,21 +110,19 @@ void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t top
     }
     // An entry of an earlier search first, else the one with fewest tricks
     // left, which saves least.
-    Entry* slot = bucket;
-    for (int w = 1; w < Ways; ++w) {
-        const Entry& e = bucket[w];
-        const bool stale = e.generation != m_generation;
-        const bool slotStale = slot->generation != m_generation;
-        if (stale != slotStale ? stale : !slotStale && tricksOf(e.key) < tricksOf(slot->key))
-            slot = &bucket[w];
+    std::size_t slot = 0;
+    for (std::size_t w = 1; w < Ways; ++w) {
+        if (current(slot) != current(w) ? !current(w) : current(w) && tricksOf(b.entries[w].key) < tricksOf(b.entries[slot].key))
+            slot = w;
     }
-    *slot = Entry{k,
-                  kept,
-                  tops,
-                  m_generation,
-                  static_cast<std::int8_t>(lower),
-                  static_cast<std::int8_t>(upper),
-                  static_cast<std::int8_t>(best)};
+    b.tags[slot] = tag;
+    b.entries[slot] = Entry{k,
+                            kept,
+                            tops,
+                            m_generation,
+                            static_cast<std::int8_t>(lower),
+                            static_cast<std::int8_t>(upper),
+                            static_cast<std::int8_t>(best)};
 }
 
 }  // namespace corvane::expert

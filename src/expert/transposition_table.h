@@ -42,8 +42,11 @@ public:
     explicit TranspositionTable(int bits);
     void startAfresh();
 
-    // The entries of this search that stand for the position; at most Ways.
-    int find(const Key& k, const Holders& h, std::array<const Entry*, Ways>& out) const;
+    // The entries of this search for the key; at most Ways. Which of them
+    // stand for the position is for `stands` to tell, so that the holders are
+    // worked out only when some entry has the key.
+    int find(const Key& k, std::array<const Entry*, Ways>& out) const;
+    static bool stands(const Entry& e, const Holders& h);
     // Narrows the bounds kept for the key and its top cards (a new entry when
     // none is kept).
     void store(const Key& k, const Holders& h, std::uint32_t tops, int lower, int upper, int best);
@@ -52,9 +55,16 @@ public:
     static Holders maskOf(std::uint32_t tops);
 
 private:
-    std::size_t bucketOf(const Key& k) const;
+    // A bucket's tags let a look-up pass over the entries of other keys
+    // without reading them.
+    struct Bucket {
+        std::array<std::uint16_t, Ways> tags;
+        std::array<Entry, Ways> entries;
+    };
+    std::uint64_t hashOf(const Key& k) const;
+    std::uint16_t tagOf(std::uint64_t hash) const;
 
-    std::vector<Entry> m_entries;
+    std::vector<Bucket> m_buckets;
     int m_shift = 0;  // 64 less the bits of a bucket's number
     std::uint8_t m_generation = 1;
 };
