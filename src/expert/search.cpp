@@ -460,7 +460,7 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
     const int k = m_l.suitAt[static_cast<std::size_t>(bit)];
     const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
-    const int rank = bit - m_l.suitBase[static_cast<std::size_t>(k)];
+    const int low = count(left() & suit & (bitAt(bit) - 1));
     const int top = highest(left() & suit);
     const int kt = m_l.trumpSuit;
     const std::uint64_t trumps = kt >= 0 ? m_l.suitBits[static_cast<std::size_t>(kt)] : 0;
@@ -469,10 +469,15 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     if (run & bitAt(top))
         return oppRuffs ? 10 : 60;
     if (hand(seat + 2) & bitAt(top))
-        return oppRuffs ? 5 : 50 - rank;
+        return oppRuffs ? 5 : 50 - low;
     if (canRuff(seat + 2) && !oppRuffs)
-        return 40 - rank;
-    return 20 - rank;
+        return 40 - low;
+    int score = 20 - low;
+    if (hand(seat + 3) & bitAt(top))
+        score -= 0;
+    if (oppRuffs)
+        score -= 8;
+    return score;
 }
 
 int Search::bestStrengthOf(int seat) const

@@ -31,7 +31,7 @@ int tricksOf(const TranspositionTable::Key& k)
 
 TranspositionTable::TranspositionTable(int bits)
 {
-    const std::size_t buckets = std::size_t{1} << std::clamp(bits - 4, 4, 26);
+    const std::size_t buckets = std::size_t{1} << std::clamp(bits - 7, 4, 24);
     m_buckets.assign(buckets, Bucket{});
     m_shift = 64 - std::countr_zero(buckets);
 }
@@ -97,32 +97,38 @@ void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t top
     const std::uint16_t tag = tagOf(hash);
     const Holders mask = maskOf(tops);
     const Holders kept{h[0] & mask[0], h[1] & mask[1], h[2] & mask[2]};
-    const auto current = [&](std::size_t w) { return b.entries[w].generation == m_generation && b.tags[w] != 0; };
+    std::size_t victim = 0;
+    int least = 255;
     for (std::size_t w = 0; w < Ways; ++w) {
-        Entry& e = b.entries[w];
-        if (b.tags[w] == tag && current(w) && sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
-            e.lower = static_cast<std::int8_t>(std::max<int>(e.lower, lower));
-            e.upper = static_cast<std::int8_t>(std::min<int>(e.upper, upper));
-            if (best >= 0)
-                e.best = static_cast<std::int8_t>(best);
-            return;
+        const bool current = b.generation[w] == m_generation;
+        if (b.tags[w] == tag && current) {
+            Entry& e = b.entries[w];
+            if (sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
+                e.lower = static_cast<std::int8_t>(std::max<int>(e.lower, lower));
+                e.upper = static_cast<std::int8_t>(std::min<int>(e.upper, upper));
+                if (best >= 0)
+                    e.best = static_cast<std::int8_t>(best);
+                return;
+            }
+        }
+        // An entry of an earlier search first, else the one with fewest
+        // tricks left, which saves least.
+        const int worth = current ? b.worth[w] : 0;
+        if (worth < least) {
+            least = worth;
+            victim = w;
         }
     }
-    // An entry of an earlier search first, else the one with fewest tricks
-    // left, which saves least.
-    std::size_t slot = 0;
-    for (std::size_t w = 1; w < Ways; ++w) {
-        if (current(slot) != current(w) ? !current(w) : current(w) && tricksOf(b.entries[w].key) < tricksOf(b.entries[slot].key))
-            slot = w;
-    }
-    b.tags[slot] = tag;
-    b.entries[slot] = Entry{k,
-                            kept,
-                            tops,
-                            m_generation,
-                            static_cast<std::int8_t>(lower),
-                            static_cast<std::int8_t>(upper),
-                            static_cast<std::int8_t>(best)};
+    b.tags[victim] = tag;
+    b.worth[victim] = static_cast<std::uint8_t>(tricksOf(k));
+    b.generation[victim] = m_generation;
+    b.entries[victim] = Entry{k,
+                              kept,
+                              tops,
+                              m_generation,
+                              static_cast<std::int8_t>(lower),
+                              static_cast<std::int8_t>(upper),
+                              static_cast<std::int8_t>(best)};
 }
 
 }  // namespace corvane::expert

@@ -37,7 +37,9 @@ public:
         std::int8_t lower, upper;
         std::int8_t best;  // the best lead found, as the search keeps it; -1 none
     };
-    static constexpr int Ways = 16;
+    // Entries a bucket holds: every entry of a key lies in one bucket, and
+    // deep in a hand one key has many.
+    static constexpr int Ways = 128;
 
     explicit TranspositionTable(int bits);
     void startAfresh();
@@ -56,9 +58,12 @@ public:
 
 private:
     // A bucket's tags let a look-up pass over the entries of other keys
-    // without reading them.
+    // without reading them, and the tricks left of each entry with its
+    // search's generation choose the one to replace.
     struct Bucket {
         std::array<std::uint16_t, Ways> tags;
+        std::array<std::uint8_t, Ways> worth;
+        std::array<std::uint8_t, Ways> generation;
         std::array<Entry, Ways> entries;
     };
     std::uint64_t hashOf(const Key& k) const;
