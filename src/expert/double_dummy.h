@@ -42,6 +42,7 @@ const char* positionFault(const Position& p);
 struct CardValue {
     Card card = NoCard;
     int tricks = 0;
+    bool operator==(const CardValue&) const = default;
 };
 
 struct Solution {

@@ -81,7 +81,7 @@ int minimax(const TableState& t, int position, Seat me)
 
 // A random position: `tricks` cards a seat from all 54, any contract, any
 // leader, and 0..3 legal cards already on the trick.
-Position randomPosition(std::mt19937_64& rng, int tricks)
+Position randomPosition(std::mt19937_64& rng, int tricks, bool inProgress = true)
 {
     Position p;
     std::vector<Card> deck;
@@ -94,7 +94,7 @@ Position randomPosition(std::mt19937_64& rng, int tricks)
     p.leader = pick(4) + 1;
     for (int i = 0; i < 4 * tricks; ++i)
         p.hands[static_cast<std::size_t>(i % 4 + 1)].add(deck[static_cast<std::size_t>(i)]);
-    const int onTrick = pick(4);
+    const int onTrick = inProgress ? pick(4) : 0;
     for (int i = 0; i < onTrick; ++i) {
         const TableState t = tableOf(p);
         const Seat s = seatAfter(p.leader, i);
@@ -151,4 +151,141 @@ TEST(DoubleDummy, EveryCardAgreesWithPlainMinimax)
         EXPECT_EQ(dd.solve(p).tricks, best) << describe(p);
     }
     EXPECT_GT(cardsChecked, 7000);
+}
+
+namespace {
+
+struct Worked {
+    const char* what;
+    Suit trumps;
+    bool high;
+    Seat leader;
+    const char* trick;                 // cards on it, in playing order
+    std::array<const char*, 4> hands;  // South, West, North, East
+    std::vector<std::pair<const char*, int>> values;  // each legal card, in id order
+};
+
+Position positionOf(const Worked& w)
+{
+    Position p;
+    p.trumps = w.trumps;
+    p.high = w.high;
+    p.leader = w.leader;
+    for (Seat s = South; s <= East; ++s)
+        p.hands[static_cast<std::size_t>(s)] = corvane::testing::cards(w.hands[static_cast<std::size_t>(s - 1)]);
+    const std::string_view trick = w.trick;
+    for (std::size_t i = 0; i < trick.size(); i += 3)
+        p.trick[static_cast<std::size_t>(p.onTrick++)] = corvane::testing::cards(trick.substr(i, 2)).lowest();
+    return p;
+}
+
+}  // namespace
+
+// Small endings worked out by hand; the values are South's side's tricks.
+TEST(DoubleDummy, HandWorkedEndings)
+{
+    const std::vector<Worked> cases = {
+        // Hearts trumps uptown. West led the Ace of Spades, North had to follow
+        // with the Two although he holds the Little Joker (a trump, not a
+        // spade), East the King. South, void: ruffing with the Ace of Hearts
+        // wins this trick, and North's Little Joker then beats East's trump on
+        // the Diamond lead: 2. Throwing the Five of Diamonds lets West keep the
+        // lead; North's joker still wins the last trick: 1.
+        {"a joker is a trump, South void", Hearts, true, West, "AS 2S KS", {"5D AH", "9C", "LJ", "3H"},
+         {{"5D", 1}, {"AH", 2}}},
+        // Clubs trumps, nobody holds one. Downtown the Two of Diamonds stands
+        // above the Three and the Queen above the King: whichever South leads,
+        // West keeps the Three for the Queen and South takes 1. Uptown West's
+        // Three and King beat South's Two and Queen: 0.
+        {"downtown", Clubs, false, South, "", {"2D QD", "3D KD", "5S 6S", "7H 8H"}, {{"2D", 1}, {"QD", 1}}},
+        {"uptown", Clubs, true, South, "", {"2D QD", "3D KD", "5S 6S", "7H 8H"}, {{"2D", 0}, {"QD", 0}}},
+        // No Trumps high. A joker led is followed by no suit and no card wins,
+        // so the trick stays with South, who leads: 1 (West's Ace then takes
+        // the Spade). The Two led loses to the Ace, and West's Heart wins the
+        // last trick: 0.
+        {"a joker led in No Trumps", NoTrumps, true, South, "", {"2S BJ", "AS 3H", "4D 5D", "6C 7C"},
+         {{"2S", 0}, {"BJ", 1}}},
+        // No Trumps low: the Two of Spades is top and the King bottom. Led
+        // first, the Two beats West's only spade, the Three, and the King is
+        // then the only spade left: 2. The King led loses to the Three and West
+        // wins the Heart: 0. Played high, the other way round.
+        {"No Trumps low", NoTrumps, false, South, "", {"2S KS", "3S 4H", "5D 6D", "7C 8C"}, {{"2S", 2}, {"KS", 0}}},
+        {"No Trumps high", NoTrumps, true, South, "", {"2S KS", "3S 4H", "5D 6D", "7C 8C"}, {{"2S", 0}, {"KS", 2}}},
+    };
+    DoubleDummy dd(12);
+    for (const Worked& w : cases) {
+        const Position p = positionOf(w);
+        ASSERT_EQ(positionFault(p), nullptr) << w.what;
+        const Solution s = dd.analyse(p);
+        ASSERT_EQ(s.cards.size(), w.values.size()) << w.what;
+        int best = 0;
+        for (std::size_t i = 0; i < w.values.size(); ++i) {
+            EXPECT_EQ(s.cards[i].card, corvane::testing::cards(w.values[i].first).lowest()) << w.what;
+            EXPECT_EQ(s.cards[i].tricks, w.values[i].second) << w.what << " " << w.values[i].first;
+            best = std::max(best, w.values[i].second);
+        }
+        EXPECT_EQ(s.tricks, best) << w.what;
+    }
+}
+
+// Deeper positions, past what the minimax can play out: each card's value is
+// what a fresh solve of the position after it gives, seen from the side that
+// played it.
+TEST(DoubleDummy, CardValuesAgreeWithTheSolvesAfterThem)
+{
+    std::mt19937_64 rng(7);
+    DoubleDummy dd(18);
+    for (int i = 0; i < 40; ++i) {
+        const Position p = randomPosition(rng, 6 + i % 3);
+        const Solution all = dd.analyse(p);
+        ASSERT_TRUE(all.finished);
+        const Seat me = p.toPlay();
+        for (const CardValue& v : all.cards) {
+            Position after = p;
+            after.hands[static_cast<std::size_t>(me)].remove(v.card);
+            int taken = 0;
+            if (p.onTrick < 3) {
+                after.trick[static_cast<std::size_t>(p.onTrick)] = v.card;
+                after.onTrick = p.onTrick + 1;
+            } else {
+                TableState t = tableOf(p);
+                t.trick.card[4] = v.card;
+                t.trick.suit[4] = t.suitOf(v.card);
+                t.trick.seat[4] = me;
+                after.leader = decideWinner(t);
+                after.onTrick = 0;
+                taken = teamOf(after.leader) == teamOf(me) ? 1 : 0;
+            }
+            const Solution next = dd.solve(after);
+            const int left = after.tricksLeft();
+            const int ours = teamOf(after.toPlay()) == teamOf(me) ? next.tricks : left - next.tricks;
+            EXPECT_EQ(v.tricks, taken + ours) << describe(p) << " card " << v.card;
+        }
+    }
+}
+
+// A whole hand with a small budget stops, says so and brackets the value; the
+// same hand searched twice, by a new solver and by one that has worked
+// before, takes the same nodes to the same values.
+TEST(DoubleDummy, BudgetStopsTheSearchAndRepeatsAreAlike)
+{
+    std::mt19937_64 rng(99);
+    const Position p = randomPosition(rng, 9, false);
+    DoubleDummy dd;
+    const Solution full = dd.solve(p);
+    ASSERT_TRUE(full.finished);
+    const Solution cut = dd.solve(p, full.nodes / 4);
+    EXPECT_FALSE(cut.finished);
+    EXPECT_LE(cut.nodes, full.nodes / 4 + 1);
+    EXPECT_LE(cut.lower, full.tricks);
+    EXPECT_GE(cut.upper, full.tricks);
+    const Solution again = dd.solve(p);
+    DoubleDummy fresh;
+    const Solution anew = fresh.solve(p);
+    EXPECT_EQ(again.nodes, full.nodes);
+    EXPECT_EQ(anew.nodes, full.nodes);
+    EXPECT_EQ(anew.tricks, full.tricks);
+    const Solution cards = dd.analyse(p);
+    EXPECT_EQ(cards.tricks, full.tricks);
+    EXPECT_EQ(fresh.analyse(p).cards, cards.cards);
 }
