@@ -199,12 +199,15 @@ TEST(DoubleDummy, HandWorkedEndings)
         // Three and King beat South's Two and Queen: 0.
         {"downtown", Clubs, false, South, "", {"2D QD", "3D KD", "5S 6S", "7H 8H"}, {{"2D", 1}, {"QD", 1}}},
         {"uptown", Clubs, true, South, "", {"2D QD", "3D KD", "5S 6S", "7H 8H"}, {{"2D", 0}, {"QD", 0}}},
-        // No Trumps high. A joker led is followed by no suit and no card wins,
-        // so the trick stays with South, who leads: 1 (West's Ace then takes
-        // the Spade). The Two led loses to the Ace, and West's Heart wins the
-        // last trick: 0.
-        {"a joker led in No Trumps", NoTrumps, true, South, "", {"2S BJ", "AS 3H", "4D 5D", "6C 7C"},
-         {{"2S", 0}, {"BJ", 1}}},
+        // No Trumps high. The jokers are a suit of their own that no card of
+        // wins: West must follow South's Little Joker with the Big one, and the
+        // trick stays with South, who leads: 1 (West's Ace then takes the
+        // Spade). The Two led loses to the Ace, and West's joker lead keeps the
+        // last trick for West: 0. Seen from West after the Little Joker, the
+        // Big one is West's only card and West's side takes the Spade: 1.
+        {"jokers in No Trumps", NoTrumps, true, South, "", {"2S LJ", "AS BJ", "4D 5D", "6C 7C"},
+         {{"2S", 0}, {"LJ", 1}}},
+        {"a joker led in No Trumps", NoTrumps, true, South, "LJ", {"2S", "AS BJ", "4D 5D", "6C 7C"}, {{"BJ", 1}}},
         // No Trumps low: the Two of Spades is top and the King bottom. Led
         // first, the Two beats West's only spade, the Three, and the King is
         // then the only spade left: 2. The King led loses to the Three and West
@@ -235,8 +238,8 @@ TEST(DoubleDummy, CardValuesAgreeWithTheSolvesAfterThem)
 {
     std::mt19937_64 rng(7);
     DoubleDummy dd(18);
-    for (int i = 0; i < 40; ++i) {
-        const Position p = randomPosition(rng, 6 + i % 3);
+    for (int i = 0; i < 400; ++i) {
+        const Position p = randomPosition(rng, 5 + i % 4);
         const Solution all = dd.analyse(p);
         ASSERT_TRUE(all.finished);
         const Seat me = p.toPlay();
