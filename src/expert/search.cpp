@@ -420,6 +420,8 @@ int Search::rootMoves(std::array<Move, 16>& out) const
 int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const
 {
     const std::uint64_t others = (left() | m_onTrick) & ~m_hand[static_cast<std::size_t>(seat)];
+    // The best the opponent after this seat can play, for the follow scores.
+    const int nextBest = m_pos == 1 || m_pos == 2 ? bestStrengthOf((seat + 1) & 3) : 0;
     int n = 0;
     for (std::uint64_t suit : m_l.suitBits) {
         std::uint64_t h = legal & suit;
@@ -428,7 +430,7 @@ int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) cons
             const std::uint64_t below = o & (bitAt(highest(h)) - 1);
             const std::uint64_t run = below ? h & above(highest(below)) : h;
             const int rep = lowest(run);
-            out[static_cast<std::size_t>(n++)] = {rep, m_pos == 0 ? leadScore(seat, rep, run) : followScore(seat, rep),
+            out[static_cast<std::size_t>(n++)] = {rep, m_pos == 0 ? leadScore(seat, rep, run) : followScore(seat, rep, nextBest),
                                                   run};
             h &= ~run;
         }
@@ -492,7 +494,7 @@ int Search::bestStrengthOf(int seat) const
     return best;
 }
 
-int Search::followScore(int seat, int bit) const
+int Search::followScore(int seat, int bit, int nextBest) const
 {
     const int s = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
     const int rank = bit - m_l.suitBase[m_l.suitAt[static_cast<std::size_t>(bit)]];
@@ -503,10 +505,9 @@ int Search::followScore(int seat, int bit) const
     if (m_pos == 3)
         return partnerWins ? cheap : 1000 - s;
     // An opponent still to play.
-    const int next = (seat + 1) & 3;
-    if (partnerWins && m_winStr > bestStrengthOf(next))
+    if (partnerWins && m_winStr > nextBest)
         return cheap;
-    return s > bestStrengthOf(next) ? 1000 - s : cheap;
+    return s > nextBest ? 1000 - s : cheap;
 }
 
 }  // namespace corvane::expert

@@ -72,7 +72,7 @@ private:
     int moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const;
     static void toFront(std::array<Move, 16>& ms, int n, int bit);
     int leadScore(int seat, int bit, std::uint64_t cls) const;
-    int followScore(int seat, int bit) const;
+    int followScore(int seat, int bit, int nextBest) const;
     int bestStrengthOf(int seat) const;
     TranspositionTable::Key key() const;
     TranspositionTable::Holders holders() const;

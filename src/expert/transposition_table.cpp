@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace corvane::expert {
 
@@ -19,6 +20,26 @@ bool matches(const TranspositionTable::Holders& a, const TranspositionTable::Hol
 }
 
 // Cards left in hand 0, the tricks left.
+// The ways of a bucket whose tag is `tag`, one bit each, eight tags to a word.
+template <std::size_t N>
+std::array<std::uint64_t, N / 64> waysTagged(const std::array<std::uint8_t, N>& tags, std::uint8_t tag)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t Highs = 0x8080808080808080ULL;
+    std::array<std::uint64_t, N / 64> out{};
+    for (std::size_t i = 0; i < N; i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, &tags[i], sizeof word);
+        // A byte of x is zero where the tag matches; tags are odd, so no byte
+        // of x is one and the borrows never mark a byte that differs.
+        const std::uint64_t x = word ^ (Ones * tag);
+        std::uint64_t zero = (x - Ones) & ~x & Highs;
+        for (; zero; zero &= zero - 1)
+            out[i / 64] |= std::uint64_t{1} << (i % 64 + static_cast<std::size_t>(std::countr_zero(zero)) / 8);
+    }
+    return out;
+}
+
 int tricksOf(const TranspositionTable::Key& k)
 {
     int n = 0;
@@ -65,26 +86,26 @@ std::uint64_t TranspositionTable::hashOf(const Key& k) const
     return (k.lengths01 * 0x9E3779B97F4A7C15ULL ^ k.lengths23) * 0xC2B2AE3D27D4EB4FULL;
 }
 
-std::uint16_t TranspositionTable::tagOf(std::uint64_t hash) const
+std::uint8_t TranspositionTable::tagOf(std::uint64_t hash) const
 {
     // Other bits than the bucket's, and the generation: an earlier search's
     // entries rarely match.
-    return static_cast<std::uint16_t>((hash >> 8 ^ static_cast<std::uint64_t>(m_generation) * 0x9E37) | 1);
+    return static_cast<std::uint8_t>((hash >> 8 ^ static_cast<std::uint64_t>(m_generation) * 0x9D) | 1);
 }
 
 int TranspositionTable::find(const Key& k, std::array<const Entry*, Ways>& out) const
 {
     const std::uint64_t hash = hashOf(k);
     const Bucket& b = m_buckets[static_cast<std::size_t>(hash >> m_shift)];
-    const std::uint16_t tag = tagOf(hash);
     int n = 0;
-    for (std::size_t w = 0; w < Ways; ++w) {
-        if (b.tags[w] != tag)
-            continue;
-        const Entry& e = b.entries[w];
-        if (e.generation == m_generation && sameKey(e.key, k))
-            out[static_cast<std::size_t>(n++)] = &e;
-    }
+    const auto tagged = waysTagged(b.tags, tagOf(hash));
+    for (std::size_t i = 0; i < tagged.size(); ++i)
+        for (std::uint64_t ways = tagged[i]; ways; ways &= ways - 1) {
+            const std::size_t w = i * 64 + static_cast<std::size_t>(std::countr_zero(ways));
+            const Entry& e = b.entries[w];
+            if (b.generation[w] == m_generation && sameKey(e.key, k))
+                out[static_cast<std::size_t>(n++)] = &e;
+        }
     return n;
 }
 
@@ -94,16 +115,15 @@ void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t top
 {
     const std::uint64_t hash = hashOf(k);
     Bucket& b = m_buckets[static_cast<std::size_t>(hash >> m_shift)];
-    const std::uint16_t tag = tagOf(hash);
     const Holders mask = maskOf(tops);
     const Holders kept{h[0] & mask[0], h[1] & mask[1], h[2] & mask[2]};
-    std::size_t victim = 0;
-    int least = 255;
-    for (std::size_t w = 0; w < Ways; ++w) {
-        const bool current = b.generation[w] == m_generation;
-        if (b.tags[w] == tag && current) {
+    const std::uint8_t tag = tagOf(hash);
+    const auto tagged = waysTagged(b.tags, tag);
+    for (std::size_t i = 0; i < tagged.size(); ++i)
+        for (std::uint64_t ways = tagged[i]; ways; ways &= ways - 1) {
+            const std::size_t w = i * 64 + static_cast<std::size_t>(std::countr_zero(ways));
             Entry& e = b.entries[w];
-            if (sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
+            if (b.generation[w] == m_generation && sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
                 e.lower = static_cast<std::int8_t>(std::max<int>(e.lower, lower));
                 e.upper = static_cast<std::int8_t>(std::min<int>(e.upper, upper));
                 if (best >= 0)
@@ -111,9 +131,12 @@ void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t top
                 return;
             }
         }
-        // An entry of an earlier search first, else the one with fewest
-        // tricks left, which saves least.
-        const int worth = current ? b.worth[w] : 0;
+    // An entry of an earlier search first, else the one with fewest tricks
+    // left, which saves least.
+    std::size_t victim = 0;
+    int least = 255;
+    for (std::size_t w = 0; w < Ways && least > 0; ++w) {
+        const int worth = b.generation[w] == m_generation ? b.worth[w] : 0;
         if (worth < least) {
             least = worth;
             victim = w;

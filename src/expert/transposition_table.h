@@ -61,13 +61,13 @@ private:
     // without reading them, and the tricks left of each entry with its
     // search's generation choose the one to replace.
     struct Bucket {
-        std::array<std::uint16_t, Ways> tags;
+        std::array<std::uint8_t, Ways> tags;
         std::array<std::uint8_t, Ways> worth;
         std::array<std::uint8_t, Ways> generation;
         std::array<Entry, Ways> entries;
     };
     std::uint64_t hashOf(const Key& k) const;
-    std::uint16_t tagOf(std::uint64_t hash) const;
+    std::uint8_t tagOf(std::uint64_t hash) const;
 
     std::vector<Bucket> m_buckets;
     int m_shift = 0;  // 64 less the bits of a bucket's number
