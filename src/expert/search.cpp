@@ -468,15 +468,14 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     const std::uint64_t trumps = kt >= 0 ? m_l.suitBits[static_cast<std::size_t>(kt)] : 0;
     const auto canRuff = [&](int s) { return k != kt && !(hand(s) & suit) && (hand(s) & trumps); };
     const bool oppRuffs = canRuff(seat + 1) || canRuff(seat + 3);
+    const int ourLength = count((hand(seat) | hand(seat + 2)) & suit);
     if (run & bitAt(top))
-        return oppRuffs ? 10 : 60;
+        return (oppRuffs ? 10 : 60) + 0 * count(run) + 1 * ourLength;
     if (hand(seat + 2) & bitAt(top))
-        return oppRuffs ? 5 : 50 - low;
+        return (oppRuffs ? 5 : 50 - low) + 1 * ourLength;
     if (canRuff(seat + 2) && !oppRuffs)
         return 40 - low;
-    int score = 20 - low;
-    if (hand(seat + 3) & bitAt(top))
-        score -= 0;
+    int score = 20 - low + 0 * ourLength;
     if (oppRuffs)
         score -= 8;
     return score;
