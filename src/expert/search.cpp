@@ -32,6 +32,13 @@ void Search::setUp(const std::array<std::uint64_t, 4>& hands, int leader, const 
     for (int p = 0; p < onTrick; ++p)
         m_hand[static_cast<std::size_t>((leader + p) & 3)] |= bitAt(trick[static_cast<std::size_t>(p)]);
     m_tricksLeft = count(m_hand[static_cast<std::size_t>(leader)]);
+    m_lengths = {};
+    for (int seat = 0; seat < 4; ++seat)
+        for (int k = 0; k < Layout::MaxSuits; ++k)
+            m_lengths[static_cast<std::size_t>(seat >> 1)] +=
+                static_cast<std::uint64_t>(count(m_hand[static_cast<std::size_t>(seat)] &
+                                                 m_l.suitBits[static_cast<std::size_t>(k)]))
+                << lengthShift(seat, k);
     for (int p = 0; p < onTrick; ++p)
         play(trick[static_cast<std::size_t>(p)]);
     m_nodes = 0;
@@ -40,7 +47,10 @@ void Search::setUp(const std::array<std::uint64_t, 4>& hands, int leader, const 
 Search::Undo Search::play(int bit)
 {
     Undo u{m_onTrick, m_leader, m_pos, m_led, m_winPos, m_winBit, m_winStr, m_won, m_tricksLeft, 0};
-    m_hand[static_cast<std::size_t>((m_leader + m_pos) & 3)] &= ~bitAt(bit);
+    const int seat = (m_leader + m_pos) & 3;
+    m_hand[static_cast<std::size_t>(seat)] &= ~bitAt(bit);
+    m_lengths[static_cast<std::size_t>(seat >> 1)] -= std::uint64_t{1}
+                                                      << lengthShift(seat, m_l.suitAt[static_cast<std::size_t>(bit)]);
     ++m_nodes;
     if (m_pos == 0) {
         m_led = m_l.suitAt[static_cast<std::size_t>(bit)];
@@ -82,7 +92,10 @@ void Search::takeBack(int bit, const Undo& u)
     m_winStr = u.winStr;
     m_won = u.won;
     m_tricksLeft = u.tricksLeft;
-    m_hand[static_cast<std::size_t>((m_leader + m_pos) & 3)] |= bitAt(bit);
+    const int seat = (m_leader + m_pos) & 3;
+    m_hand[static_cast<std::size_t>(seat)] |= bitAt(bit);
+    m_lengths[static_cast<std::size_t>(seat >> 1)] += std::uint64_t{1}
+                                                      << lengthShift(seat, m_l.suitAt[static_cast<std::size_t>(bit)]);
 }
 
 bool Search::reaches(int target)
@@ -335,13 +348,7 @@ Search::Bounds Search::bounds() const
 
 TranspositionTable::Key Search::key() const
 {
-    std::array<std::uint64_t, 4> lengths{};
-    for (std::size_t h = 0; h < 4; ++h)
-        for (int k = 0; k < Layout::MaxSuits; ++k)
-            lengths[h] |= static_cast<std::uint64_t>(count(m_hand[h] & m_l.suitBits[static_cast<std::size_t>(k)]))
-                          << (4 * k);
-    return {lengths[0] | lengths[1] << 20,
-            lengths[2] | lengths[3] << 20 | static_cast<std::uint64_t>(m_leader) << 40};
+    return {m_lengths[0], m_lengths[1] | static_cast<std::uint64_t>(m_leader) << 40};
 }
 
 // Only the order of the cards left counts, not which ones have gone: a suit

@@ -83,6 +83,8 @@ private:
 
     int side(int seat) const { return seat & 1; }
     std::uint64_t left() const { return m_hand[0] | m_hand[1] | m_hand[2] | m_hand[3]; }
+    // Where the length of suit k in a seat's hand lies in m_lengths.
+    static int lengthShift(int seat, int k) { return 20 * (seat & 1) + 4 * k; }
 
     const Layout& m_l;
     TranspositionTable& m_tt;
@@ -91,6 +93,9 @@ private:
     bool m_aborted = false;
 
     std::array<std::uint64_t, 4> m_hand{};
+    // The length of each suit in each hand, four bits each, kept as cards
+    // are played: seats 0 and 1 in the first word, 2 and 3 in the second.
+    std::array<std::uint64_t, 2> m_lengths{};
     std::uint64_t m_onTrick = 0;  // the cards of the trick in progress
     // After each visit: the cards whose holders and ranks its answer rests on.
     std::uint64_t m_counted = 0;
