@@ -15,7 +15,9 @@ namespace corvane::expert {
 // hands, the seat that led the trick in progress (or leads the next one) and
 // the cards already on that trick, 0..3 of them in playing order. The seat
 // to play holds one card more than each seat that has played to the trick,
-// and every seat holds as many cards as there are tricks left.
+// and every seat holds as many cards as there are tricks left. A trick that
+// no card can win (a joker led in No Trumps) stays with its leader, as in
+// play, where the leader won the trick before.
 struct Position {
     std::array<CardSet, 5> hands{};  // by seat 1..4; index 0 unused
     Suit trumps = NoTrumps;          // 1..4, or NoTrumps
@@ -25,6 +27,7 @@ struct Position {
     int onTrick = 0;
 
     Seat toPlay() const { return seatAfter(leader, onTrick); }
+    bool operator==(const Position&) const = default;
     // Tricks still to be won, the one in progress counted.
     int tricksLeft() const { return hands[static_cast<std::size_t>(toPlay())].count(); }
 };
@@ -63,14 +66,14 @@ struct Solution {
 inline constexpr std::uint64_t Unlimited = 0;
 
 // A double-dummy solver: the tricks each side takes when all four seats see
-// all the cards and play perfectly. It keeps a table of positions met, so
-// one solver used for many calls spends less on each; the results are the
-// same whatever it met before. One call runs at most `nodeBudget` card plays
-// (Unlimited: until done) and says whether it finished. Not for two threads
-// at once.
+// all the cards and play perfectly. Each call starts afresh, so its work and
+// its answer never depend on the calls before it; keeping one solver saves
+// only the allocation of its table. One call runs at most `nodeBudget` card
+// plays (Unlimited: until done) and says whether it finished. Not for two
+// threads at once.
 class DoubleDummy {
 public:
-    // A table of 2^tableBits positions (32 bytes each).
+    // A table of 2^tableBits positions, about 52 bytes each.
     explicit DoubleDummy(int tableBits = 20);
     ~DoubleDummy();
     DoubleDummy(const DoubleDummy&) = delete;

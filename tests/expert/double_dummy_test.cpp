@@ -133,6 +133,7 @@ TEST(DoubleDummy, EveryCardAgreesWithPlainMinimax)
     for (int i = 0; i < 4000; ++i) {
         const Position p = randomPosition(rng, i % 4 + 1);
         ASSERT_EQ(positionFault(p), nullptr) << describe(p);
+        ASSERT_EQ(positionOf(tableOf(p)), p) << describe(p);
         const Solution got = dd.analyse(p);
         ASSERT_TRUE(got.finished);
         const TableState t = tableOf(p);
@@ -165,7 +166,7 @@ struct Worked {
     std::vector<std::pair<const char*, int>> values;  // each legal card, in id order
 };
 
-Position positionOf(const Worked& w)
+Position positionFrom(const Worked& w)
 {
     Position p;
     p.trumps = w.trumps;
@@ -217,7 +218,7 @@ TEST(DoubleDummy, HandWorkedEndings)
     };
     DoubleDummy dd(12);
     for (const Worked& w : cases) {
-        const Position p = positionOf(w);
+        const Position p = positionFrom(w);
         ASSERT_EQ(positionFault(p), nullptr) << w.what;
         const Solution s = dd.analyse(p);
         ASSERT_EQ(s.cards.size(), w.values.size()) << w.what;
