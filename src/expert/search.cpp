@@ -1,22 +1,13 @@
 #include "expert/search.h"
 
 #include <algorithm>
-#include <bit>
 
+#include "expert/bits.h"
 #include "play/trick_rules.h"
 
 namespace corvane::expert {
 
-namespace {
-
-constexpr std::uint64_t bitAt(int b) { return std::uint64_t{1} << b; }
-int highest(std::uint64_t bits) { return 63 - std::countl_zero(bits); }
-int lowest(std::uint64_t bits) { return std::countr_zero(bits); }
-int count(std::uint64_t bits) { return std::popcount(bits); }
-// The bits strictly above bit b (b below 63).
-constexpr std::uint64_t above(int b) { return ~((bitAt(b) << 1) - 1); }
-
-}  // namespace
+using namespace bits;
 
 Search::Search(const Layout& l, TranspositionTable& tt, std::uint64_t budget) : m_l(l), m_tt(tt), m_budget(budget) {}
 
@@ -260,91 +251,6 @@ bool Search::followNode()
     return !isMax;
 }
 
-// The cards of `held` in the unbroken run from the top of a suit. Every run
-// looked at counts: with the same holders of those cards, a position has runs
-// at least as long, and every bound below only grows with them.
-std::uint64_t Search::topRun(std::uint64_t held, std::uint64_t suit, std::uint64_t& counted) const
-{
-    const std::uint64_t others = left() & suit & ~held;
-    const std::uint64_t run = others ? held & suit & above(highest(others)) : held & suit;
-    counted |= run;
-    return run;
-}
-
-// The tricks seat s takes on lead from its own tops, keeping the lead. In a
-// trump contract it draws trumps with its top ones first; whoever still holds
-// a trump afterwards (the partner too, who would have to ruff) must follow
-// each round of a plain suit to spare it.
-int Search::cashFrom(int s, std::uint64_t& counted) const
-{
-    const auto hand = [this](int seat) { return m_hand[static_cast<std::size_t>(seat & 3)]; };
-    const int kt = m_l.trumpSuit;
-    if (kt < 0) {
-        int cash = 0;
-        for (std::uint64_t suit : m_l.suitBits)
-            cash += count(topRun(hand(s), suit, counted));
-        return cash;
-    }
-    const std::uint64_t trumps = m_l.suitBits[static_cast<std::size_t>(kt)];
-    const int drawn = count(topRun(hand(s), trumps, counted));
-    int cash = drawn;
-    for (int k = 0; k < Layout::MaxSuits; ++k) {
-        if (k == kt)
-            continue;
-        const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
-        int rounds = count(topRun(hand(s), suit, counted));
-        for (int other = 1; other < 4 && rounds > 0; ++other)
-            if (count(hand(s + other) & trumps) > drawn)
-                rounds = std::min(rounds, count(hand(s + other) & suit));
-        cash += rounds;
-    }
-    return cash;
-}
-
-// Cheap bounds on the tricks the leader's side takes from here, each with
-// the cards it rests on: the tops the leader cashes, or the partner's after a
-// low card to one of them; and in a trump contract the top trumps each side
-// holds, which win whenever they are played.
-Search::Bounds Search::bounds() const
-{
-    const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
-    const int L = m_leader;
-    const int P = L ^ 2;
-    Bounds b;
-    b.lo = cashFrom(L, b.loCounted);
-    b.hi = m_tricksLeft;
-    const int kt = m_l.trumpSuit;
-    const std::uint64_t trumps = kt >= 0 ? m_l.suitBits[static_cast<std::size_t>(kt)] : 0;
-    const auto spared = [&](int s, std::uint64_t suit) { return (hand(s) & suit) || !(hand(s) & trumps); };
-    for (int k = 0; k < Layout::MaxSuits; ++k) {
-        const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
-        std::uint64_t entry = 0;
-        if (!m_l.beatable[static_cast<std::size_t>(k)] || !(hand(L) & suit) || !topRun(hand(P), suit, entry))
-            continue;
-        if (k != kt && !(spared(L + 1, suit) && spared(L + 3, suit)))
-            continue;
-        std::uint64_t counted = entry;
-        if (const int cash = cashFrom(P, counted); cash > b.lo) {
-            b.lo = cash;
-            b.loCounted = counted;
-        }
-        break;
-    }
-    if (kt < 0)
-        return b;
-    // A side's top trumps in one hand each win a trick of their own.
-    const auto sure = [&](int a, std::uint64_t& counted) {
-        const std::uint64_t run = topRun(hand(a) | hand(a + 2), trumps, counted);
-        return std::max(count(run & hand(a)), count(run & hand(a + 2)));
-    };
-    std::uint64_t counted = 0;
-    if (const int ours = sure(L, counted); ours > b.lo) {
-        b.lo = ours;
-        b.loCounted = counted;
-    }
-    b.hi = m_tricksLeft - sure(L + 1, b.hiCounted);
-    return b;
-}
 
 TranspositionTable::Key Search::key() const
 {
@@ -415,105 +321,5 @@ int Search::bitOfRelative(int rel) const
     return r ? highest(r) : -1;
 }
 
-int Search::rootMoves(std::array<Move, 16>& out) const
-{
-    const int seat = seatToPlay();
-    const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
-    return moves(m_pos == 0 ? hand : legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]), seat, out);
-}
-
-// One move for each run of cards of a suit that no other seat's card splits
-// (the cards on the trick count as split too): any of them plays the same.
-int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const
-{
-    const std::uint64_t others = (left() | m_onTrick) & ~m_hand[static_cast<std::size_t>(seat)];
-    // The best the opponent after this seat can play, for the follow scores.
-    const int nextBest = m_pos == 1 || m_pos == 2 ? bestStrengthOf((seat + 1) & 3) : 0;
-    int n = 0;
-    for (std::uint64_t suit : m_l.suitBits) {
-        std::uint64_t h = legal & suit;
-        const std::uint64_t o = others & suit;
-        while (h) {
-            const std::uint64_t below = o & (bitAt(highest(h)) - 1);
-            const std::uint64_t run = below ? h & above(highest(below)) : h;
-            const int rep = lowest(run);
-            out[static_cast<std::size_t>(n++)] = {rep, m_pos == 0 ? leadScore(seat, rep, run) : followScore(seat, rep, nextBest),
-                                                  run};
-            h &= ~run;
-        }
-    }
-    // Few moves: an insertion sort, best score first, ties in order made.
-    for (int i = 1; i < n; ++i) {
-        const Move m = out[static_cast<std::size_t>(i)];
-        int j = i;
-        for (; j > 0 && out[static_cast<std::size_t>(j - 1)].score < m.score; --j)
-            out[static_cast<std::size_t>(j)] = out[static_cast<std::size_t>(j - 1)];
-        out[static_cast<std::size_t>(j)] = m;
-    }
-    return n;
-}
-
-void Search::toFront(std::array<Move, 16>& ms, int n, int bit)
-{
-    if (bit < 0)
-        return;
-    for (int i = 0; i < n; ++i)
-        if (ms[static_cast<std::size_t>(i)].stands & bitAt(bit)) {
-            std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
-            return;
-        }
-}
-
-int Search::leadScore(int seat, int bit, std::uint64_t run) const
-{
-    const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
-    const int k = m_l.suitAt[static_cast<std::size_t>(bit)];
-    const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
-    const int low = count(left() & suit & (bitAt(bit) - 1));
-    const int top = highest(left() & suit);
-    const int kt = m_l.trumpSuit;
-    const std::uint64_t trumps = kt >= 0 ? m_l.suitBits[static_cast<std::size_t>(kt)] : 0;
-    const auto canRuff = [&](int s) { return k != kt && !(hand(s) & suit) && (hand(s) & trumps); };
-    const bool oppRuffs = canRuff(seat + 1) || canRuff(seat + 3);
-    const int ourLength = count((hand(seat) | hand(seat + 2)) & suit);
-    if (run & bitAt(top))
-        return (oppRuffs ? 10 : 60) + 0 * count(run) + 1 * ourLength;
-    if (hand(seat + 2) & bitAt(top))
-        return (oppRuffs ? 5 : 50 - low) + 1 * ourLength;
-    if (canRuff(seat + 2) && !oppRuffs)
-        return 40 - low;
-    int score = 20 - low + 0 * ourLength;
-    if (oppRuffs)
-        score -= 8;
-    return score;
-}
-
-int Search::bestStrengthOf(int seat) const
-{
-    const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
-    const auto& strength = m_l.strength[static_cast<std::size_t>(m_led)];
-    const std::uint64_t legal = legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]);
-    int best = 0;
-    for (std::uint64_t suit : m_l.suitBits)
-        if (const std::uint64_t mine = legal & suit)
-            best = std::max<int>(best, strength[static_cast<std::size_t>(highest(mine))]);
-    return best;
-}
-
-int Search::followScore(int seat, int bit, int nextBest) const
-{
-    const int s = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
-    const int rank = bit - m_l.suitBase[m_l.suitAt[static_cast<std::size_t>(bit)]];
-    const int cheap = -(s * 16 + rank);
-    const bool partnerWins = side((m_leader + m_winPos) & 3) == side(seat);
-    if (s <= m_winStr)
-        return cheap;
-    if (m_pos == 3)
-        return partnerWins ? cheap : 1000 - s;
-    // An opponent still to play.
-    if (partnerWins && m_winStr > nextBest)
-        return cheap;
-    return s > nextBest ? 1000 - s : cheap;
-}
 
 }  // namespace corvane::expert
