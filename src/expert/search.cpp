@@ -130,15 +130,15 @@ bool Search::leadNode()
     if (m_tricksLeft == 1) {
         // One card each: the trick decides it.
         std::array<Undo, 4> u;
-        std::array<int, 4> bits;
+        std::array<int, 4> last;
         for (std::size_t p = 0; p < 4; ++p) {
-            bits[p] = lowest(m_hand[static_cast<std::size_t>((m_leader + static_cast<int>(p)) & 3)]);
-            u[p] = play(bits[p]);
+            last[p] = lowest(m_hand[static_cast<std::size_t>((m_leader + static_cast<int>(p)) & 3)]);
+            u[p] = play(last[p]);
         }
         const bool yes = m_won >= m_target;
         m_counted = u[3].ranked;
         for (std::size_t p = 4; p-- > 0;)
-            takeBack(bits[p], u[p]);
+            takeBack(last[p], u[p]);
         return yes;
     }
 
@@ -150,8 +150,8 @@ bool Search::leadNode()
     };
     const Bounds b = bounds();
     if (const int c = cut(b.lo, b.hi); c >= 0) {
-        // The cut rests on the leader's side's low bound when that side is
-        // the one proved to reach, or fails, through it.
+        // Which bound made the cut: the leader's side's low one when that side
+        // reached (as the max side) or held the max side off (as the min).
         m_counted = (c == 1) == leaderIsMax ? b.loCounted : b.hiCounted;
         return c == 1;
     }
