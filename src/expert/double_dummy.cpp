@@ -6,7 +6,7 @@
 #include "expert/layout.h"
 #include "expert/search.h"
 #include "expert/transposition_table.h"
-#include "play/trick_rules.h"
+#include "rules/play/trick_rules.h"
 
 namespace corvane::expert {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "game/card_set.h"
-#include "game/seat.h"
-#include "game/table_state.h"
+#include "table/card_set.h"
+#include "table/seat.h"
+#include "table/table_state.h"
 
 namespace corvane::expert {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "game/table_state.h"
-#include "play/trick_rules.h"
+#include "rules/play/trick_rules.h"
+#include "table/table_state.h"
 
 namespace corvane::expert {
 

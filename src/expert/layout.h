@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "game/card.h"
-#include "game/card_set.h"
+#include "table/card.h"
+#include "table/card_set.h"
 
 namespace corvane::expert {
 

@@ -4,7 +4,7 @@
 
 #include "expert/bits.h"
 #include "expert/search.h"
-#include "play/trick_rules.h"
+#include "rules/play/trick_rules.h"
 
 namespace corvane::expert {
 

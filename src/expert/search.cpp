@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "expert/bits.h"
-#include "play/trick_rules.h"
+#include "rules/play/trick_rules.h"
 
 namespace corvane::expert {
 

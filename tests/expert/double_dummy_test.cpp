@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "expert/double_dummy.h"
-#include "play/play.h"
+#include "rules/play/play.h"
 #include "support/table_builder.h"
 
 using namespace corvane;
