@@ -27,9 +27,9 @@ struct Position {
     int onTrick = 0;
 
     Seat toPlay() const { return seatAfter(leader, onTrick); }
-    bool operator==(const Position&) const = default;
     // Tricks still to be won, the one in progress counted.
     int tricksLeft() const { return hands[static_cast<std::size_t>(toPlay())].count(); }
+    bool operator==(const Position&) const = default;
 };
 
 // The position on the engine's table: its hands and contract, and the trick
