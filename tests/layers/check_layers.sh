@@ -8,6 +8,7 @@ allowed() {
   case $1 in
     table) echo "table" ;;
     rules) echo "table rules" ;;
+    expert) echo "table rules expert" ;;
     engine) echo "table rules engine" ;;
     files) echo "table files" ;;
     record) echo "table rules engine record" ;;

@@ -137,10 +137,4 @@ PlayDecision chooseNoTrumpCard(const TableState& t, Seat s, int position, const 
     return {c.card, Reason{style.source, c.rule}};
 }
 
-Seat decideNoTrumpWinner(const TableState& t, Mode m)
-{
-    const Seat w = firstOfSuitOnTrick(t, t.ledSuit(), m);
-    return w == NoSeat ? t.trickWinner : w;
-}
-
 }  // namespace corvane

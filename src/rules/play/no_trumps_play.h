@@ -66,9 +66,4 @@ inline constexpr NoTrumpStyle LowNoTrumps{Mode::Down, LowLadder, true, false, Re
 
 PlayDecision chooseNoTrumpCard(const TableState& t, Seat s, int position, const NoTrumpStyle& style);
 
-// The Ace of the led suit wins, else its first other card in the mode's
-// order (King down to Two up, Two up to King down); the previous winner when
-// none of the led suit is on the trick.
-Seat decideNoTrumpWinner(const TableState& t, Mode m);
-
 }  // namespace corvane

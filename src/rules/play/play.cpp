@@ -27,22 +27,14 @@ PlayDecision chooseCard(const TableState& t, Seat s, int position)
 
 Seat decideWinner(const TableState& t)
 {
-    switch (contractOf(t)) {
-    case Contract::HighTrumps: return decideTrumpWinner(t, Mode::Up);
-    case Contract::LowTrumps: return decideTrumpWinner(t, Mode::Down);
-    case Contract::HighNoTrumps: return decideNoTrumpWinner(t, Mode::Up);
-    case Contract::LowNoTrumps: return decideNoTrumpWinner(t, Mode::Down);
-    }
-    return t.trickWinner;
+    return decideTrickWinner(t, t.contractHigh ? Mode::Up : Mode::Down);
 }
 
 bool isLegalPlay(const TableState& t, Seat s, Card c, int position)
 {
     if (!t.hand(s).has(c))
         return false;
-    if (position == 1 || !holdsLedSuit(t, s))
-        return true;
-    return t.suitOf(c) == t.ledSuit();
+    return position == 1 || legalCards(t.hand(s), t.holdingOfSuit(s, t.ledSuit())).has(c);
 }
 
 }  // namespace corvane

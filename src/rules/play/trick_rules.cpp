@@ -16,34 +16,6 @@ constexpr int rankOfLowValue(int v) { return v == 13 ? 13 : 13 - v; }
 
 bool played(const TableState& t, Card c) { return t.cardPlayed.has(c); }
 
-// The seat that played card c to the trick, or NoSeat.
-Seat seatPlaying(const TableState& t, Card c)
-{
-    for (int p = 1; p <= 4; ++p)
-        if (t.trick.card[p] == c)
-            return t.trick.seat[p];
-    return NoSeat;
-}
-
-CardSet cardsOnTrick(const TableState& t)
-{
-    CardSet on;
-    for (int p = 1; p <= 4; ++p)
-        on.add(t.trick.card[p]);
-    return on & AllCards;  // an empty position is NoCard
-}
-
-// The card of suit s on the trick that ranks first (the Ace, then King down
-// to Two up, Two up to King down), or NoCard.
-Card firstOfSuit(CardSet on, Suit s, Mode m)
-{
-    // The Ace has the suit's highest id, so uptown it is simply the highest.
-    const CardSet ofSuit = on & suitCards(s);
-    if (ofSuit.empty())
-        return NoCard;
-    return m == Mode::Up || ofSuit.has(aceOf(s)) ? ofSuit.highest() : ofSuit.lowest();
-}
-
 }  // namespace
 
 bool holdsLedSuit(const TableState& t, Seat s) { return !t.holdingOfSuit(s, t.ledSuit()).empty(); }
@@ -131,19 +103,12 @@ bool secondBeatsOthers(const TableState& t, Mode m)
            valueIn(m, card[2]) > valueIn(m, card[1]) && valueIn(m, card[2]) > valueIn(m, card[3]);
 }
 
-Seat firstOfSuitOnTrick(const TableState& t, Suit s, Mode m)
+Seat decideTrickWinner(const TableState& t, Mode m)
 {
-    const Card first = firstOfSuit(cardsOnTrick(t), s, m);
-    return first == NoCard ? NoSeat : seatPlaying(t, first);
-}
-
-Seat decideTrumpWinner(const TableState& t, Mode m)
-{
-    const CardSet on = cardsOnTrick(t);
-    Card w = on.has(BigJoker) ? BigJoker : on.has(LittleJoker) ? LittleJoker : firstOfSuit(on, t.trumps, m);
-    if (w == NoCard)
-        w = firstOfSuit(on, t.ledSuit(), m);
-    return w == NoCard ? t.trickWinner : seatPlaying(t, w);
+    const auto& trick = t.trick;
+    const int w = trickWinnerPosition(std::span<const Card, 4>(trick.card.data() + 1, 4),
+                                      std::span<const Suit, 4>(trick.suit.data() + 1, 4), t.trumps, m);
+    return w < 0 ? t.trickWinner : trick.seat[static_cast<std::size_t>(w) + 1];
 }
 
 LadderLead leadByLadder(const TableState& t, Seat s, const Ladder& ladder)

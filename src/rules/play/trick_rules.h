@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "table/table_state.h"
 
@@ -29,13 +30,49 @@ bool leadBeatsSecond(const TableState& t, Mode m);
 // Fourth player's view: is the partner's second card ahead of both others?
 bool secondBeatsOthers(const TableState& t, Mode m);
 
-// The seat whose card of suit s ranks first on the trick (the Ace, then King
-// down to Two up, Two up to King down); NoSeat when none of suit s is on it.
-Seat firstOfSuitOnTrick(const TableState& t, Suit s, Mode m);
+// Following suit: the cards of `hand` in the led suit, or the whole hand when
+// it holds none. Plain sets of one bit a card, in any one layout (a CardSet,
+// or a word laid out another way for a search over many plays).
+template <typename Bits>
+constexpr Bits legalCards(Bits hand, Bits ledSuit)
+{
+    const Bits follow = hand & ledSuit;
+    return follow == Bits{} ? hand : follow;
+}
 
-// The seat that won the complete trick in a trump contract; the previous
-// trick winner when no card qualifies.
-Seat decideTrumpWinner(const TableState& t, Mode m);
+// How card c, of suit in play `suit`, stands on a trick led in suit `led`: 0
+// when it cannot win, else the greater wins. Any trump stands above the led
+// suit; in No Trumps only the led suit counts, by the No Trumps values, so a
+// joker never wins there.
+constexpr int trickStrength(Card c, Suit suit, Suit led, Suit trumps, Mode m)
+{
+    if (trumps == NoTrumps)
+        return suit != led ? 0 : m == Mode::Up ? highNTValue(c) : lowNTValue(c);
+    if (suit == trumps)
+        return 32 + valueIn(m, c);
+    return suit == led ? valueIn(m, c) : 0;
+}
+
+// Position 0..3 of the card that wins a complete trick (cards and their
+// suits in play in playing order); -1 when none can, as when a joker is led
+// in No Trumps.
+constexpr int trickWinnerPosition(std::span<const Card, 4> cards, std::span<const Suit, 4> suits, Suit trumps, Mode m)
+{
+    int best = -1;
+    int top = 0;
+    for (int p = 0; p < 4; ++p) {
+        const int v = trickStrength(cards[p], suits[p], suits[0], trumps, m);
+        if (v > top) {
+            top = v;
+            best = p;
+        }
+    }
+    return best;
+}
+
+// The seat that won the complete trick t.trick, in the mode's order (in No
+// Trumps: Up when high wins); the previous trick winner when no card can.
+Seat decideTrickWinner(const TableState& t, Mode m);
 
 // Held cards of the led suit whose value in `value` beats `than`.
 template <typename Value>

@@ -1,0 +1,114 @@
+// The moves of a seat in the search, one for each set of equivalent cards,
+// in the order likely to decide soonest.
+#include <algorithm>
+
+#include "expert/bits.h"
+#include "expert/search.h"
+#include "rules/play/trick_rules.h"
+
+namespace corvane::expert {
+
+using namespace bits;
+
+int Search::rootMoves(std::array<Move, 16>& out) const
+{
+    const int seat = seatToPlay();
+    const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
+    return moves(m_pos == 0 ? hand : legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]), seat, out);
+}
+
+// One move for each run of cards of a suit that no other seat's card splits
+// (the cards on the trick count as split too): any of them plays the same.
+int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const
+{
+    const std::uint64_t others = (left() | m_onTrick) & ~m_hand[static_cast<std::size_t>(seat)];
+    // The best the opponent after this seat can play, for the follow scores.
+    const int nextBest = m_pos == 1 || m_pos == 2 ? bestStrengthOf((seat + 1) & 3) : 0;
+    int n = 0;
+    for (std::uint64_t suit : m_l.suitBits) {
+        std::uint64_t h = legal & suit;
+        const std::uint64_t o = others & suit;
+        while (h) {
+            const std::uint64_t below = o & (bitAt(highest(h)) - 1);
+            const std::uint64_t run = below ? h & above(highest(below)) : h;
+            const int rep = lowest(run);
+            out[static_cast<std::size_t>(n++)] = {rep, m_pos == 0 ? leadScore(seat, rep, run) : followScore(seat, rep, nextBest),
+                                                  run};
+            h &= ~run;
+        }
+    }
+    // Few moves: an insertion sort, best score first, ties in order made.
+    for (int i = 1; i < n; ++i) {
+        const Move m = out[static_cast<std::size_t>(i)];
+        int j = i;
+        for (; j > 0 && out[static_cast<std::size_t>(j - 1)].score < m.score; --j)
+            out[static_cast<std::size_t>(j)] = out[static_cast<std::size_t>(j - 1)];
+        out[static_cast<std::size_t>(j)] = m;
+    }
+    return n;
+}
+
+void Search::toFront(std::array<Move, 16>& ms, int n, int bit)
+{
+    if (bit < 0)
+        return;
+    for (int i = 0; i < n; ++i)
+        if (ms[static_cast<std::size_t>(i)].stands & bitAt(bit)) {
+            std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
+            return;
+        }
+}
+
+int Search::leadScore(int seat, int bit, std::uint64_t run) const
+{
+    const auto hand = [this](int s) { return m_hand[static_cast<std::size_t>(s & 3)]; };
+    const int k = m_l.suitAt[static_cast<std::size_t>(bit)];
+    const std::uint64_t suit = m_l.suitBits[static_cast<std::size_t>(k)];
+    const int low = count(left() & suit & (bitAt(bit) - 1));
+    const int top = highest(left() & suit);
+    const int kt = m_l.trumpSuit;
+    const std::uint64_t trumps = kt >= 0 ? m_l.suitBits[static_cast<std::size_t>(kt)] : 0;
+    const auto canRuff = [&](int s) { return k != kt && !(hand(s) & suit) && (hand(s) & trumps); };
+    const bool oppRuffs = canRuff(seat + 1) || canRuff(seat + 3);
+    const int ourLength = count((hand(seat) | hand(seat + 2)) & suit);
+    if (run & bitAt(top))
+        return (oppRuffs ? 10 : 60) + 0 * count(run) + 1 * ourLength;
+    if (hand(seat + 2) & bitAt(top))
+        return (oppRuffs ? 5 : 50 - low) + 1 * ourLength;
+    if (canRuff(seat + 2) && !oppRuffs)
+        return 40 - low;
+    int score = 20 - low + 0 * ourLength;
+    if (oppRuffs)
+        score -= 8;
+    return score;
+}
+
+int Search::bestStrengthOf(int seat) const
+{
+    const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
+    const auto& strength = m_l.strength[static_cast<std::size_t>(m_led)];
+    const std::uint64_t legal = legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]);
+    int best = 0;
+    for (std::uint64_t suit : m_l.suitBits)
+        if (const std::uint64_t mine = legal & suit)
+            best = std::max<int>(best, strength[static_cast<std::size_t>(highest(mine))]);
+    return best;
+}
+
+int Search::followScore(int seat, int bit, int nextBest) const
+{
+    const int s = m_l.strength[static_cast<std::size_t>(m_led)][static_cast<std::size_t>(bit)];
+    const int rank = bit - m_l.suitBase[m_l.suitAt[static_cast<std::size_t>(bit)]];
+    const int cheap = -(s * 16 + rank);
+    const bool partnerWins = side((m_leader + m_winPos) & 3) == side(seat);
+    if (s <= m_winStr)
+        return cheap;
+    if (m_pos == 3)
+        return partnerWins ? cheap : 1000 - s;
+    // An opponent still to play.
+    if (partnerWins && m_winStr > nextBest)
+        return cheap;
+    return s > nextBest ? 1000 - s : cheap;
+}
+
+}  // namespace corvane::expert
