@@ -9,45 +9,16 @@ Game::Game(std::uint64_t seed, Names names) : m_names(std::move(names)), m_rng(s
     m_t.at[OutOfPlay] = AllCards;
 }
 
-void Game::waitFor(Awaiting what)
+Event Game::waitForRobot(Seat s, RobotTurn::Choice choice)
 {
-    m_wait = what;
-    if (m_keepUndo && (what == Awaiting::Bid || what == Awaiting::Discards || what == Awaiting::PlayCard))
-        m_undo = std::make_shared<const Game>(*this);
+    m_robotTurn = {s, choice};
+    m_wait = Awaiting::Robot;
+    return Event{ev::RobotThinks{s}, {}, std::nullopt};
 }
 
-bool Game::canUndo() const
+bool Game::awaitsRobot(Seat s, RobotTurn::Choice choice) const
 {
-    if (!m_undo)
-        return false;
-    const bool atSnapshot = m_t == m_undo->m_t && m_wait == m_undo->m_wait;
-    return !atSnapshot || m_undo->m_undo;
-}
-
-int Game::undoDepth() const
-{
-    int depth = 0;
-    for (const Game* s = m_undo.get(); s != nullptr; s = s->m_undo.get())
-        ++depth;
-    return depth;
-}
-
-Event Game::undo()
-{
-    if (!canUndo())
-        return refused(std::nullopt);
-    // At a turn nothing has touched yet, go back to the turn before it.
-    const bool atSnapshot = m_t == m_undo->m_t && m_wait == m_undo->m_wait;
-    const std::shared_ptr<const Game> target = atSnapshot ? m_undo->m_undo : m_undo;
-    Names names = std::move(m_names);
-    const Statistics stats = m_stats;
-    *this = *target;
-    // The restored turn is itself the latest one to come back to.
-    m_undo = target;
-    m_names = std::move(names);
-    m_lines = SeatLines(m_names);
-    m_stats = stats;
-    return Event{ev::Undone{}, {}, std::nullopt};
+    return m_wait == Awaiting::Robot && m_robotTurn.seat == s && m_robotTurn.choice == choice;
 }
 
 Event Game::refused(std::optional<MessageBox> message, LogLines log)
@@ -124,7 +95,6 @@ Event Game::newGame()
     m_nextDeal.reset();
     m_chosenDeal.reset();
     resetTable(m_t);
-    m_undo.reset();
     m_next = Step::DrawStart;
     m_wait = Awaiting::Nothing;
     return Event{ev::HandStarted{true},

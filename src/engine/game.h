@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "rules/bidding/robot_bid.h"
+#include "rules/bidding/robot_discard.h"
+#include "rules/play/play.h"
 #include "table/deal_number.h"
 #include "table/event.h"
 #include "table/names.h"
@@ -25,6 +27,21 @@ enum class Awaiting {
     Discards,  // the person's six discards
     PlayCard,  // the person's card
     Answer,    // the answer to the message box of the last event
+    Robot,     // a robot seat that decides outside the engine (robotTurn())
+};
+
+// The rules robot seats decide by: the robots' own, or others a test gives.
+struct RobotRules {
+    BidDecision (*bid)(const TableState&, Seat) = robotBid;
+    DiscardDecision (*discards)(const TableState&, Seat, int) = robotDiscards;
+    PlayDecision (*card)(const TableState&, Seat, int) = chooseCard;
+};
+
+// A robot's turn that waits for a choice from outside the engine.
+struct RobotTurn {
+    enum class Choice { None, Bid, Discards, Card };
+    Seat seat = NoSeat;
+    Choice choice = Choice::None;
 };
 
 
@@ -98,17 +115,17 @@ public:
     // The position 1..4 of the next card in the trick in progress.
     int trickPosition() const { return m_counter + 1; }
 
-    // Takes back the person's last action (a bid, the discards or a card) and
-    // all the robots did after it: the engine returns to the snapshot taken
-    // when that turn opened. Never back into an earlier hand, and not once the
-    // hand is scored. Names and statistics stay as they are now.
-    bool canUndo() const;
-    Event undo();
-    // How many of the person's turns of this hand are kept to go back to.
-    int undoDepth() const;
-    // Snapshots for undo cost a copy of the engine at each of the person's
-    // turns; a headless run that never undoes turns them off.
-    void keepUndo(bool on) { m_keepUndo = on; }
+    // Robot seats decide inside advance() by their rules, unless set to
+    // decide outside: then the engine waits (Awaiting::Robot) for the choice
+    // of robotTurn() through decideBid, decideDiscards or decideCard. Every
+    // robot choice passes the checks the person's do; one the rules refuse
+    // is reported (ev::RobotFault) and the game stops.
+    void decideOutside(Seat s, bool on) { m_outside[s] = isRobot(s) && on; }
+    void setRobotRules(RobotRules rules) { m_rules = rules; }
+    RobotTurn robotTurn() const { return m_wait == Awaiting::Robot ? m_robotTurn : RobotTurn{}; }
+    Event decideBid(Seat s, const BidDecision& d);
+    Event decideDiscards(Seat s, const DiscardDecision& d);
+    Event decideCard(Seat s, const PlayDecision& d);
 
     // Every invariant of the table at this stage; empty when all hold.
     std::string check() const;
@@ -143,7 +160,9 @@ private:
 
     // Waits for the person; each event is built in place where it is returned, so
     // this changes the state only.
-    void waitFor(Awaiting what);
+    void waitFor(Awaiting what) { m_wait = what; }
+    Event waitForRobot(Seat s, RobotTurn::Choice choice);
+    bool awaitsRobot(Seat s, RobotTurn::Choice choice) const;
     Event step();
     Event refused(std::optional<MessageBox> message = std::nullopt, LogLines log = {});
 
@@ -155,13 +174,15 @@ private:
     Event openBidding();
     Event bidTurn();
     Event robotBidTurn(Seat s);
+    Event takeBid(Seat s, const BidDecision& d);
     void endBidTurn();
     Event allPassed();
     Event forcedRobotBid();
-    void takeRobotBid(Seat s, const struct BidDecision& d);
+    void takeRobotBid(Seat s, const BidDecision& d);
     Event settle();
     Event creditBook(Seat s, Step next);
     Event robotKitty();
+    Event takeDiscards(Seat s, const DiscardDecision& d);
     Event humanKitty();
     Event openDiscards();
     Event announce();
@@ -170,7 +191,8 @@ private:
     Event trickCard();
     Event humanCardTurn();
     Event placeCard(Seat s, Card c, Reason why);
-    Event robotFault(Seat seat, int position);
+    Event takeCard(Seat s, const PlayDecision& d);
+    Event robotFault(Seat seat, int position, const char* what);
     Event gather();
     Event score();
     Event nextHand();
@@ -194,10 +216,9 @@ private:
     std::vector<Card> m_presetDraw;
     // The hand's cards in the order they are dealt, drawn as the pack is gathered.
     std::array<Card, CardCount> m_dealOrder{};
-    bool m_keepUndo = true;
-    // The engine as it was when the person's latest turn of this hand opened;
-    // each snapshot holds the one before it.
-    std::shared_ptr<const Game> m_undo;
+    RobotRules m_rules;
+    std::array<bool, 5> m_outside{};
+    RobotTurn m_robotTurn;
 };
 
 }  // namespace corvane

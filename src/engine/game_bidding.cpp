@@ -3,6 +3,7 @@
 #include "engine/game.h"
 #include "rules/bidding/bid_panel.h"
 #include "rules/bidding/robot_bid.h"
+#include "rules/choices.h"
 
 namespace corvane {
 
@@ -39,7 +40,24 @@ Event Game::bidTurn()
 
 Event Game::robotBidTurn(Seat s)
 {
-    const BidDecision d = robotBid(m_t, s);
+    if (m_outside[s])
+        return waitForRobot(s, RobotTurn::Choice::Bid);
+    return takeBid(s, m_rules.bid(m_t, s));
+}
+
+// A robot's bid or pass, in its turn or as the dealer who must bid.
+Event Game::takeBid(Seat s, const BidDecision& d)
+{
+    if (const char* fault = bidFault(m_t, s, d))
+        return robotFault(s, 0, fault);
+    const bool forced = m_t.forcedBid;
+    if (forced) {
+        m_t.trumps = d.trumps;
+        takeRobotBid(s, d);
+        m_t.forcedBid = false;
+        m_next = Step::Settle;
+        return Event{ev::BidMade{s, d.level, d.high, d.trumps, true, d.why}, {}, std::nullopt};
+    }
     if (!d.bid) {
         endBidTurn();
         return Event{ev::BidPassed{s, d.why}, {}, std::nullopt};
@@ -47,6 +65,14 @@ Event Game::robotBidTurn(Seat s)
     takeRobotBid(s, d);
     endBidTurn();
     return Event{ev::BidMade{s, d.level, d.high, d.trumps, false, d.why}, {}, std::nullopt};
+}
+
+Event Game::decideBid(Seat s, const BidDecision& d)
+{
+    if (!awaitsRobot(s, RobotTurn::Choice::Bid))
+        return refused();
+    m_wait = Awaiting::Nothing;
+    return takeBid(s, d);
 }
 
 void Game::takeRobotBid(Seat s, const BidDecision& d)
@@ -94,12 +120,9 @@ Event Game::allPassed()
 Event Game::forcedRobotBid()
 {
     const Seat d = m_t.dealer;
-    const BidDecision bid = robotBid(m_t, d);
-    m_t.trumps = bid.trumps;
-    takeRobotBid(d, bid);
-    m_t.forcedBid = false;
-    m_next = Step::Settle;
-    return Event{ev::BidMade{d, bid.level, bid.high, bid.trumps, true, bid.why}, {}, std::nullopt};
+    if (m_outside[d])
+        return waitForRobot(d, RobotTurn::Choice::Bid);
+    return takeBid(d, m_rules.bid(m_t, d));
 }
 
 Event Game::chooseTrumps(int option)

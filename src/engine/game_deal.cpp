@@ -104,7 +104,6 @@ Event Game::dealCard()
 
 Event Game::nextHand()
 {
-    m_undo.reset();
     resetTable(m_t);
     m_t.dealer = nextSeat(m_t.dealer);
     m_t.leader = nextSeat(m_t.dealer);

@@ -3,6 +3,7 @@
 #include "engine/game.h"
 #include "rules/bidding/joker_exchange.h"
 #include "rules/bidding/robot_discard.h"
+#include "rules/choices.h"
 
 namespace corvane {
 
@@ -19,11 +20,27 @@ Event Game::robotKitty()
     const Seat s = m_t.bidWinner;
     for (Card c : m_t.kitty())
         m_t.move(c, KittyPlace, s);
-    const DiscardDecision d = robotDiscards(m_t, s);
+    if (m_outside[s])
+        return waitForRobot(s, RobotTurn::Choice::Discards);
+    return takeDiscards(s, m_rules.discards(m_t, s, 6));
+}
+
+Event Game::takeDiscards(Seat s, const DiscardDecision& d)
+{
+    if (const char* fault = discardFault(m_t, s, d.discards))
+        return robotFault(s, 0, fault);
     for (Card c : d.discards)
         m_t.move(c, s, KittyPlace);
     m_next = Step::Announce;
     return Event{ev::KittyDiscarded{s, d.discards, d.why}, {}, std::nullopt};
+}
+
+Event Game::decideDiscards(Seat s, const DiscardDecision& d)
+{
+    if (!awaitsRobot(s, RobotTurn::Choice::Discards))
+        return refused();
+    m_wait = Awaiting::Nothing;
+    return takeDiscards(s, d);
 }
 
 Event Game::humanKitty()
@@ -91,7 +108,12 @@ Event Game::confirmDiscards()
 {
     if (m_wait != Awaiting::Discards)
         return refused(std::nullopt);
-    if (m_t.selected.count() < 6)
+    // The picks lie in the kitty already: they are checked as the hand held
+    // them, as a robot's are.
+    TableState held = m_t;
+    for (Card c : m_t.selected)
+        held.move(c, KittyPlace, South);
+    if (discardFault(held, South, m_t.selected) != nullptr)
         return refused(std::nullopt,
                        {m_names[South] + " you must click 6 cards to discard before clicking 'Continue'"});
     m_t.discardMode = false;

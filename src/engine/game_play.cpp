@@ -1,8 +1,7 @@
 // Twelve tricks: each card played is one action, then the trick is judged,
 // counted and gathered, and the winner leads the next.
-#include <cassert>
-
 #include "engine/game.h"
+#include "rules/choices.h"
 #include "rules/play/play.h"
 #include "rules/scoring/hand_outcome.h"
 #include "rules/scoring/hand_points.h"
@@ -46,23 +45,40 @@ Event Game::trickCard()
     m_t.trick.seat[position] = seat;
     if (seat == South)
         return humanCardTurn();
-    const PlayDecision d = chooseCard(m_t, seat, position);
-    if (d.card == NoCard)
-        return robotFault(seat, position);
-    return placeCard(seat, d.card, d.why);
+    if (m_outside[seat])
+        return waitForRobot(seat, RobotTurn::Choice::Card);
+    return takeCard(seat, m_rules.card(m_t, seat, position));
 }
 
-// Only a bug can leave a robot without a card; say so rather than play on
-// with a made-up one.
-Event Game::robotFault(Seat seat, int position)
+Event Game::takeCard(Seat s, const PlayDecision& d)
 {
-    assert(!"a robot found no card to play");
+    const int position = m_counter + 1;
+    if (d.card == NoCard)
+        return robotFault(s, position, nullptr);
+    if (checkPlay(m_t, s, d.card, position) != PlayCheck::Legal)
+        return robotFault(s, position, "played a card it may not");
+    return placeCard(s, d.card, d.why);
+}
+
+Event Game::decideCard(Seat s, const PlayDecision& d)
+{
+    if (!awaitsRobot(s, RobotTurn::Choice::Card))
+        return refused();
+    m_wait = Awaiting::Nothing;
+    return takeCard(s, d);
+}
+
+// Only a bug can leave a robot without a card or with one the rules refuse;
+// say so rather than play on, and let a new game begin.
+Event Game::robotFault(Seat seat, int position, const char* what)
+{
     m_next = Step::None;
     m_wait = Awaiting::NewGame;
-    return Event{ev::RobotFault{seat, position},
-                 {std::string(" Something wrong regarding ") + PositionWord[position] + " card " +
-                  std::to_string(seat) + " did not find one to play"},
-                 std::nullopt};
+    m_t.gameStarted = false;
+    const std::string line = what == nullptr ? std::string(" Something wrong regarding ") + PositionWord[position] +
+                                                   " card " + std::to_string(seat) + " did not find one to play"
+                                             : " Something wrong regarding " + m_names[seat] + ": it " + what + ".";
+    return Event{ev::RobotFault{seat, position, what}, {line}, std::nullopt};
 }
 
 Event Game::playCard(Card c)
@@ -70,7 +86,7 @@ Event Game::playCard(Card c)
     if (m_wait != Awaiting::PlayCard || !m_t.hand(South).has(c))
         return refused(std::nullopt);
     const int position = m_counter + 1;
-    if (!isLegalPlay(m_t, South, c, position))
+    if (checkPlay(m_t, South, c, position) != PlayCheck::Legal)
         return refused(std::nullopt, {m_names[South] + " sorry, you must follow suit. Please try again"});
     m_t.waitingForHuman = false;
     m_wait = Awaiting::Nothing;
@@ -88,7 +104,7 @@ Event Game::gather()
     std::array<Card, 5> cards = m_t.trick.card;
     for (int p = 1; p <= 4; ++p)
         m_t.cardPlayed.add(cards[p]);
-    Event e{ev::TrickGathered{m_t.tricksPlayed, w, cards}, {}, std::nullopt};
+    Event e{ev::TrickGathered{m_t.tricksPlayed, w, cards, m_t.trick.seat}, {}, std::nullopt};
     if (m_t.tricksPlayed == 12 || !isSeat(w)) {
         m_next = Step::Score;
         return e;
@@ -103,7 +119,6 @@ Event Game::gather()
 Event Game::score()
 {
     m_next = Step::NextHand;
-    m_undo.reset();  // a scored hand stays scored
     const Seat w = m_t.bidWinner;
     if (!isSeat(w))
         return nextHand();

@@ -12,7 +12,7 @@ namespace corvane::record {
 // The record of the games played at the table, South's actions as the person
 // made them. The lines of the hand in progress are held back until the hand
 // is scored, so that an undo takes its lines back with it; each scored hand
-// is then handed to the sink, and kept as the last hand for its review.
+// is then handed to the sink.
 // The person's false starts (a refused click, "Start Again") are not game
 // actions: a replay, which gives only the actions, could not make their
 // log lines, so they are left out. A seat renamed during a game gets a
@@ -37,21 +37,13 @@ public:
     // Hands the lines held back to the sink: the program ends mid-hand.
     void flush();
 
-    // The last scored hand: its game's "game" line, then its lines from the
-    // deal to the hand's end (and the game's end, if the hand ended it).
-    // Empty before the first hand is scored.
-    const std::vector<std::string>& lastHand() const { return m_lastHand; }
-
 private:
-    void handEnded();
     void noteRenames(const Event& e, const Game& g);
 
     Sink m_sink;
     RecordWriter m_writer;
     std::vector<std::string> m_held;
     Names m_names;  // as the record stands
-    std::string m_gameLine;
-    std::vector<std::string> m_lastHand;
 };
 
 }  // namespace corvane::record

@@ -38,6 +38,14 @@ public:
     const Scene& scene() const { return m_scene; }
 
     Steps stepsFor(const Event& e, const TableState& after, const Names& names);
+    // A step given out beside the events (a hint's rings, a robot's reason, a
+    // line of the window's own for the log), which the scene takes too.
+    void apply(const Step& s) { m_scene.apply(s); }
+    void add(Steps& steps, Step s)
+    {
+        apply(s);
+        steps.push_back(std::move(s));
+    }
 
 private:
     // The event being choreographed.

@@ -31,6 +31,8 @@ struct Scene::Apply {
     void operator()(const step::Pause&) {}
     void operator()(const step::Log& l) { s.m_log.push_back(l.line); }
     void operator()(const step::ClearLog&) { s.m_log.clear(); }
+    void operator()(const step::Ring& r) { s.m_rings = r.cards; }
+    void operator()(const step::ShowTrick& t) { s.m_trick = t; }
 };
 
 void Scene::apply(const Step& s) { std::visit(Apply{*this}, s); }

@@ -37,6 +37,10 @@ public:
     bool shown(Control c) const { return m_shown[static_cast<int>(c)]; }
     TrumpPicture trumps() const { return m_trumps; }
     const std::vector<std::string>& log() const { return m_log; }
+    // The hint's rings, and the trick shown over the table.
+    CardSet rings() const { return m_rings; }
+    const step::ShowTrick& shownTrick() const { return m_trick; }
+    bool showingTrick() const { return !m_trick.caption.empty(); }
 
     // The visible cards from the bottom of the stack to the top: the order
     // to paint them in.
@@ -56,6 +60,8 @@ private:
     std::array<bool, ControlCount> m_shown{};
     TrumpPicture m_trumps = NoTrumpPicture;
     std::vector<std::string> m_log;
+    CardSet m_rings;
+    step::ShowTrick m_trick;
     int m_topZ = CardCount;
 };
 

@@ -35,6 +35,18 @@ struct Describe {
     void operator()(const step::Pause& p) { o << "Pause " << static_cast<double>(p.length.count()) / 1000.0 << "ms"; }
     void operator()(const step::Log& l) { o << (l.aside ? "Aside \"" : "Log \"") << l.line << "\""; }
     void operator()(const step::ClearLog&) { o << "ClearLog"; }
+    void operator()(const step::Ring& r)
+    {
+        o << "Ring";
+        for (Card c : r.cards)
+            o << " " << c;
+    }
+    void operator()(const step::ShowTrick& t)
+    {
+        o << (t.caption.empty() ? "HideTrick" : "ShowTrick");
+        for (Seat s = South; s <= East; ++s)
+            o << " " << t.bySeat[s];
+    }
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <string>
 #include <variant>
@@ -7,6 +8,7 @@
 
 #include "scene/scene_items.h"
 #include "table/card.h"
+#include "table/card_set.h"
 
 namespace corvane {
 
@@ -62,10 +64,22 @@ struct Log {
 struct ClearLog {
     bool operator==(const ClearLog&) const = default;
 };
+// A hint: rings round these cards until the next action (none: no rings).
+struct Ring {
+    CardSet cards;
+    bool operator==(const Ring&) const = default;
+};
+// A trick shown over the table, each card (by seat, 1..4) in front of the
+// seat that played it, with a caption; an empty caption takes it away.
+struct ShowTrick {
+    std::array<Card, 5> bySeat{};
+    std::string caption;
+    bool operator==(const ShowTrick&) const = default;
+};
 }  // namespace step
 
 using Step = std::variant<step::Move, step::ShowCard, step::ShowControl, step::Caption, step::ShowTrumps,
-                          step::Sound, step::Pause, step::Log, step::ClearLog>;
+                          step::Sound, step::Pause, step::Log, step::ClearLog, step::Ring, step::ShowTrick>;
 using Steps = std::vector<Step>;
 
 // One line describing a step, for golden tests and traces.

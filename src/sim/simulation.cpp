@@ -126,7 +126,6 @@ Tally simulate(const Options& options, const Observer& observe)
     Tally tally;
     Checker checker(tally);
     Game g(options.seed);
-    g.keepUndo(false);
     const AutoplayOptions south{options.southNoTrumps};
     const bool checking = options.check;
     const bool observing = static_cast<bool>(observe);

@@ -80,8 +80,11 @@ struct Describe {
         o << "HandScored team=" << e.team << " points=" << e.points << " over=" << e.gameOver << " winner=" << e.winner;
     }
     void operator()(const ev::Answered& e) { o << "Answered button=" << e.button; }
-    void operator()(const ev::RobotFault& e) { o << "RobotFault seat=" << e.seat << " pos=" << e.position; }
-    void operator()(const ev::Undone&) { o << "Undone"; }
+    void operator()(const ev::RobotThinks& e) { o << "RobotThinks seat=" << e.seat; }
+    void operator()(const ev::RobotFault& e)
+    {
+        o << "RobotFault seat=" << e.seat << " pos=" << e.position << (e.what ? " " : "") << (e.what ? e.what : "");
+    }
 };
 
 }  // namespace

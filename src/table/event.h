@@ -76,11 +76,14 @@ struct JokerSwapped { Seat seat; Card joker; Card card; Reason why; };
 struct KittyCleared { CardSet kitty; };
 struct HumanCardTurn {};
 struct CardPlayed { Seat seat; Card card; int position; Reason why; };
-struct TrickGathered { int number; Seat winner; std::array<Card, 5> cards; };
+// The trick's cards by position 1..4, and the seat that played each.
+struct TrickGathered { int number; Seat winner; std::array<Card, 5> cards; std::array<Seat, 5> seats; };
 struct HandScored { Team team; int points; bool gameOver; Team winner; };
 struct Answered { int button; };
-struct RobotFault { Seat seat; int position; };  // a robot found no card: a bug
-struct Undone {};  // the table is back at one of the person's earlier turns
+struct RobotThinks { Seat seat; };  // a robot deciding outside the engine has the turn
+// A robot chose what the rules refuse (`what`), or found no card (position
+// 1..4 of the trick, `what` null): a bug, and the game stops.
+struct RobotFault { Seat seat; int position; const char* what; };
 }  // namespace ev
 
 using EventData =
@@ -91,7 +94,7 @@ using EventData =
                  ev::DiscardsConfirmed,
                  ev::KittyDiscarded, ev::ContractAnnounced, ev::PlayStarting, ev::JokerSwapped, ev::KittyCleared,
                  ev::HumanCardTurn, ev::CardPlayed, ev::TrickGathered, ev::HandScored, ev::Answered,
-                 ev::RobotFault, ev::Undone>;
+                 ev::RobotThinks, ev::RobotFault>;
 
 // What happened, with the message-log lines it produced (exact texts, in
 // order) and the message box the person must see, if any.

@@ -9,9 +9,20 @@ namespace corvane {
 
 namespace {
 
-using record::HandReview;
-
 QString esc(const std::string& s) { return QString::fromStdString(s).toHtmlEscaped(); }
+
+// A seat's name, cut after its last whole word within MaxName characters
+// (or at MaxName, for one long word).
+constexpr int MaxName = 24;
+QString name(const std::string& s)
+{
+    QString n = QString::fromStdString(s).simplified();
+    if (n.size() <= MaxName)
+        return n.toHtmlEscaped();
+    const int blank = n.lastIndexOf(QLatin1Char(' '), MaxName);
+    n.truncate(blank > 0 ? blank : MaxName);
+    return (n + QStringLiteral("\u2026")).toHtmlEscaped();
+}
 
 // The log's card names, without the spacing of its columns.
 QString card(Card c) { return QString::fromUtf8(cardName(c)).simplified(); }
@@ -39,7 +50,7 @@ QString dealt(const HandReview& h)
 {
     QString html = QStringLiteral("<h3>As dealt</h3><table cellpadding=3>");
     for (Seat s = South; s <= East; ++s)
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(esc(h.names[s]), cards(h.dealt[s]));
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(name(h.names[s]), cards(h.dealt[s]));
     html += QStringLiteral("<tr><td><b>Kitty</b></td><td>%1</td></tr></table>").arg(cards(h.kitty));
     return html;
 }
@@ -51,15 +62,15 @@ QString bidding(const HandReview& h)
         const QString what = b.pass ? QStringLiteral("passes")
                                     : QStringLiteral("bids %1%2").arg(contract(b.level, b.high, b.trumps),
                                                                        b.forced ? QStringLiteral(" (forced)") : QString());
-        html += QStringLiteral("<li><b>%1</b> %2%3</li>").arg(esc(h.names[b.seat]), what, reason(b.why));
+        html += QStringLiteral("<li><b>%1</b> %2%3</li>").arg(name(h.names[b.seat]), what, reason(b.why));
     }
     html += QStringLiteral("</ol><h3>Contract</h3><p><b>%1</b>: %2</p>")
-                .arg(esc(h.names[h.declarer]), contract(h.level, h.high, h.trumps));
+                .arg(name(h.names[h.declarer]), contract(h.level, h.high, h.trumps));
     html += QStringLiteral("<h3>Discards</h3><p><b>%1</b> put away %2%3</p>")
-                .arg(esc(h.names[h.declarer]), cards(h.discards), reason(h.discardWhy));
+                .arg(name(h.names[h.declarer]), cards(h.discards), reason(h.discardWhy));
     for (const HandReview::JokerSwap& j : h.swaps)
-        html += QStringLiteral("<p><b>%1</b> swapped the %2 for %3 from the kitty</p>")
-                    .arg(esc(h.names[j.seat]), card(j.joker), card(j.card));
+        html += QStringLiteral("<p><b>%1</b> swapped the %2 for %3 from the kitty%4</p>")
+                    .arg(name(h.names[j.seat]), card(j.joker), card(j.card), reason(j.why));
     return html;
 }
 
@@ -67,21 +78,21 @@ QString tricks(const HandReview& h)
 {
     QString html = QStringLiteral("<h3>Tricks</h3><table border=1 cellspacing=0 cellpadding=3><tr><th>#</th><th>Led by</th>");
     for (Seat s = South; s <= East; ++s)
-        html += QStringLiteral("<th>%1</th>").arg(esc(h.names[s]));
+        html += QStringLiteral("<th>%1</th>").arg(name(h.names[s]));
     html += QStringLiteral("<th>Won by</th></tr>");
     for (const HandReview::Trick& t : h.tricks) {
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(t.number).arg(esc(h.names[t.leader]));
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td>").arg(t.number).arg(name(h.names[t.leader]));
         for (Seat s = South; s <= East; ++s)
             html += QStringLiteral("<td>%1%2</td>").arg(card(t.bySeat[s]), reason(t.why[s]));
-        html += QStringLiteral("<td><b>%1</b></td></tr>").arg(esc(h.names[t.winner]));
+        html += QStringLiteral("<td><b>%1</b></td></tr>").arg(name(h.names[t.winner]));
     }
     return html + QStringLiteral("</table>");
 }
 
 QString points(const HandReview& h)
 {
-    const QString ours = esc(h.names[South] + " and " + h.names[North]);
-    const QString theirs = esc(h.names[West] + " and " + h.names[East]);
+    const QString ours = name(h.names[South]) + QStringLiteral(" and ") + name(h.names[North]);
+    const QString theirs = name(h.names[West]) + QStringLiteral(" and ") + name(h.names[East]);
     QString html = QStringLiteral("<h3>Points</h3><table cellpadding=3><tr><th></th><th>Books</th><th>This hand</th>"
                                   "<th>Game</th></tr>");
     html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
@@ -95,7 +106,7 @@ QString points(const HandReview& h)
 
 QString reviewHtml(const HandReview& h)
 {
-    return QStringLiteral("<h2>Hand %1</h2><p>Dealt by %2</p>").arg(h.hand).arg(esc(h.names[h.dealer])) + dealt(h) +
+    return QStringLiteral("<h2>Hand %1</h2><p>Dealt by %2</p>").arg(h.hand).arg(name(h.names[h.dealer])) + dealt(h) +
            bidding(h) + tricks(h) + points(h);
 }
 
@@ -108,7 +119,7 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QDialog(parent), m_text(new QTextB
     resize(900, 760);
 }
 
-void ReviewWindow::showHand(const record::HandReview& hand)
+void ReviewWindow::showHand(const HandReview& hand)
 {
     setWindowTitle(QStringLiteral("Review of Hand %1").arg(hand.hand));
     m_text->setHtml(reviewHtml(hand));

@@ -16,23 +16,23 @@ void TableWindow::buildDealItems(QMenu* play)
     replay->setObjectName(QStringLiteral("MnuReplayDeal"));
     connect(replay, &QAction::triggered, this, &TableWindow::replayDeal);
     // Nothing to replay before the first hand is dealt.
-    connect(play, &QMenu::aboutToShow, this, [this, replay] { replay->setEnabled(m_game.dealNumber().has_value()); });
+    connect(play, &QMenu::aboutToShow, this, [this, replay] { replay->setEnabled(game().dealNumber().has_value()); });
 
     QAction* choose = play->addAction(QString::fromUtf8("Deal Number…"));
     choose->setObjectName(QStringLiteral("MnuDealNumber"));
     connect(choose, &QAction::triggered, this, &TableWindow::askDealNumber);
 }
 
-void TableWindow::replayDeal() { present(m_game.replayDeal()); }
+void TableWindow::replayDeal() { play(m_session.replayDeal()); }
 
 void TableWindow::askDealNumber()
 {
     // Told before typing, not after, that a game under way must be finished.
-    if (std::optional<Event> refusal = m_game.refusesNewGame()) {
-        present(*refusal);
+    if (std::optional<TableUpdate> refusal = m_session.refusesNewGame()) {
+        play(std::move(*refusal));
         return;
     }
-    const std::optional<std::uint64_t> now = m_game.dealNumber();
+    const std::optional<std::uint64_t> now = game().dealNumber();
     openDealDialog({}, now ? QString::number(*now) : QString());
 }
 
@@ -58,12 +58,12 @@ void TableWindow::startAtDeal(const QString& typed)
         openDealDialog(QString::fromStdString(entry.error), typed);
         return;
     }
-    present(m_game.newGameAt(*entry.number));
+    play(m_session.newGameAt(*entry.number));
 }
 
 void TableWindow::showDealNumber()
 {
-    const std::optional<std::uint64_t> n = m_game.dealNumber();
+    const std::optional<std::uint64_t> n = game().dealNumber();
     setWindowTitle(n ? QString::fromUtf8("Corvane — Deal %1").arg(*n) : QStringLiteral("Corvane"));
 }
 

@@ -1,12 +1,12 @@
 // The Play menu's items for learning from the robots: a hint of what their
-// rules would do in South's place, undo, the last trick and the review.
+// rules would do in South's place, undo, the last trick and the review of
+// the last hand. The session does each; the window offers them.
 #include <QAction>
 #include <QMenu>
 
-#include "engine/autoplay.h"
-#include "engine/explain.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/pacer.h"
+#include "ui/review_window.h"
 #include "ui/table_view.h"
 #include "ui/table_window.h"
 
@@ -20,21 +20,6 @@ QAction* playItem(QMenu* menu, const char* name, const char* caption, const QKey
     a->setObjectName(QString::fromUtf8(name));
     a->setShortcut(keys);
     return a;
-}
-
-// The hint in the words of a robot's reason, South as the seat.
-std::string hintSentence(const Hint& h, const Game& g)
-{
-    const auto what = [&]() -> EventData {
-        if (h.stage == Awaiting::Bid && h.pass)
-            return ev::BidPassed{South, h.why};
-        if (h.stage == Awaiting::Bid)
-            return ev::BidMade{South, h.level, h.directionOption == 0, h.trumpOption + 1, g.forcedHumanTurn(), h.why};
-        if (h.stage == Awaiting::Discards)
-            return ev::KittyDiscarded{South, h.discards, h.why};
-        return ev::CardPlayed{South, h.card, g.trickPosition(), h.why};
-    };
-    return explain(Event{what(), {}, std::nullopt}, g.names());
 }
 
 }  // namespace
@@ -56,59 +41,44 @@ void TableWindow::addLearningItems(QMenu* play)
 // The items answer only when what they do can be done now.
 void TableWindow::refreshPlayItems()
 {
-    const Awaiting a = m_game.awaiting();
-    const bool personsTurn = a == Awaiting::Bid || a == Awaiting::Discards || a == Awaiting::PlayCard;
-    if (QAction* hint = findChild<QAction*>(QStringLiteral("MnuHint")))
-        hint->setEnabled(personsTurn && !asking());
-    if (QAction* undo = findChild<QAction*>(QStringLiteral("MnuUndo")))
-        undo->setEnabled(m_game.canUndo() && !asking());
-    if (QAction* last = findChild<QAction*>(QStringLiteral("MnuLastTrick")))
-        last->setEnabled(m_lastTrick.has_value() && !asking());
-    if (QAction* review = findChild<QAction*>(QStringLiteral("MnuReview")))
-        review->setEnabled(!m_recorder.lastHand().empty());
+    const std::pair<const char*, bool> items[] = {
+        {"MnuHint", m_session.canHint() && !asking()},
+        {"MnuUndo", m_session.canUndo() && !asking()},
+        {"MnuLastTrick", m_session.lastTrick().has_value() && !asking()},
+        {"MnuReview", m_session.lastHand().has_value()},
+    };
+    for (const auto& [name, enabled] : items)
+        if (QAction* a = findChild<QAction*>(QString::fromUtf8(name)))
+            a->setEnabled(enabled);
 }
 
 void TableWindow::showHint()
 {
-    if (m_pacer->busy() || asking())
+    if (m_pacer->busy() || asking() || !m_session.canHint())
         return;
-    const Hint h = hintFor(m_game);
-    switch (h.stage) {
-    case Awaiting::Bid: {
-        // The panel is set as the person would set it; "Finished" is theirs.
-        present(m_game.resetPanel());
-        setPanelTo(m_game, h, [this](const Event& e) { present(e); });
-        m_view->bidPanel()->showState(m_game.table().panel);
-        break;
-    }
-    case Awaiting::Discards: {
-        // Picked with the person's own command, so "Carry On" takes them and
-        // "Start Again" gives them back; the ring shows which the hint chose.
-        const CardSet picks = h.discards - m_game.table().selected;
-        for (Card c : picks)
-            present(m_game.pickDiscard(c));
-        m_view->showHint(picks);
-        break;
-    }
-    case Awaiting::PlayCard: m_view->showHint(CardSet::of(h.card)); break;
-    default: return;
-    }
-    hintAside(hintSentence(h, m_game));
+    play(m_session.hint());
+    m_view->bidPanel()->showState(game().table().panel);
+}
+
+void TableWindow::undoTurn()
+{
+    if (!asking() && m_session.canUndo())
+        play(m_session.undo());
 }
 
 void TableWindow::showLastTrick()
 {
-    if (!m_lastTrick || asking())
-        return;
-    const std::string caption =
-        "Trick " + std::to_string(m_lastTrick->number) + " was won by " + m_game.name(m_lastTrick->winner);
-    m_view->showTrick(m_lastTrick->bySeat, QString::fromStdString(caption));
+    if (!asking())
+        play(m_session.showLastTrick());
 }
 
-void TableWindow::hintAside(const std::string& sentence)
+void TableWindow::reviewLastHand()
 {
-    if (!sentence.empty())
-        m_view->apply(step::Log{"Hint: " + sentence, true});
+    if (!m_session.lastHand())
+        return;
+    if (m_review == nullptr)
+        m_review = new ReviewWindow(this);
+    m_review->showHand(*m_session.lastHand());
 }
 
 }  // namespace corvane

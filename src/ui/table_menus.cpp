@@ -12,7 +12,7 @@
 #include "ui/help_window.h"
 #include "ui/pacer.h"
 #include "ui/settings.h"
-#include "ui/table_texts.h"
+#include "session/table_texts.h"
 #include "ui/table_window.h"
 
 namespace corvane {
@@ -97,19 +97,19 @@ void TableWindow::buildOptionsMenu()
 
     QAction* explain = item(options, "MnuExplain", "&Explain Robot Play");
     explain->setCheckable(true);
-    explain->setChecked(m_explain);
+    explain->setChecked(explainingRobots());
     connect(explain, &QAction::toggled, this, &TableWindow::setExplainRobots);
 }
 
-void TableWindow::newGame() { present(m_game.newGame()); }
+void TableWindow::newGame() { play(m_session.newGame()); }
 
 void TableWindow::exitProgram()
 {
-    if (!m_game.table().gameStarted) {
+    if (!game().table().gameStarted) {
         quitProgram();
         return;
     }
-    ask(exitQuestion(m_game.names()), [this](int button) {
+    ask(exitQuestion(game().names()), [this](int button) {
         if (button == 0)
             quitProgram();
     });
@@ -134,18 +134,17 @@ void TableWindow::applyRename(Seat s, const QString& name)
 {
     if (const std::string trouble = m_store->rename(s, name.toStdString()); !trouble.empty())
         logLine(trouble);
-    m_game.setName(s, m_store->names()[s]);
-    showSeatNames();
+    play(m_session.rename(s, m_store->names()[s]));
 }
 
-void TableWindow::viewStatistics() { ask(statisticsNotice(m_game.names(), m_game.statistics())); }
+void TableWindow::viewStatistics() { ask(statisticsNotice(game().names(), game().statistics())); }
 
 void TableWindow::eraseStatistics()
 {
-    ask(eraseQuestion(m_game.names()), [this](int button) {
+    ask(eraseQuestion(game().names()), [this](int button) {
         if (button != 0)
             return;
-        m_game.setStatistics({});
+        m_session.setStatistics({});
         if (const std::string trouble = m_store->setStatistics({}); !trouble.empty())
             logLine(trouble);
     });
@@ -189,7 +188,7 @@ void TableWindow::askToLeave()
 void TableWindow::quitProgram()
 {
     m_quitting = true;
-    m_recorder.flush();
+    m_session.flushRecord();
     m_pacer->clear();
     m_questions.clear();
     m_box->hide();

@@ -95,23 +95,26 @@ void TableView::apply(const Step& s)
         return;
     } else if (std::holds_alternative<step::Sound>(s) || std::holds_alternative<step::Pause>(s)) {
         return;
+    } else if (std::holds_alternative<step::ShowTrick>(s)) {
+        watchForDismissal();
     }
     update();
 }
 
-void TableView::restore(const Scene& scene, int logRows)
+void TableView::restore(const Scene& scene)
 {
     m_scene = scene;
     for (int c = 0; c < ControlCount; ++c)
         if (QWidget* w = controlWidget(static_cast<Control>(c)))
             w->setVisible(scene.shown(static_cast<Control>(c)));
-    while (logRows >= 0 && m_log->count() > logRows)
+    const int rows = static_cast<int>(scene.log().size());
+    while (m_log->count() > rows)
         delete m_log->takeItem(m_log->count() - 1);
     if (m_log->count() > 0)
         m_log->setCurrentRow(m_log->count() - 1);
     m_log->scrollToBottom();
-    showHint({});
-    hideTrick();
+    watchForDismissal();
+    update();
 }
 
 QSize TableView::cardSize() const { return {m_scale.length(CardWidth), m_scale.length(CardHeight)}; }

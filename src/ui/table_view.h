@@ -43,10 +43,9 @@ public:
     ~TableView() override;
 
     void apply(const Step& s);
-    // Shows `scene` at once (the controls as it has them) and keeps the
-    // first `logRows` lines of the log: the table as it stood at a turn
-    // that is taken back to.
-    void restore(const Scene& scene, int logRows);
+    // Shows `scene` at once, its controls and its log: the table as it
+    // stood at a turn that is taken back to.
+    void restore(const Scene& scene);
     const Scene& scene() const { return m_scene; }
     TableScale scale() const { return m_scale; }
 
@@ -76,19 +75,6 @@ public:
     void setKeyboardCards(std::vector<Card> cards);
     Card focusedCard() const;
 
-    // A hint: the cards are ringed over the scene, which stays as it is. An
-    // empty set takes the hint away.
-    void showHint(CardSet cards);
-    CardSet hintCards() const { return m_hint; }
-
-    // A trick shown over the table, each card (by seat, 1..4) in front of
-    // the seat that played it, with a caption; the next click or key
-    // anywhere in the program takes it away, and does nothing else.
-    void showTrick(const std::array<Card, 5>& bySeat, const QString& caption);
-    void hideTrick();
-    bool showingTrick() const { return !m_trickCaption.isEmpty(); }
-    const std::array<Card, 5>& shownTrick() const { return m_trick; }
-    QString trickCaption() const { return m_trickCaption; }
     // The part of the table where the cards of a trick lie (twips).
     static QRect trickArea();
 
@@ -99,6 +85,9 @@ signals:
     void cardReturned(Card c);
     // A click where a trick lies, on no card.
     void trickAreaClicked();
+    // While the scene shows a trick over the table, the next click or key
+    // anywhere in the program is taken for this, and does nothing else.
+    void trickDismissed();
 
 protected:
     bool event(QEvent* e) override;
@@ -119,6 +108,7 @@ private:
     void paintFocus(QPainter& p) const;
     void paintHint(QPainter& p) const;
     void paintTrick(QPainter& p);
+    void watchForDismissal();
 
     Scene m_scene;
     TableScale m_scale;
@@ -132,9 +122,6 @@ private:
     QWidget* m_top;
     std::vector<Card> m_keyCards;
     std::size_t m_focus = 0;
-    CardSet m_hint;
-    std::array<Card, 5> m_trick{};
-    QString m_trickCaption;
 };
 
 }  // namespace corvane

@@ -1,5 +1,5 @@
-// What the table paints over the scene at the person's request: the ring
-// of a hint, and the last trick.
+// What the table paints over the cards at the person's request, as the
+// scene has it: the rings of a hint, and the last trick.
 #include <QApplication>
 #include <QPainter>
 
@@ -35,29 +35,20 @@ QRect TableView::trickArea()
     return area;
 }
 
-void TableView::showTrick(const std::array<Card, 5>& bySeat, const QString& caption)
+// The filter is on while the scene shows a trick.
+void TableView::watchForDismissal()
 {
-    if (!showingTrick())
+    if (m_scene.showingTrick())
         qApp->installEventFilter(this);
-    m_trick = bySeat;
-    m_trickCaption = caption;
-    update();
-}
-
-void TableView::hideTrick()
-{
-    if (!showingTrick())
-        return;
-    qApp->removeEventFilter(this);
-    m_trickCaption.clear();
-    update();
+    else
+        qApp->removeEventFilter(this);
 }
 
 // While a trick is shown, the first click or key only takes it away.
 bool TableView::eventFilter(QObject* watched, QEvent* e)
 {
-    if (showingTrick() && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress)) {
-        hideTrick();
+    if (m_scene.showingTrick() && (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress)) {
+        emit trickDismissed();
         return true;
     }
     return QWidget::eventFilter(watched, e);
@@ -65,8 +56,9 @@ bool TableView::eventFilter(QObject* watched, QEvent* e)
 
 void TableView::paintTrick(QPainter& p)
 {
-    if (!showingTrick())
+    if (!m_scene.showingTrick())
         return;
+    const step::ShowTrick& trick = m_scene.shownTrick();
     const QRect area = trickArea().adjusted(-240, -480, 240, 240);
     const QRect shade = m_scale.rect(area.x(), area.y(), area.width(), area.height());
     p.setPen(Qt::NoPen);
@@ -74,21 +66,15 @@ void TableView::paintTrick(QPainter& p)
     p.drawRoundedRect(shade, shade.height() / 24.0, shade.height() / 24.0);
     const QSize size = cardSize();
     for (Seat s = South; s <= East; ++s) {
-        if (!isValidCard(m_trick[s]))
+        if (!isValidCard(trick.bySeat[s]))
             continue;
         const Spot at = trickSpot(s);
-        p.drawPixmap(m_scale.point(at.left, at.top), m_art->face(m_trick[s], size, devicePixelRatioF()));
+        p.drawPixmap(m_scale.point(at.left, at.top), m_art->face(trick.bySeat[s], size, devicePixelRatioF()));
     }
     p.setFont(serifFont(std::max(7, static_cast<int>(std::lround(12 * m_scale.factor()))), true));
     p.setPen(TrickText);
     const QRect top = m_scale.rect(area.x(), area.y(), area.width(), 480);
-    p.drawText(top, Qt::AlignCenter, m_trickCaption);
-}
-
-void TableView::showHint(CardSet cards)
-{
-    m_hint = cards;
-    update();
+    p.drawText(top, Qt::AlignCenter, QString::fromStdString(trick.caption));
 }
 
 void TableView::paintHint(QPainter& p) const
@@ -96,7 +82,7 @@ void TableView::paintHint(QPainter& p) const
     const qreal width = std::max(2.0, 3 * m_scale.factor());
     p.setPen(QPen(HintRing, width, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
-    for (Card c : m_hint) {
+    for (Card c : m_scene.rings()) {
         if (!m_scene.card(c).visible)
             continue;
         // Ring the part that shows: up to the card that overlaps it from the right.

@@ -9,16 +9,14 @@
 #include <fstream>
 #include <random>
 
-#include "engine/explain.h"
 #include "files/data_location.h"
 #include "files/data_store.h"
-#include "scene/explanation.h"
+#include "session/table_texts.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/help_window.h"
 #include "ui/pacer.h"
 #include "ui/settings.h"
 #include "ui/sound_player.h"
-#include "ui/table_texts.h"
 #include "ui/table_view.h"
 
 namespace corvane {
@@ -68,18 +66,23 @@ SoundCue cueOf(step::Cue c)
 // Each hand's lines are appended as the hand is scored; a game left
 // unfinished keeps what was played of it. A failed write is told, never
 // passed over: the person relies on the file.
-record::TableRecorder::Sink recordSink(const std::string& file, std::function<void(const std::string&)> tell)
+TableSession::RecordSink recordSink(const std::string& file)
 {
     if (file.empty())
         return {};
-    return [file, tell = std::move(tell)](const std::vector<std::string>& lines) {
+    return [file](const std::vector<std::string>& lines) -> std::string {
         std::ofstream out(file, std::ios::app | std::ios::binary);
         for (const std::string& line : lines)
             out << line << '\n';
         out.flush();
-        if (!out)
-            tell("The game record could not be written to " + file + ".");
+        return out ? std::string() : "The game record could not be written to " + file + ".";
     };
+}
+
+TableSession::Options sessionOptions(const TableOptions& options, const DataStore& store)
+{
+    return {seedFrom(options.seed), store.names(), store.statistics(), options.pace, options.explain,
+            recordSink(options.recordFile)};
 }
 
 }  // namespace
@@ -87,22 +90,17 @@ record::TableRecorder::Sink recordSink(const std::string& file, std::function<vo
 TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
     : QMainWindow(parent),
       m_store(std::make_unique<DataStore>(dataLocation(options))),
-      m_seed(seedFrom(options.seed)),
-      m_game(m_seed, m_store->names()),
-      m_recorder(m_seed, recordSink(options.recordFile, [this](const std::string& line) { logLine(line); })),
-      m_choreographer(options.pace),
+      m_session(sessionOptions(options, *m_store)),
       m_view(new TableView(this)),
       m_pacer(new Pacer([this](const Step& s) { playStep(s); }, this)),
       m_sound(options.soundFolder.isEmpty() ? new SoundPlayer(this) : new SoundPlayer(options.soundFolder, this)),
       m_box(new MessageDialog(this)),
       m_help(new HelpWindow(this)),
       m_settings(options.settings),
-      m_soundOn(options.sound),
-      m_explain(options.explain)
+      m_soundOn(options.sound)
 {
     setWindowTitle(QStringLiteral("Corvane"));
     setCentralWidget(m_view);
-    m_game.setStatistics(m_store->statistics());
     updateMute();
     buildMenus();
     connectControls();
@@ -117,18 +115,18 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
     logLine(welcomeLine());
     for (const std::string& notice : m_store->notices())
         logLine(notice);
-    showSeatNames();
+    play(m_session.seatLabels());
     // The session ending closes the window without asking.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { m_quitting = true; });
     if (options.deal)
-        present(m_game.newGameAt(*options.deal));
+        play(m_session.newGameAt(*options.deal));
 }
 
-TableWindow::~TableWindow() { m_recorder.flush(); }
+TableWindow::~TableWindow() = default;
 
 void TableWindow::setPace(Pace pace)
 {
-    m_choreographer.setPace(pace);
+    m_session.setPace(pace);
     updateMute();
     if (QAction* a = findChild<QAction*>(QStringLiteral("MnuPace%1").arg(paceCaption(pace))))
         a->setChecked(true);
@@ -148,7 +146,7 @@ void TableWindow::setSound(bool on)
 
 void TableWindow::setExplainRobots(bool on)
 {
-    m_explain = on;
+    m_session.setExplain(on);
     if (QAction* a = findChild<QAction*>(QStringLiteral("MnuExplain")))
         a->setChecked(on);
     if (m_settings != nullptr)
@@ -162,75 +160,75 @@ void TableWindow::connectControls()
 {
     connect(m_pacer, &Pacer::drained, this, &TableWindow::advanceWhenReady);
     connect(m_view, &TableView::cardClicked, this, &TableWindow::cardClicked);
-    // With six picked there is nothing left to pick: Return finishes, as the
-    // discard "Carry On" would.
-    connect(m_view, &TableView::cardReturned, this, [this](Card c) {
-        QPushButton* done = m_view->discardCarryOnButton();
-        if (m_game.awaiting() == Awaiting::Discards && m_game.table().selected.count() == 6 && done->isVisible())
-            done->click();
-        else
-            cardClicked(c);
+    connect(m_view, &TableView::cardReturned, this, &TableWindow::cardReturned);
+    connect(m_view, &TableView::trickDismissed, this, [this] {
+        for (const Step& s : m_session.hideLastTrick().steps)
+            m_view->apply(s);
     });
-    connect(m_view->carryOnButton(), &QPushButton::clicked, this, [this] { present(m_game.carryOn()); });
-    connect(m_view->startAgainButton(), &QPushButton::clicked, this, [this] { present(m_game.startAgain()); });
+    connect(m_view->carryOnButton(), &QPushButton::clicked, this, [this] { play(m_session.carryOn()); });
+    connect(m_view->startAgainButton(), &QPushButton::clicked, this, [this] { play(m_session.startAgain()); });
     connect(m_view->discardCarryOnButton(), &QPushButton::clicked, this,
-            [this] { present(m_game.confirmDiscards()); });
-
-    BidPanelFrame* panel = m_view->bidPanel();
-    // Each panel click is one command; the panel then shows what the engine
-    // kept, so a refused choice is unchosen at once.
-    const auto panelCommand = [this, panel](Event e) {
-        panel->showState(m_game.table().panel);
-        present(e);
-    };
-    connect(panel, &BidPanelFrame::trumpsClicked, this, [=, this](int o) { panelCommand(m_game.chooseTrumps(o)); });
-    connect(panel, &BidPanelFrame::directionClicked, this,
-            [=, this](int o) { panelCommand(m_game.chooseDirection(o)); });
-    connect(panel, &BidPanelFrame::levelClicked, this, [=, this](int l) { panelCommand(m_game.chooseLevel(l)); });
-    connect(panel, &BidPanelFrame::passClicked, this, [=, this](bool on) { panelCommand(m_game.setPass(on)); });
-    connect(panel, &BidPanelFrame::resetClicked, this, [=, this] { panelCommand(m_game.resetPanel()); });
-    connect(panel, &BidPanelFrame::finishedClicked, this, [=, this] { panelCommand(m_game.finishBid()); });
+            [this] { play(m_session.confirmDiscards()); });
+    connectPanel();
 }
 
-void TableWindow::present(const Event& e)
+// Each panel click is one command; the panel then shows what the engine
+// kept, so a refused choice is unchosen at once.
+void TableWindow::connectPanel()
 {
-    m_recorder.observe(e, m_game);
-    m_view->showHint({});
-    Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
-    if (m_explain)
-        addExplanation(steps, explain(e, m_game.names()));
-    noteTurn(e);
+    BidPanelFrame* panel = m_view->bidPanel();
+    const auto command = [this, panel](TableUpdate u) {
+        panel->showState(game().table().panel);
+        play(std::move(u));
+    };
+    TableSession& s = m_session;
+    connect(panel, &BidPanelFrame::trumpsClicked, this, [=, &s](int o) { command(s.chooseTrumps(o)); });
+    connect(panel, &BidPanelFrame::directionClicked, this, [=, &s](int o) { command(s.chooseDirection(o)); });
+    connect(panel, &BidPanelFrame::levelClicked, this, [=, &s](int l) { command(s.chooseLevel(l)); });
+    connect(panel, &BidPanelFrame::passClicked, this, [=, &s](bool on) { command(s.setPass(on)); });
+    connect(panel, &BidPanelFrame::resetClicked, this, [=, &s] { command(s.resetPanel()); });
+    connect(panel, &BidPanelFrame::finishedClicked, this, [=, &s] { command(s.finishBid()); });
+}
+
+void TableWindow::play(TableUpdate u)
+{
+    if (u.restore)
+        return restoreTable();
     saveStatisticsIfChanged();
     showDealNumber();
-    // Once the steps are played the keys can reach South's cards.
-    std::function<void()> then = [this] {
-        noteTurnLog();
-        offerKeyboardCards();
-    };
-    if (e.message) {
-        // A message that belongs to the flow is the engine's to hear the
-        // answer of; a refusal only needs to be read.
-        const bool flow = m_game.awaiting() == Awaiting::Answer;
-        MessageBox message = *e.message;
-        // "Review" looks at the hand first, then goes on as the first button.
-        const int review = flow ? addReviewButton(e, message) : -1;
-        then = [this, message, flow, review] {
-            noteTurnLog();
+    // Once the steps are played the keys can reach South's cards, and then
+    // the message is asked. One of the flow is the session's to hear the
+    // answer of; any other only needs to be read.
+    std::function<void()> then = [this] { offerKeyboardCards(); };
+    if (u.message) {
+        then = [this, message = *u.message, flow = u.flowMessage, review = u.reviewButton] {
             offerKeyboardCards();
             ask(
                 message,
                 [this, flow, review](int button) {
+                    // "Review" looks at the hand first, then goes on as the first button.
                     if (button == review) {
                         reviewLastHand();
                         button = 0;
                     }
                     if (flow)
-                        present(m_game.answer(button));
+                        play(m_session.answer(button));
                 },
                 review >= 0 ? 0 : -1);
         };
     }
-    m_pacer->play(std::move(steps), std::move(then));
+    m_pacer->play(std::move(u.steps), std::move(then));
+    refreshPlayItems();
+}
+
+// The table at once as the session has it: a turn taken back.
+void TableWindow::restoreTable()
+{
+    m_pacer->clear();
+    m_view->restore(m_session.scene());
+    if (m_session.scene().shown(Control::BidPanel))
+        m_view->bidPanel()->showState(game().table().panel);
+    offerKeyboardCards();
     refreshPlayItems();
 }
 
@@ -239,8 +237,8 @@ void TableWindow::advanceWhenReady()
     refreshPlayItems();
     if (m_quitting || asking() || m_pacer->busy())
         return;
-    if (m_game.awaiting() == Awaiting::Nothing)
-        present(m_game.advance());
+    if (game().awaiting() == Awaiting::Nothing)
+        play(m_session.advance());
 }
 
 void TableWindow::playStep(const Step& s)
@@ -251,20 +249,20 @@ void TableWindow::playStep(const Step& s)
     }
     m_view->apply(s);
     if (const auto* c = std::get_if<step::ShowControl>(&s); c && c->control == Control::BidPanel && c->visible)
-        m_view->bidPanel()->showState(m_game.table().panel);
+        m_view->bidPanel()->showState(game().table().panel);
 }
 
 // While the person picks or plays a card, the keys move over South's hand
 // as it lies, and the table has the focus to take them.
 void TableWindow::offerKeyboardCards()
 {
-    const Awaiting a = m_game.awaiting();
+    const Awaiting a = game().awaiting();
     if (a != Awaiting::Discards && a != Awaiting::PlayCard) {
         m_view->setKeyboardCards({});
         return;
     }
     std::vector<Card> cards;
-    for (Card c : m_game.table().hand(South))
+    for (Card c : game().table().hand(South))
         cards.push_back(c);
     const Scene& scene = m_view->scene();
     std::stable_sort(cards.begin(), cards.end(),
@@ -280,11 +278,22 @@ void TableWindow::cardClicked(Card c)
     // so a second click on the person's turn cannot play a second card.
     if (m_pacer->busy() || asking())
         return;
-    switch (m_game.awaiting()) {
-    case Awaiting::Discards: present(m_game.pickDiscard(c)); break;
-    case Awaiting::PlayCard: present(m_game.playCard(c)); break;
+    switch (game().awaiting()) {
+    case Awaiting::Discards: play(m_session.pickDiscard(c)); break;
+    case Awaiting::PlayCard: play(m_session.playCard(c)); break;
     default: break;
     }
+}
+
+// With six picked there is nothing left to pick: Return finishes, as the
+// discard "Carry On" would.
+void TableWindow::cardReturned(Card c)
+{
+    QPushButton* done = m_view->discardCarryOnButton();
+    if (game().awaiting() == Awaiting::Discards && game().table().selected.count() == 6 && done->isVisible())
+        done->click();
+    else
+        cardClicked(c);
 }
 
 void TableWindow::ask(const MessageBox& message, std::function<void(int)> answer, int closeButton)
@@ -321,20 +330,14 @@ void TableWindow::askNext()
     });
 }
 
-void TableWindow::showSeatNames()
-{
-    for (Seat s = South; s <= East; ++s)
-        m_view->apply(step::Caption{nameLabel(s), greeting(m_game.names(), s)});
-}
-
 void TableWindow::saveStatisticsIfChanged()
 {
-    if (m_game.statistics() == m_store->statistics())
+    if (game().statistics() == m_store->statistics())
         return;
-    if (const std::string trouble = m_store->setStatistics(m_game.statistics()); !trouble.empty())
+    if (const std::string trouble = m_store->setStatistics(game().statistics()); !trouble.empty())
         logLine(trouble);
 }
 
-void TableWindow::logLine(const std::string& line) { m_view->apply(step::Log{line}); }
+void TableWindow::logLine(const std::string& line) { m_pacer->play(m_session.note(line).steps); }
 
 }  // namespace corvane

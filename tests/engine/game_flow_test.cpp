@@ -231,7 +231,6 @@ TEST(Flow, AMessageBoxAndOnlyAMessageBoxWaitsForItsAnswer)
     int scoreBoxes = 0;
     for (std::uint64_t seed = 1; seed <= 6; ++seed) {
         Game g(seed, names());
-        g.keepUndo(false);
         g.newGame();
         while (g.awaiting() != Awaiting::NewGame) {
             if (g.awaiting() != Awaiting::Nothing) {

@@ -1,10 +1,9 @@
 // The review of the last hand: Play > Review Last Hand, and "Review" on the
 // end-of-hand message (whose title, text and first button stay as they
-// were); the window reads the hand's record, and the game goes on.
+// were); the game goes on meanwhile.
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "record/json.h"
 #include "table/card.h"
 #include "table_driver.h"
 #include "ui/review_window.h"
@@ -33,6 +32,7 @@ class TestReview : public QObject {
 private slots:
     void reviewButtonOnTheHandEnd();
     void closingTheBoxStillAnswersItsFirstButton();
+    void aLongNameIsCutAtAWord();
 };
 
 void TestReview::reviewButtonOnTheHandEnd()
@@ -68,7 +68,9 @@ void TestReview::reviewButtonOnTheHandEnd()
     QVERIFY2(text.contains(south.join(QStringLiteral(", "))), qPrintable(text.left(400)));
     for (Seat s = South; s <= East; ++s)
         QVERIFY(text.contains(QString::fromStdString(d.game().name(s))));
-    QVERIFY(text.contains(QStringLiteral("PlayIt")) || text.contains(QStringLiteral("NoTrumps")));
+    // The robots' reasons in the words of the log, not the records' rule ids.
+    QVERIFY(text.contains(QStringLiteral(" because ")));
+    QVERIFY(!text.contains(QStringLiteral("PlayIt")) && !text.contains(QStringLiteral("NoTrumps")));
     // The record's end-of-hand message is the box's.
     QVERIFY2(text.contains(boxText.simplified()), qPrintable(boxText));
     QVERIFY(text.contains(QStringLiteral("Bidding")) && text.contains(QStringLiteral("Contract")) &&
@@ -96,6 +98,17 @@ void TestReview::closingTheBoxStillAnswersItsFirstButton()
     QCOMPARE(d.box().lastAnswer(), 0);
     QVERIFY(w->reviewWindow() == nullptr);
     QVERIFY(d.game().awaiting() != Awaiting::Answer);
+}
+
+void TestReview::aLongNameIsCutAtAWord()
+{
+    HandReview hand;
+    hand.names = {"", "Alexandra Bartholomew Cunningham", "Wolfeschlegelsteinhausenbergerdorff", "North", "East"};
+    hand.declarer = South;
+    const QString html = reviewHtml(hand);
+    QVERIFY(html.contains(QStringLiteral("Alexandra Bartholomew\u2026")));
+    QVERIFY(!html.contains(QStringLiteral("Cunningham")));
+    QVERIFY(html.contains(QStringLiteral("Wolfeschlegelsteinhausen\u2026")));  // one word: its first 24 letters
 }
 
 QTEST_MAIN(TestReview)

@@ -550,9 +550,9 @@ void TestTableWindow::labelsStayReadable()
             bare.apply(step::ShowCard{c, false});
         for (int c = 0; c < ControlCount; ++c)
             bare.apply(step::ShowControl{static_cast<Control>(c), false});
-        view.restore(bare, -1);
+        view.restore(bare);
         const QImage clear = view.grab().toImage();
-        view.restore(shown, -1);
+        view.restore(shown);
         const std::vector<TopText> texts = view.topTexts();
         QVERIFY(texts.size() >= 10);  // the names, the caption and the row and column titles at least
         for (const TopText& t : texts) {

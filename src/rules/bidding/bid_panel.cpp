@@ -1,5 +1,7 @@
 #include "rules/bidding/bid_panel.h"
 
+#include "rules/choices.h"
+
 namespace corvane {
 
 namespace {
@@ -42,16 +44,7 @@ void panelChooseDirection(TableState& t, int option)
     t.panel.direction = option;
 }
 
-bool ladderAccepts(const TableState& t, int level)
-{
-    const bool noTrumps = t.trumpChoice[South] == NoTrumps;
-    for (Seat s = West; s <= East; ++s) {
-        const int other = t.bidLevel[s];
-        if (noTrumps ? level < other : level <= other)
-            return false;
-    }
-    return true;
-}
+bool ladderAccepts(const TableState& t, int level) { return bidBeatsOthers(t, South, level, t.trumpChoice[South]); }
 
 std::optional<MessageBox> panelChooseLevel(TableState& t, int level, const std::string& name)
 {

@@ -1,5 +1,6 @@
 #include "rules/play/play.h"
 
+#include "rules/choices.h"
 #include "rules/play/no_trumps_play.h"
 #include "rules/play/trump_play.h"
 
@@ -32,9 +33,7 @@ Seat decideWinner(const TableState& t)
 
 bool isLegalPlay(const TableState& t, Seat s, Card c, int position)
 {
-    if (!t.hand(s).has(c))
-        return false;
-    return position == 1 || legalCards(t.hand(s), t.holdingOfSuit(s, t.ledSuit())).has(c);
+    return checkPlay(t, s, c, position) == PlayCheck::Legal;
 }
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "ui/table_texts.h"
+#include "session/table_texts.h"
 
 namespace corvane {
 

@@ -1,0 +1,238 @@
+#include "session/table_session.h"
+
+#include "engine/autoplay.h"
+#include "engine/explain.h"
+#include "scene/explanation.h"
+#include "session/table_texts.h"
+
+namespace corvane {
+
+namespace {
+
+// The events that open a turn of the person's.
+bool opensTurn(const Event& e)
+{
+    return e.is<ev::HumanBidTurn>() || e.is<ev::DiscardsOpened>() || e.is<ev::HumanCardTurn>();
+}
+
+void append(TableUpdate& to, TableUpdate&& more)
+{
+    to.steps.insert(to.steps.end(), std::make_move_iterator(more.steps.begin()),
+                    std::make_move_iterator(more.steps.end()));
+}
+
+}  // namespace
+
+TableSession::TableSession(Options options)
+    : m_game(options.seed, std::move(options.names)),
+      m_choreographer(options.pace),
+      m_recorder(options.seed, !options.record ? record::TableRecorder::Sink()
+                                               : [this](const std::vector<std::string>& lines) {
+                                                     // Told in the log with the next steps, never passed over.
+                                                     if (std::string trouble = m_sink(lines); !trouble.empty())
+                                                         m_recordTrouble.push_back(std::move(trouble));
+                                                 }),
+      m_sink(std::move(options.record)),
+      m_explain(options.explain)
+{
+    m_game.setStatistics(options.statistics);
+}
+
+TableSession::~TableSession() { flushRecord(); }
+
+void TableSession::flushRecord() { m_recorder.flush(); }
+
+TableUpdate TableSession::take(const Event& e)
+{
+    TableUpdate u;
+    if (!scene().rings().empty())
+        m_choreographer.add(u.steps, step::Ring{});
+    m_recorder.observe(e, m_game);
+    follow(e);
+    Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
+    u.steps.insert(u.steps.end(), std::make_move_iterator(steps.begin()), std::make_move_iterator(steps.end()));
+    if (m_explain) {
+        // Placed among the event's steps; the scene's log gains it after the
+        // event's own lines, where it goes.
+        const std::string why = explain(e, m_game.names());
+        if (!why.empty()) {
+            m_choreographer.apply(step::Log{why, true});
+            addExplanation(u.steps, why);
+        }
+    }
+    for (const std::string& trouble : m_recordTrouble)
+        m_choreographer.add(u.steps, step::Log{trouble});
+    m_recordTrouble.clear();
+    if (opensTurn(e))
+        m_turns.push_back({m_game, m_choreographer, m_recorder.mark(), m_lastTrick, m_reviewer});
+    if (e.message) {
+        u.message = *e.message;
+        u.flowMessage = m_game.awaiting() == Awaiting::Answer;
+        if (u.flowMessage && e.is<ev::HandScored>() && m_lastHand)
+            u.reviewButton = addReviewButton(*u.message);
+    }
+    return u;
+}
+
+// What the table keeps beside the engine: the last trick, the hand's review
+// and the turns to go back to.
+void TableSession::follow(const Event& e)
+{
+    if (e.is<ev::Refused>())
+        return;
+    m_reviewer.observe(e, m_game.table(), m_game.names());
+    if (e.is<ev::HandStarted>()) {
+        m_turns.clear();
+        m_lastTrick.reset();
+    } else if (const auto* t = e.as<ev::TrickGathered>()) {
+        GatheredTrick g{t->number, t->winner, {}};
+        for (std::size_t p = 1; p <= 4; ++p)
+            g.bySeat[t->seats[p]] = t->cards[p];
+        m_lastTrick = g;
+    } else if (e.is<ev::HandScored>()) {
+        // A scored hand stays scored.
+        m_turns.clear();
+        m_lastHand = m_reviewer.review();
+    }
+}
+
+std::optional<TableUpdate> TableSession::refusesNewGame()
+{
+    if (std::optional<Event> refusal = m_game.refusesNewGame())
+        return take(*refusal);
+    return std::nullopt;
+}
+
+bool TableSession::canHint() const
+{
+    const Awaiting a = m_game.awaiting();
+    return a == Awaiting::Bid || a == Awaiting::Discards || a == Awaiting::PlayCard;
+}
+
+TableUpdate TableSession::hint()
+{
+    const Hint h = hintFor(m_game);
+    TableUpdate u;
+    CardSet ringed;
+    switch (h.stage) {
+    case Awaiting::Bid:
+        // The panel is set as the person would set it; "Finished" is theirs.
+        append(u, resetPanel());
+        setPanelTo(m_game, h, [&](const Event& e) { append(u, take(e)); });
+        break;
+    case Awaiting::Discards:
+        // Picked with the person's own command, so "Carry On" takes them and
+        // "Start Again" gives them back; the rings show which the hint chose.
+        ringed = h.discards - m_game.table().selected;
+        for (Card c : ringed)
+            append(u, pickDiscard(c));
+        break;
+    case Awaiting::PlayCard: ringed = CardSet::of(h.card); break;
+    default: return u;
+    }
+    if (!ringed.empty())
+        m_choreographer.add(u.steps, step::Ring{ringed});
+    if (const std::string why = hintSentence(h); !why.empty())
+        m_choreographer.add(u.steps, step::Log{"Hint: " + why, true});
+    return u;
+}
+
+// The hint in the words of a robot's reason, South as the seat.
+std::string TableSession::hintSentence(const Hint& h) const
+{
+    const auto what = [&]() -> EventData {
+        if (h.stage == Awaiting::Bid && h.pass)
+            return ev::BidPassed{South, h.why};
+        if (h.stage == Awaiting::Bid)
+            return ev::BidMade{South, h.level, h.directionOption == 0, h.trumpOption + 1, m_game.forcedHumanTurn(),
+                               h.why};
+        if (h.stage == Awaiting::Discards)
+            return ev::KittyDiscarded{South, h.discards, h.why};
+        return ev::CardPlayed{South, h.card, m_game.trickPosition(), h.why};
+    };
+    return explain(Event{what(), {}, std::nullopt}, m_game.names());
+}
+
+bool TableSession::atTopTurn() const
+{
+    const Game& top = m_turns.back().game;
+    return m_game.table() == top.table() && m_game.awaiting() == top.awaiting();
+}
+
+bool TableSession::canUndo() const { return !m_turns.empty() && (!atTopTurn() || m_turns.size() > 1); }
+
+TableUpdate TableSession::undo()
+{
+    if (!canUndo())
+        return {};
+    if (atTopTurn())
+        m_turns.pop_back();
+    const Turn& turn = m_turns.back();
+    const Names names = m_game.names();
+    const Statistics statistics = m_game.statistics();
+    const Pace pace = m_choreographer.pace();
+    m_game = turn.game;
+    for (Seat s = South; s <= East; ++s)
+        if (m_game.name(s) != names[s])
+            m_game.setName(s, names[s]);
+    m_game.setStatistics(statistics);
+    m_choreographer = turn.choreographer;
+    m_choreographer.setPace(pace);
+    m_recorder.rewind(turn.record);
+    m_lastTrick = turn.lastTrick;
+    m_reviewer = turn.reviewer;
+    TableUpdate u;
+    u.restore = true;
+    return u;
+}
+
+TableUpdate TableSession::showLastTrick() const
+{
+    TableUpdate u;
+    if (m_lastTrick)
+        u.steps.push_back(step::ShowTrick{m_lastTrick->bySeat, "Trick " + std::to_string(m_lastTrick->number) +
+                                                                   " was won by " + m_game.name(m_lastTrick->winner)});
+    return u;
+}
+
+TableUpdate TableSession::hideLastTrick() const
+{
+    TableUpdate u;
+    u.steps.push_back(step::ShowTrick{});
+    return u;
+}
+
+int TableSession::addReviewButton(MessageBox& message)
+{
+    std::string* free = message.caption2.empty() ? &message.caption2
+                        : message.caption3.empty() ? &message.caption3
+                                                   : nullptr;
+    if (free == nullptr)
+        return -1;
+    *free = "Review";
+    return free == &message.caption2 ? 1 : 2;
+}
+
+TableUpdate TableSession::note(const std::string& line)
+{
+    TableUpdate u;
+    m_choreographer.add(u.steps, step::Log{line});
+    return u;
+}
+
+TableUpdate TableSession::rename(Seat s, const std::string& name)
+{
+    if (isSeat(s))
+        m_game.setName(s, name);
+    return seatLabels();
+}
+
+TableUpdate TableSession::seatLabels()
+{
+    TableUpdate u;
+    for (Seat seat = South; seat <= East; ++seat)
+        m_choreographer.add(u.steps, step::Caption{nameLabel(seat), greeting(m_game.names(), seat)});
+    return u;
+}
+
+}  // namespace corvane

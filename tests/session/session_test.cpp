@@ -1,0 +1,402 @@
+// The table session without a window: undo, the hint, the last trick and
+// the review of the last hand, each through the person's commands, with a
+// scene played from the session's steps standing in for the window.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "record/replay.h"
+#include "session/table_session.h"
+
+using namespace corvane;
+
+namespace {
+
+// A game in which South wins the bid, discards and plays.
+constexpr std::uint64_t Seed = 40;
+
+// Plays the session as a window would: every update's steps into a scene
+// of its own, the message answered with its first button.
+struct Table {
+    TableSession session;
+    Scene shown;
+    std::optional<MessageBox> asked;
+
+    explicit Table(TableSession::Options o = {Seed}) : session(std::move(o)) {}
+
+    const Game& game() const { return session.game(); }
+    const TableState& table() const { return session.game().table(); }
+
+    void play(TableUpdate u)
+    {
+        if (u.restore)
+            shown = session.scene();
+        playInstantly(shown, u.steps);
+        asked = u.message;
+        if (u.message && u.flowMessage)
+            play(session.answer(0));
+    }
+
+    // South's move by the robots' rules, through the person's commands.
+    void act()
+    {
+        const Hint h = hintFor(game());
+        switch (game().awaiting()) {
+        case Awaiting::Nothing: return play(session.advance());
+        case Awaiting::CarryOn: return play(session.carryOn());
+        case Awaiting::Bid:
+            if (h.pass) {
+                play(session.setPass(true));
+            } else {
+                play(session.chooseTrumps(h.trumpOption));
+                play(session.chooseLevel(h.level));
+                play(session.chooseDirection(h.directionOption));
+            }
+            return play(session.finishBid());
+        case Awaiting::Discards:
+            for (Card c : h.discards - table().selected)
+                play(session.pickDiscard(c));
+            return play(session.confirmDiscards());
+        case Awaiting::PlayCard: return play(session.playCard(h.card));
+        default: return;
+        }
+    }
+    // Acts until `done` holds, the engine waiting for the person or nothing.
+    template <class Done>
+    bool until(Done done, int limit = 5000)
+    {
+        for (; limit > 0 && !done(); --limit) {
+            if (game().awaiting() == Awaiting::NewGame)
+                return false;
+            act();
+        }
+        return done();
+    }
+    bool untilTurn(Awaiting a) { return until([&] { return game().awaiting() == a; }); }
+};
+
+int cardsPlayedBySouth(const Table& t) { return 12 - t.table().hand(South).count(); }
+
+}  // namespace
+
+TEST(Session, TheStepsShowWhatTheSessionsSceneHas)
+{
+    Table t;
+    t.play(t.session.newGame());
+    ASSERT_TRUE(t.until([&] { return t.table().tricksPlayed == 6; }));
+    EXPECT_EQ(t.shown, t.session.scene());
+    EXPECT_FALSE(t.shown.log().empty());
+}
+
+TEST(Session, UndoTakesBackACardAndTheSameCardGivesTheSameContinuation)
+{
+    Table t;
+    t.session.setExplain(true);  // the asides go back with the rest
+    t.play(t.session.newGame());
+    ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 3; }));
+    EXPECT_TRUE(t.session.canUndo());
+    const Game atFourth = t.game();
+    const Scene fourth = t.shown;
+    const Card card = hintFor(t.game()).card;
+
+    t.play(t.session.playCard(card));
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    const Scene fifth = t.shown;
+    ASSERT_GT(fifth.log().size(), fourth.log().size());
+
+    t.play(t.session.undo());
+    EXPECT_EQ(t.table(), atFourth.table());
+    EXPECT_EQ(t.game().awaiting(), Awaiting::PlayCard);
+    EXPECT_EQ(t.shown, fourth);
+    EXPECT_EQ(t.session.scene(), fourth);
+
+    t.play(t.session.playCard(card));
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    EXPECT_EQ(t.shown, fifth);
+
+    // At a turn not yet touched, undo goes one turn further back, and so on.
+    t.play(t.session.undo());
+    EXPECT_EQ(t.table(), atFourth.table());
+    t.play(t.session.undo());
+    EXPECT_EQ(t.game().awaiting(), Awaiting::PlayCard);
+    EXPECT_EQ(t.table().hand(South).count(), atFourth.table().hand(South).count() + 1);
+}
+
+TEST(Session, UndoGoesBackThroughTheDiscardsToTheBidButNoFurther)
+{
+    Table t;
+    t.play(t.session.newGame());
+    ASSERT_TRUE(t.untilTurn(Awaiting::Bid));
+    // Nothing to take back at the first turn of the hand, until the panel is touched.
+    EXPECT_FALSE(t.session.canUndo());
+    const Scene bid = t.shown;
+    const TableState bidTable = t.table();
+    t.play(t.session.chooseTrumps(2));
+    ASSERT_TRUE(t.session.canUndo());
+    t.play(t.session.undo());
+    EXPECT_EQ(t.table(), bidTable);
+    EXPECT_EQ(t.shown, bid);
+    EXPECT_FALSE(t.session.canUndo());
+
+    // South's last bid turn before it discards.
+    Scene lastBid;
+    TableState lastBidTable;
+    ASSERT_TRUE(t.until([&] {
+        if (t.game().awaiting() == Awaiting::Bid) {
+            lastBid = t.shown;
+            lastBidTable = t.table();
+        }
+        return t.game().awaiting() == Awaiting::Discards;
+    }));
+    const Scene discards = t.shown;
+    const TableState discardsTable = t.table();
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    t.play(t.session.undo());  // the first card turn is untouched: back to the discards
+    EXPECT_EQ(t.table(), discardsTable);
+    EXPECT_EQ(t.shown, discards);
+    EXPECT_TRUE(t.shown.shown(Control::DiscardCarryOn));
+    t.play(t.session.undo());
+    EXPECT_EQ(t.table(), lastBidTable);
+    EXPECT_EQ(t.shown, lastBid);
+    EXPECT_TRUE(t.shown.shown(Control::BidPanel));
+}
+
+TEST(Session, NothingOfAScoredHandIsTakenBack)
+{
+    Table t;
+    t.play(t.session.newGame());
+    // Two hands, each scored and answered; at every scored hand and at the
+    // first turn of the next, undo has nothing to take back.
+    int hands = 0;
+    while (hands < 2 && t.game().awaiting() != Awaiting::NewGame) {
+        if (t.game().awaiting() == Awaiting::Nothing) {
+            TableUpdate u = t.session.advance();
+            if (u.message && u.flowMessage && u.reviewButton >= 0) {
+                ++hands;
+                EXPECT_FALSE(t.session.canUndo());
+                const TableState scored = t.table();
+                EXPECT_FALSE(t.session.undo().restore);
+                EXPECT_EQ(t.table(), scored);
+            }
+            t.play(std::move(u));
+            continue;
+        }
+        t.act();
+    }
+    EXPECT_EQ(hands, 2);
+}
+
+TEST(Session, NamesGivenMidHandStayAfterATurnIsTakenBack)
+{
+    Table t;
+    t.play(t.session.newGame());
+    ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 3; }));
+    t.play(t.session.rename(South, "Sam"));
+    t.play(t.session.rename(West, "Wanda"));
+    const Card c = hintFor(t.game()).card;
+    t.play(t.session.playCard(c));
+    t.play(t.session.undo());
+    const std::size_t from = t.shown.log().size();
+    t.play(t.session.playCard(c));
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    bool westPlayed = false;
+    for (std::size_t i = from; i < t.shown.log().size(); ++i) {
+        const std::string& line = t.shown.log()[i];
+        EXPECT_EQ(line.find("West Bot"), std::string::npos) << line;
+        westPlayed |= line.rfind("Wanda played ", 0) == 0;
+    }
+    EXPECT_TRUE(westPlayed);
+    EXPECT_EQ(t.shown.log().back(), "Sam please click on the card you wish to play.");
+}
+
+TEST(Session, TheRecordFollowsTheUndo)
+{
+    std::ostringstream record;
+    TableSession::Options o{Seed};
+    o.record = [&](const std::vector<std::string>& lines) {
+        for (const std::string& l : lines)
+            record << l << '\n';
+        return std::string();
+    };
+    {
+        Table t(std::move(o));
+        t.play(t.session.newGame());
+        ASSERT_TRUE(t.untilTurn(Awaiting::Discards));
+        t.act();
+        ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+        t.play(t.session.undo());
+        ASSERT_EQ(t.game().awaiting(), Awaiting::Discards);
+        // Other discards this time: the last six of the hand.
+        const std::vector<Card> hand(t.table().hand(South).begin(), t.table().hand(South).end());
+        for (std::size_t i = hand.size() - 6 + static_cast<std::size_t>(t.table().selected.count()); i < hand.size(); ++i)
+            t.play(t.session.pickDiscard(hand[i]));
+        t.play(t.session.confirmDiscards());
+        ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 2; }));
+        t.play(t.session.undo());
+        t.play(t.session.undo());
+        // The review holds the hand as it was played after the undo.
+        ASSERT_TRUE(t.until([&] { return t.session.lastHand().has_value(); }));
+        CardSet played;
+        for (const HandReview::Trick& trick : t.session.lastHand()->tricks)
+            for (Seat s = South; s <= East; ++s)
+                played.add(trick.bySeat[s]);
+        EXPECT_EQ(t.session.lastHand()->tricks.size(), 12U);
+        EXPECT_EQ(played.count(), 48);
+        ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::NewGame; }));
+    }
+    std::istringstream in(record.str());
+    const record::ReplayResult r = record::replayRecord(in);
+    EXPECT_EQ(r.status, 0) << r.message;
+    EXPECT_EQ(r.games, 1);
+}
+
+TEST(Session, TheLastTrickIsTheOneJustGatheredBySeatAndGoesWithItsTurn)
+{
+    Table t;
+    t.play(t.session.newGame());
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    ASSERT_EQ(t.table().tricksPlayed, 1);
+    EXPECT_FALSE(t.session.lastTrick().has_value());
+    EXPECT_TRUE(t.session.showLastTrick().steps.empty());
+
+    // Every card of the trick came from its seat's hand, or lay on the
+    // trick already, played by that seat.
+    std::array<CardSet, 5> held{};
+    for (Seat s = South; s <= East; ++s)
+        held[s] = t.table().hand(s);
+    for (int p = 1; p < t.game().trickPosition(); ++p)
+        held[t.table().trick.seat[p]].add(t.table().trick.card[p]);
+    const Card mine = hintFor(t.game()).card;
+    t.play(t.session.playCard(mine));
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    ASSERT_TRUE(t.session.lastTrick().has_value());
+    const GatheredTrick trick = *t.session.lastTrick();
+    EXPECT_EQ(trick.number, 1);
+    EXPECT_EQ(trick.bySeat[South], mine);
+    CardSet four;
+    for (Seat s = South; s <= East; ++s) {
+        four.add(trick.bySeat[s]);
+        EXPECT_TRUE(held[s].has(trick.bySeat[s])) << s;
+    }
+    EXPECT_EQ(four.count(), 4);
+
+    t.play(t.session.showLastTrick());
+    ASSERT_TRUE(t.shown.showingTrick());
+    EXPECT_EQ(t.shown.shownTrick().bySeat, trick.bySeat);
+    EXPECT_EQ(t.shown.shownTrick().caption, "Trick 1 was won by " + t.game().name(trick.winner));
+    t.play(t.session.hideLastTrick());
+    EXPECT_FALSE(t.shown.showingTrick());
+
+    // Back to the first card, before the first gather: nothing to show.
+    t.play(t.session.showLastTrick());
+    t.play(t.session.undo());
+    EXPECT_FALSE(t.shown.showingTrick());
+    EXPECT_EQ(t.table().tricksPlayed, 1);
+    EXPECT_FALSE(t.session.lastTrick().has_value());
+}
+
+TEST(Session, TheHintDoesWhatTheRobotsRulesWouldThroughThePersonsCommands)
+{
+    Table t;
+    t.play(t.session.newGame());
+    const auto saidWhy = [&](const Hint& h) {
+        const std::string& last = t.shown.log().back();
+        return last.rfind("Hint: ", 0) == 0 && last.find(h.why.rule->sentence) != std::string::npos;
+    };
+
+    // Bidding: the panel shows the rule's bid, nothing is bid yet.
+    ASSERT_TRUE(t.untilTurn(Awaiting::Bid));
+    ASSERT_TRUE(t.session.canHint());
+    const Hint bid = hintFor(t.game());
+    t.play(t.session.chooseTrumps(bid.trumpOption == 0 ? 1 : 0));  // a choice the hint must undo
+    t.play(t.session.hint());
+    EXPECT_EQ(t.game().awaiting(), Awaiting::Bid);
+    EXPECT_TRUE(saidWhy(bid));
+    const BidPanel& panel = t.table().panel;
+    EXPECT_EQ(panel.pass, bid.pass);
+    if (!bid.pass)
+        EXPECT_EQ(panel, (BidPanel{bid.level, bid.trumpOption, bid.directionOption, false}));
+
+    // Discarding: the six are picked as clicks pick them, so "Start Again"
+    // gives them back and "Carry On" takes them.
+    ASSERT_TRUE(t.untilTurn(Awaiting::Discards));
+    const CardSet hand = t.table().hand(South);
+    const CardSet before = t.table().selected;  // the jokers of No Trumps
+    const Hint discards = hintFor(t.game());
+    t.play(t.session.hint());
+    EXPECT_EQ(t.table().selected, discards.discards);
+    EXPECT_EQ(t.shown.rings(), discards.discards - before);
+    EXPECT_TRUE(saidWhy(discards));
+    t.play(t.session.startAgain());
+    EXPECT_EQ(t.table().hand(South), hand);
+    EXPECT_TRUE(t.shown.rings().empty());
+    t.play(t.session.hint());
+    t.play(t.session.confirmDiscards());
+    EXPECT_NE(t.game().awaiting(), Awaiting::Discards);
+    EXPECT_EQ(t.table().kitty(), discards.discards);
+
+    // Play: the rule's card is ringed and still in the hand, until played.
+    for (int turn = 0; turn < 3; ++turn) {
+        ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+        const Hint card = hintFor(t.game());
+        t.play(t.session.hint());
+        EXPECT_EQ(t.shown.rings(), CardSet::of(card.card));
+        EXPECT_TRUE(t.table().hand(South).has(card.card));
+        EXPECT_TRUE(saidWhy(card));
+        t.play(t.session.playCard(card.card));
+        EXPECT_TRUE(t.shown.rings().empty());
+    }
+    EXPECT_FALSE(t.session.canHint());  // no hint while the robots play
+}
+
+TEST(Session, TheReviewOfTheLastHandSpeaksAsTheLogDoes)
+{
+    Table t;
+    t.play(t.session.newGame());
+    ASSERT_TRUE(t.untilTurn(Awaiting::Bid));
+    const CardSet southDealt = t.table().hand(South);
+    EXPECT_FALSE(t.session.lastHand().has_value());
+    TableUpdate end;
+    while (!end.message && t.game().awaiting() != Awaiting::NewGame) {
+        if (t.game().awaiting() == Awaiting::Nothing)
+            end = t.session.advance();
+        else
+            t.act();
+    }
+    // The end-of-hand message keeps its title, text and first button, with
+    // "Review" on a free one.
+    ASSERT_TRUE(end.message && end.flowMessage);
+    EXPECT_EQ(end.reviewButton, 1);
+    EXPECT_EQ(end.message->caption2, "Review");
+    EXPECT_NE(end.message->caption1, "Review");
+
+    ASSERT_TRUE(t.session.lastHand().has_value());
+    const HandReview& r = *t.session.lastHand();
+    EXPECT_EQ(r.hand, 1);
+    EXPECT_EQ(r.dealt[South], southDealt);
+    EXPECT_EQ(r.message, end.message->text);
+    EXPECT_EQ(r.tricks.size(), 12U);
+    EXPECT_EQ(r.books[1] + r.books[2], 13);
+    CardSet all = r.kitty;
+    for (Seat s = South; s <= East; ++s)
+        all |= r.dealt[s];
+    EXPECT_EQ(all, AllCards);
+    // Each robot's card comes with the sentence the log would have given,
+    // South's with none.
+    for (const HandReview::Trick& trick : r.tricks)
+        for (Seat s = South; s <= East; ++s) {
+            if (s == South) {
+                EXPECT_EQ(trick.why[s], "");
+                continue;
+            }
+            EXPECT_EQ(trick.why[s].rfind(r.names[s] + " plays " + std::string(cardName(trick.bySeat[s])) + " because ", 0),
+                      0U)
+                << trick.why[s];
+        }
+    // Once the hand is over a robot's bid tells its suit.
+    for (const HandReview::Bid& b : r.bids)
+        if (b.seat != South && !b.pass)
+            EXPECT_NE(b.why.find(b.trumps == NoTrumps ? "No Trumps" : std::string(suitName(b.trumps))),
+                      std::string::npos)
+                << b.why;
+}
