@@ -1,87 +1,83 @@
 #include "record/hand_review.h"
 
-#include "record/json.h"
 #include "record/record_reader.h"
 
 namespace corvane::record {
 
 namespace {
 
-int integer(const Json& v, std::string_view key) { return static_cast<int>(*v.find(key)->asInt64()); }
+int integer(const RecordLine& l, const FieldSpec& f) { return static_cast<int>(l.integer(f)); }
 
-CardSet cards(const Json& list)
+CardSet cards(std::span<const Card> list)
 {
     CardSet out;
-    for (const Json& c : list.items())
-        out.add(static_cast<Card>(*c.asInt64()));
+    for (Card c : list)
+        out.add(c);
     return out;
 }
 
-std::string why(const Json& v)
+std::array<int, 3> byTeam(std::span<const std::int64_t> pair)
 {
-    const Json* w = v.find("why");
-    return w != nullptr && w->isString() ? w->asString() : std::string();
+    return {0, static_cast<int>(pair[0]), static_cast<int>(pair[1])};
 }
 
-std::array<int, 3> byTeam(const Json& list)
+// One line into the review; the reader has checked it already.
+void take(HandReview& r, const RecordLine& v)
 {
-    return {0, static_cast<int>(*list.items()[0].asInt64()), static_cast<int>(*list.items()[1].asInt64())};
-}
-
-// One line into the review; the reader's schema has been checked already.
-void take(HandReview& r, const Json& v)
-{
-    const std::string& type = v.find("type")->asString();
-    if (type == "game") {
+    using namespace field;
+    if (v.is(line::game)) {
+        const auto n = v.strings(names);
         for (Seat s = South; s <= East; ++s)
-            r.names[s] = v.find("names")->items()[static_cast<std::size_t>(s - 1)].asString();
-    } else if (type == "rename") {
-        r.names[integer(v, "seat")] = v.find("name")->asString();
-    } else if (type == "deal") {
-        r.hand = integer(v, "hand");
-        r.dealer = integer(v, "dealer");
+            r.names[s] = std::string(n[static_cast<std::size_t>(s - 1)]);
+    } else if (v.is(line::rename)) {
+        r.names[integer(v, seat)] = std::string(v.string(name));
+    } else if (v.is(line::deal)) {
+        r.hand = integer(v, hand);
+        r.dealer = integer(v, dealer);
+        const std::span<const Card> dealt = v.cards(hands);
         for (Seat s = South; s <= East; ++s)
-            r.dealt[s] = cards(*v.find("hands")->find(std::to_string(s)));
-        r.kitty = cards(*v.find("kitty"));
-    } else if (type == "bid" || type == "pass") {
+            r.dealt[s] = cards(dealt.subspan(static_cast<std::size_t>(12 * (s - 1)), 12));
+        r.kitty = cards(v.cards(kitty));
+    } else if (v.is(line::bid) || v.is(line::pass)) {
         HandReview::Bid b;
-        b.seat = integer(v, "seat");
-        b.pass = type == "pass";
+        b.seat = integer(v, seat);
+        b.pass = v.is(line::pass);
         if (!b.pass) {
-            b.level = integer(v, "level");
-            b.high = v.find("direction")->asString() == "up";
-            b.trumps = integer(v, "trumps");
-            b.forced = v.find("forced")->asBool();
+            b.level = integer(v, level);
+            b.high = v.string(direction) == direction.choices[0];
+            b.trumps = integer(v, trumps);
+            b.forced = v.flag(forced);
         }
-        b.why = why(v);
+        b.why = std::string(v.string(why));
         r.bids.push_back(std::move(b));
-    } else if (type == "contract") {
-        r.declarer = integer(v, "seat");
-        r.level = integer(v, "level");
-        r.high = v.find("direction")->asString() == "up";
-        r.trumps = integer(v, "trumps");
-    } else if (type == "exchange") {
-        r.discards = cards(*v.find("discards"));
-        r.discardWhy = why(v);
-    } else if (type == "joker_swap") {
-        r.swaps.push_back({integer(v, "seat"), integer(v, "joker"), integer(v, "card")});
-    } else if (type == "play") {
+    } else if (v.is(line::contract)) {
+        r.declarer = integer(v, seat);
+        r.level = integer(v, level);
+        r.high = v.string(direction) == direction.choices[0];
+        r.trumps = integer(v, trumps);
+    } else if (v.is(line::exchange)) {
+        r.discards = cards(v.cards(discards));
+        r.discardWhy = std::string(v.string(why));
+    } else if (v.is(line::jokerSwap)) {
+        r.swaps.push_back({integer(v, seat), integer(v, joker), integer(v, suitCard)});
+    } else if (v.is(line::play)) {
         if (r.tricks.empty() || r.tricks.back().winner != 0) {
             r.tricks.emplace_back();
             r.tricks.back().number = static_cast<int>(r.tricks.size());
-            r.tricks.back().leader = integer(v, "seat");
+            r.tricks.back().leader = integer(v, seat);
         }
-        const auto seat = static_cast<std::size_t>(integer(v, "seat"));
-        r.tricks.back().bySeat[seat] = integer(v, "card");
-        r.tricks.back().why[seat] = why(v);
-    } else if (type == "trick") {
+        const auto s = static_cast<std::size_t>(integer(v, seat));
+        r.tricks.back().bySeat[s] = integer(v, card);
+        r.tricks.back().why[s] = std::string(v.string(why));
+    } else if (v.is(line::trick)) {
         if (!r.tricks.empty())
-            r.tricks.back().winner = integer(v, "winner");
-    } else if (type == "hand_end") {
-        r.books = {0, integer(*v.find("books"), "1"), integer(*v.find("books"), "2")};
-        r.points = byTeam(*v.find("points"));
-        r.gamePoints = byTeam(*v.find("game_points"));
-        r.message = v.find("message")->find("text")->asString();
+            r.tricks.back().winner = integer(v, trickWinner);
+    } else if (v.is(line::handEnd)) {
+        const auto b = v.numbers(books);
+        r.books = {0, static_cast<int>(b[0]), static_cast<int>(b[1])};
+        r.points = byTeam(v.numbers(points));
+        r.gamePoints = byTeam(v.numbers(gamePoints));
+        r.message = std::string(v.strings(message)[1]);  // the box's text
     }
 }
 
@@ -91,21 +87,19 @@ std::optional<HandReview> reviewHand(const std::vector<std::string>& lines, std:
 {
     HandReview r;
     bool ended = false;
+    LineParser parser;
+    RecordLine v;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::optional<Json> v = parseJson(lines[i], error);
-        if (v)
-            error = schemaError(*v);
-        if (!v || !error.empty()) {
+        if (!parser.read(lines[i], v, error)) {
             error = "line " + std::to_string(i + 1) + ": " + error;
             return std::nullopt;
         }
-        const std::string& type = v->find("type")->asString();
-        if ((i == 0) != (type == "game") || (i == 1 && type != "deal")) {
+        if ((i == 0) != v.is(line::game) || (i == 1 && !v.is(line::deal))) {
             error = "line " + std::to_string(i + 1) + ": a hand is its game line, then its deal onwards";
             return std::nullopt;
         }
-        take(r, *v);
-        ended = ended || type == "hand_end";
+        take(r, v);
+        ended = ended || v.is(line::handEnd);
     }
     if (!ended) {
         error = "the hand has no end";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "record/record_format.h"
 
 namespace corvane::record {
 
@@ -103,14 +104,14 @@ private:
         std::size_t m_size = 0;
     };
 
-    // The field helpers take the field's key as written: ,"name":
-    void begin(std::string_view type);
-    void field(std::string_view key);
-    void integer(std::string_view name, long long value);
-    void seat(std::string_view name, Seat s);
-    void text(std::string_view name, std::string_view value);
-    void boolean(std::string_view name, bool value);
-    void cards(std::string_view name, CardSet set);
+    // Each line is written in the format's order of its fields.
+    void begin(const LineSpec& type);
+    void key(const FieldSpec& f);
+    void integer(const FieldSpec& f, long long value);
+    void seat(const FieldSpec& f, Seat s);
+    void text(const FieldSpec& f, std::string_view value);
+    void boolean(const FieldSpec& f, bool value);
+    void cards(const FieldSpec& f, CardSet set);
     void why(const Reason& r);
     void end();
 
