@@ -431,8 +431,11 @@ bool RecordReader::fail(const std::string& what)
     return false;
 }
 
-bool RecordReader::nextText(std::string_view& text)
+bool RecordReader::advance()
 {
+    if (!m_error.empty())
+        return false;
+    m_checked = false;
     const std::size_t room = m_buffer.size() - LineParser::Padding;
     for (;;) {
         const char* from = m_buffer.data() + m_begin;
@@ -443,7 +446,7 @@ bool RecordReader::nextText(std::string_view& text)
             return fail("longer than " + std::to_string(MaxLineBytes) + " bytes");
         }
         if (nl || (m_eof && size > 0)) {
-            text = {from, size};
+            m_text = {from, size};
             m_begin += nl ? size + 1 : size;
             ++m_number;
             return true;
@@ -465,63 +468,89 @@ bool RecordReader::nextText(std::string_view& text)
     }
 }
 
-bool RecordReader::checkOrder(const RecordLine& l)
+const LineSpec* RecordReader::typeAsWritten() const
 {
-    if (l.is(line::game)) {
+    // {"type":"play", as every line the writer makes begins.
+    constexpr std::string_view start = "{\"type\":\"";
+    if (!m_text.starts_with(start))
+        return nullptr;
+    const std::size_t end = m_text.find('"', start.size());
+    if (end == std::string_view::npos || end + 1 >= m_text.size() || m_text[end + 1] != ',')
+        return nullptr;
+    const std::string_view type = m_text.substr(start.size(), end - start.size());
+    for (const LineSpec* s : line::all)
+        if (s->type() == type)
+            return s;
+    return nullptr;
+}
+
+bool RecordReader::checkOrder(const LineSpec& type, Card played)
+{
+    if (&type == &line::game) {
         m_inGame = true;
         m_drawn = false;
         m_dealt = false;
         return true;
     }
-    const auto type = [&] { return quoted(l.type()); };
+    const auto named = [&] { return quoted(type.type()); };
     if (!m_inGame)
-        return fail(m_number == 1 ? "a record starts with a \"game\" line" : "a " + type() + " line outside a game");
-    if (l.is(line::dealerDraw)) {
+        return fail(m_number == 1 ? "a record starts with a \"game\" line" : "a " + named() + " line outside a game");
+    if (&type == &line::dealerDraw) {
         if (m_drawn || m_dealt)
             return fail("a second dealer draw in one game");
         m_drawn = true;
         return true;
     }
-    if (l.is(line::deal)) {
+    if (&type == &line::deal) {
         if (!m_drawn)
             return fail("a deal before the dealer draw");
         m_dealt = true;
         m_played = {};
         return true;
     }
-    if (l.is(line::gameEnd)) {
+    if (&type == &line::gameEnd) {
         m_inGame = false;
         return true;
     }
     if (!m_dealt)
-        return fail("a " + type() + " line before the deal");
-    if (l.is(line::play)) {
-        const Card c = static_cast<Card>(l.integer(field::card));
-        if (m_played.has(c))
-            return fail("card " + std::to_string(c) + " is played twice in one hand");
-        m_played.add(c);
+        return fail("a " + named() + " line before the deal");
+    if (&type == &line::play) {
+        if (m_played.has(played))
+            return fail("card " + std::to_string(played) + " is played twice in one hand");
+        m_played.add(played);
     }
     return true;
 }
 
-const RecordLine* RecordReader::next()
+const RecordLine* RecordReader::line()
 {
-    std::string_view text;
-    if (!m_error.empty() || !nextText(text))
+    if (!m_error.empty())
         return nullptr;
-    if (text.find_first_not_of(" \t\r") == std::string_view::npos) {
+    if (m_checked)
+        return &m_line;
+    if (m_text.find_first_not_of(" \t\r") == std::string_view::npos) {
         fail("empty line");
         return nullptr;
     }
     std::string why;
-    if (!m_parser.read(text, m_line, why, true)) {
+    if (!m_parser.read(m_text, m_line, why, true)) {
         fail(why);
         return nullptr;
     }
     m_line.m_number = m_number;
-    if (!checkOrder(m_line))
+    if (!checkOrder(m_line.spec(), static_cast<Card>(m_line.integer(field::card))))
         return nullptr;
+    m_checked = true;
     return &m_line;
 }
+
+bool RecordReader::written(const LineSpec& type, Card played)
+{
+    // A line read already has had its place checked.
+    m_checked = m_checked || checkOrder(type, played);
+    return m_checked;
+}
+
+const RecordLine* RecordReader::next() { return advance() ? line() : nullptr; }
 
 }  // namespace corvane::record

@@ -103,9 +103,24 @@ public:
     explicit RecordReader(std::istream& in);
     ~RecordReader();
 
-    // The next line, good until the next call; nothing at the end of the
-    // file or at the first error.
+    // The next line, read and checked, good until the next call; nothing at
+    // the end of the file or at the first error.
     const RecordLine* next();
+
+    // The same in steps, for a reader of the record that may know a line
+    // without reading it as JSON: advance() moves to the next line (false at
+    // the end of the file or at an error), and then either line() reads and
+    // checks it, or written() takes it as a line the writer made and found
+    // sound, to the byte, so only its place in the game is checked.
+    bool advance();
+    const RecordLine* line();
+    bool written(const LineSpec& type, Card played);
+    // The line moved to, as it is in the file.
+    std::string_view text() const { return m_text; }
+    // Its type, when it begins as the writer begins a line of that type.
+    const LineSpec* typeAsWritten() const;
+    // The line moved to is read or taken as written.
+    bool checked() const { return m_checked; }
 
     // "line N: what is wrong"; empty while every line read was valid.
     const std::string& error() const { return m_error; }
@@ -113,16 +128,15 @@ public:
 
 private:
     bool fail(const std::string& what);
-    bool checkOrder(const RecordLine& l);
-    // The next line's bytes, with LineParser::Padding bytes readable after
-    // it; false at the end of the file or at a line too long.
-    bool nextText(std::string_view& text);
+    bool checkOrder(const LineSpec& type, Card played);
 
     std::istream& m_in;
     std::vector<char> m_buffer;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_eof = false;
+    std::string_view m_text;
+    bool m_checked = false;
     LineParser m_parser;
     RecordLine m_line;
     std::string m_error;

@@ -56,6 +56,12 @@ RecordWriter::RecordWriter(RecordOptions options, Sink sink)
 {
 }
 
+void RecordWriter::restart(RecordOptions options)
+{
+    m_options = options;
+    rewind({{}, {}, 0, options.firstGame - 1, 0, 0, 0});
+}
+
 RecordWriter::Position RecordWriter::position() const
 {
     return {std::string(m_log.view()), m_drawn, m_lines, m_game, m_hand, m_trick, m_dealt};
@@ -74,6 +80,7 @@ void RecordWriter::rewind(const Position& p)
 
 void RecordWriter::begin(const LineSpec& type)
 {
+    m_written = {&type, NoCard, true};
     m_line.clear();
     m_line.put(type.start());
 }
@@ -85,6 +92,9 @@ void RecordWriter::key(const FieldSpec& f)
 
 void RecordWriter::integer(const FieldSpec& f, long long value)
 {
+    check(value >= f.lo && static_cast<std::uint64_t>(value) <= f.hi);
+    if (&f == &field::card)
+        m_written.card = static_cast<Card>(value);
     key(f);
     m_line.number(value);
 }
@@ -94,6 +104,7 @@ void RecordWriter::seat(const FieldSpec& f, Seat s)
     // A seat the engine could not name is written as null, never as a number
     // the reader would refuse.
     key(f);
+    check(isSeat(s) || f.nullable);
     if (isSeat(s))
         m_line.number(s);
     else
@@ -115,6 +126,13 @@ void RecordWriter::boolean(const FieldSpec& f, bool value)
 void RecordWriter::cards(const FieldSpec& f, CardSet set)
 {
     key(f);
+    cardList(f, set);
+}
+
+// A set's cards are distinct and ascending; only their number may be wrong.
+void RecordWriter::cardList(const FieldSpec& f, CardSet set)
+{
+    check(f.size ? set.count() == static_cast<int>(f.size) : !set.empty());
     m_line.put('[');
     bool first = true;
     for (Card c : set) {
@@ -179,6 +197,7 @@ void RecordWriter::gameLine(const Game& g)
     m_line.unsignedNumber(m_options.seed);
     if (const std::optional<std::uint64_t> deal = g.chosenDeal()) {
         key(field::deal);
+        check(*deal <= field::deal.hi);
         m_line.unsignedNumber(*deal);
     }
     text(field::south, field::south.choices[m_options.south == SouthPlayer::Human ? 1 : 0]);
@@ -204,20 +223,17 @@ void RecordWriter::dealLine(const Game& g)
     seat(field::dealer, t.dealer);
     key(field::hands);
     m_line.put('{');
+    CardSet all = t.kitty();
+    int dealt = all.count();
     for (Seat s = South; s <= East; ++s) {
-        const Key& seatKey = field::handsOfSeats.members[static_cast<std::size_t>(s - South)]->key;
-        m_line.put(s == South ? seatKey.first() : seatKey.next());
-        m_line.put('[');
-        bool first = true;
-        for (Card c : t.hand(s)) {
-            if (!first)
-                m_line.put(',');
-            first = false;
-            m_line.number(c);
-        }
-        m_line.put(']');
+        const FieldSpec& held = *field::handsOfSeats.members[static_cast<std::size_t>(s - South)];
+        m_line.put(s == South ? held.key.first() : held.key.next());
+        cardList(held, t.hand(s));
+        all |= t.hand(s);
+        dealt += t.hand(s).count();
     }
     m_line.put('}');
+    check(dealt == all.count());  // each card dealt once
     cards(field::kitty, t.kitty());
     end();
 }
@@ -232,6 +248,8 @@ void RecordWriter::handEndLine(const ev::HandScored& s, const Event& e, const Ga
     m_line.number(t.teamBooks[1]);
     m_line.put(field::team2.key.next());
     m_line.number(t.teamBooks[2]);
+    for (int team : {1, 2})
+        check(t.teamBooks[team] >= field::team1.lo && t.teamBooks[team] <= static_cast<int>(field::team1.hi));
     m_line.put('}');
     key(field::points);
     m_line.put('[');
@@ -275,12 +293,17 @@ void RecordWriter::observe(const Event& e, const Game& g)
         begin(line::dealerDraw);
         key(field::drawn);
         m_line.put('[');
+        CardSet drawn;
         for (std::size_t k = 0; k < m_drawn.size(); ++k) {
             if (k)
                 m_line.put(',');
             m_line.number(m_drawn[k]);
+            check(isValidCard(m_drawn[k]) && !drawn.has(m_drawn[k]));
+            if (isValidCard(m_drawn[k]))
+                drawn.add(m_drawn[k]);
         }
         m_line.put(']');
+        check(!m_drawn.empty());
         seat(field::dealer, c->dealer);
         end();
         m_drawn.clear();

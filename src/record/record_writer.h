@@ -36,11 +36,26 @@ public:
 
     RecordWriter(RecordOptions options, Sink sink);
 
+    // Starts over with new options, as a new writer would, keeping only
+    // what it had made of the reasons' texts.
+    void restart(RecordOptions options);
+
     void observe(const Event& e, const Game& g);
     // A seat renamed during a game: its log lines from now on use the new
     // name. The line carries no log of its own; the lines pending stay with
     // the next action.
     void renamed(Seat s, std::string_view name);
+
+    // The last line handed to the sink: its type, its card when it is a
+    // play, and whether every value was one the format takes (a writer fed
+    // an engine gone wrong may write a seat it cannot name as null, or a
+    // number out of its field's range). A sound line is a valid record line.
+    struct Written {
+        const LineSpec* type = nullptr;
+        Card card = NoCard;
+        bool sound = true;
+    };
+    const Written& written() const { return m_written; }
 
     // Lines written so far.
     long lines() const { return m_lines; }
@@ -112,6 +127,8 @@ private:
     void text(const FieldSpec& f, std::string_view value);
     void boolean(const FieldSpec& f, bool value);
     void cards(const FieldSpec& f, CardSet set);
+    void cardList(const FieldSpec& f, CardSet set);
+    void check(bool sound) { m_written.sound = m_written.sound && sound; }
     void why(const Reason& r);
     void end();
 
@@ -130,6 +147,7 @@ private:
     int m_hand = 0;
     int m_trick = 0;
     int m_dealt = 0;
+    Written m_written;
 };
 
 }  // namespace corvane::record

@@ -35,24 +35,28 @@ int seatOf(const RecordLine& l) { return static_cast<int>(l.integer(field::seat)
 
 class Replayer {
 public:
-    // One pass: each line is read and checked as the replay comes to it; after
-    // a difference the rest of the file is still checked, since a file that
-    // is no valid record says so first.
+    // One pass: each line is taken as the replay comes to it. A line the
+    // replay makes to the byte, from values the format takes, is a valid
+    // line without being read as JSON; every other line is read and
+    // checked. After a difference the rest of the file is still checked,
+    // since a file that is no valid record says so first.
     ReplayResult run(std::istream& in)
     {
         RecordReader reader(in);
         m_reader = &reader;
         step();
-        while (m_next && !m_failed) {
-            if (!m_next->is(line::game)) {
-                fail(m_next->number(), "the replay's game has ended, but the record goes on with:\n  record: " +
-                                           std::string(m_next->text()));
+        while (m_at && !m_failed) {
+            if (!nextIs(line::game)) {
+                if (m_at)
+                    fail(number(), "the replay's game has ended, but the record goes on with:\n  record: " + text());
                 break;
             }
             playGame();
         }
-        while (m_next)
-            step();
+        if (m_at && !reader.checked())
+            reader.line();
+        while (reader.next()) {
+        }
         if (!reader.error().empty())
             return {2, m_result.lines, m_result.games, reader.error()};
         m_result.status = m_failed ? 1 : 0;
@@ -60,9 +64,30 @@ public:
     }
 
 private:
-    void step() { m_next = m_reader->next(); }
-
-    long nextNumber() const { return m_next ? m_next->number() : m_reader->linesRead() + 1; }
+    // The record's next line: there is one while m_at.
+    void step()
+    {
+        m_at = m_reader->advance();
+        m_type = m_at ? m_reader->typeAsWritten() : nullptr;
+    }
+    long number() const { return m_reader->linesRead() + (m_at ? 0 : 1); }
+    std::string text() const { return std::string(m_reader->text()); }
+    // The next line read and checked; nothing, and no next line, when it is
+    // not a valid one.
+    const RecordLine* next()
+    {
+        const RecordLine* l = m_at ? m_reader->line() : nullptr;
+        m_at = l != nullptr;
+        return l;
+    }
+    const LineSpec* nextType()
+    {
+        if (m_type || !m_at)
+            return m_type;
+        const RecordLine* l = next();
+        return l ? &l->spec() : nullptr;
+    }
+    bool nextIs(const LineSpec& type) { return nextType() == &type; }
 
     void fail(long line, const std::string& what)
     {
@@ -74,9 +99,9 @@ private:
 
     std::string where(const RecordLine* record, const RecordLine* replay) const
     {
-        std::string out = "game " + std::to_string(m_writer->game()) + ", hand " + std::to_string(m_writer->hand());
-        if (m_writer->trick() > 0)
-            out += ", trick " + std::to_string(m_writer->trick());
+        std::string out = "game " + std::to_string(m_writer.game()) + ", hand " + std::to_string(m_writer.hand());
+        if (m_writer.trick() > 0)
+            out += ", trick " + std::to_string(m_writer.trick());
         for (const RecordLine* l : {record, replay})
             if (l && l->has(field::seat)) {
                 out += ", seat " + std::to_string(seatOf(*l));
@@ -90,53 +115,72 @@ private:
     {
         if (m_failed || m_abandoned)
             return;
-        // The writer's bytes as the record has them: nearly every line.
-        if (!m_next || m_next->text() != produced) {
-            std::string error;
-            if (!m_own.read(produced, m_mine, error)) {
-                fail(nextNumber(), "the replay made a line the reader refuses:\n  replay: " + std::string(produced));
+        const RecordWriter::Written& made = m_writer.written();
+        if (m_at && made.sound && m_reader->text() == produced) {
+            // The line is the writer's to the byte: the game's order is all
+            // there is left to check.
+            if (!m_reader->written(*made.type, made.card)) {
+                m_at = false;
                 return;
             }
-            // A person may leave a game unfinished; the record then goes on
-            // with the next game or ends.
-            const bool recordStops = !m_next || m_next->is(line::game);
-            if (m_human && recordStops && !m_mine.is(line::game)) {
-                m_abandoned = true;
-                return;
-            }
-            if (!m_next) {
-                fail(nextNumber(), "the record ends, but the replay goes on (" + where(nullptr, &m_mine) +
-                                       "):\n  replay: " + std::string(produced));
-                return;
-            }
-            if (!(*m_next == m_mine)) {
-                fail(m_next->number(), "the replay differs from the record (" + where(m_next, &m_mine) +
-                                           "):\n  record: " + std::string(m_next->text()) +
-                                           "\n  replay: " + std::string(produced));
-                return;
-            }
+        } else if (!differs(produced)) {
+            return;
         }
         ++m_result.lines;
         step();
         // The person renamed a seat here: the engine's lines use the new name.
-        while (m_next && m_next->is(line::rename)) {
-            m_game->setName(seatOf(*m_next), std::string(m_next->string(field::name)));
+        while (nextIs(line::rename)) {
+            const RecordLine* l = next();
+            if (!l)
+                return;
+            m_game->setName(seatOf(*l), std::string(l->string(field::name)));
             ++m_result.lines;
             step();
         }
-        if (!m_next)
-            return;
         // The cards the engine turns up and deals next come from the record,
         // except those of a chosen deal: its number must deal them again.
-        if (m_next->is(line::dealerDraw) && !m_dealsFromNumber)
-            m_game->presetDraw(cardsOf(m_next->cards(field::drawn)));
-        else if (m_next->is(line::deal) && m_dealsFromNumber)
+        if (nextIs(line::dealerDraw) && !m_dealsFromNumber) {
+            if (const RecordLine* l = next())
+                m_game->presetDraw(cardsOf(l->cards(field::drawn)));
+        } else if (nextIs(line::deal) && m_dealsFromNumber) {
             m_dealsFromNumber = false;
-        else if (m_next->is(line::deal))
-            m_game->presetDeal(dealOrder(*m_next));
+        } else if (nextIs(line::deal)) {
+            if (const RecordLine* l = next())
+                m_game->presetDeal(dealOrder(*l));
+        }
     }
 
-    void take(const Event& e) { m_writer->observe(e, *m_game); }
+    // A line not the record's to the byte, compared by its values; true when
+    // they are the same.
+    bool differs(std::string_view produced)
+    {
+        std::string error;
+        if (!m_own.read(produced, m_mine, error)) {
+            fail(number(), "the replay made a line the reader refuses:\n  replay: " + std::string(produced));
+            return false;
+        }
+        const RecordLine* record = next();
+        // A person may leave a game unfinished; the record then goes on
+        // with the next game or ends.
+        const bool recordStops = !record || record->is(line::game);
+        if (m_human && recordStops && !m_mine.is(line::game)) {
+            m_abandoned = true;
+            return false;
+        }
+        if (!record) {
+            fail(number(), "the record ends, but the replay goes on (" + where(nullptr, &m_mine) +
+                               "):\n  replay: " + std::string(produced));
+            return false;
+        }
+        if (!(*record == m_mine)) {
+            fail(record->number(), "the replay differs from the record (" + where(record, &m_mine) +
+                                       "):\n  record: " + text() + "\n  replay: " + std::string(produced));
+            return false;
+        }
+        return true;
+    }
+
+    void take(const Event& e) { m_writer.observe(e, *m_game); }
 
     // Gives a command of South's recorded action; false when refused.
     bool command(const Event& e)
@@ -145,8 +189,8 @@ private:
         if (!e.is<ev::Refused>())
             return true;
         std::string why = e.message ? e.message->text : e.log.empty() ? "" : std::string(e.log.front());
-        fail(nextNumber(), "the engine refuses South's recorded action" + (why.empty() ? "" : ": " + why) +
-                               "\n  record: " + (m_next ? std::string(m_next->text()) : std::string()));
+        fail(number(), "the engine refuses South's recorded action" + (why.empty() ? "" : ": " + why) +
+                           "\n  record: " + (m_at ? text() : std::string()));
         return false;
     }
 
@@ -158,14 +202,15 @@ private:
         if (a == Awaiting::Answer)
             return take(g.answer(0));
         const char* wanted = a == Awaiting::Bid ? "bid" : a == Awaiting::Discards ? "discards" : "card";
+        const RecordLine* next = this->next();
         // A person who leaves mostly leaves at their own turn.
-        if (!m_next || m_next->is(line::game)) {
+        if (!next || next->is(line::game)) {
             m_abandoned = true;
             return;
         }
         // The line is left behind once its action is matched: what the
         // commands need is taken first.
-        const RecordLine v = *m_next;
+        const RecordLine v = *next;
         const bool fits = v.has(field::seat) && seatOf(v) == South &&
                           (a == Awaiting::Bid        ? v.is(line::bid) || v.is(line::pass)
                            : a == Awaiting::Discards ? v.is(line::exchange)
@@ -194,8 +239,11 @@ private:
 
     void playGame()
     {
+        const RecordLine* line = next();
+        if (!line)
+            return;
         // The game line is left behind at the first line the game makes.
-        const RecordLine start = *m_next;
+        const RecordLine start = *line;
         Names n = defaultNames();
         const std::vector<std::string_view> names = start.strings(field::names);
         for (Seat s = South; s <= East; ++s)
@@ -204,10 +252,10 @@ private:
         m_human = start.string(field::south) == field::south.choices[1];
         const bool southNt = start.flag(field::southNt);
         Game g(seed, n);
-        RecordWriter w({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, start.integer(field::game)},
-                       [this](std::string_view line) { compare(line); });
+        g.keepUndo(false);  // a replay never takes an action back
+        RecordWriter& w = m_writer;
+        w.restart({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, start.integer(field::game)});
         m_game = &g;
-        m_writer = &w;
         m_abandoned = false;
         m_dealsFromNumber = start.has(field::deal);
         const AutoplayOptions south{southNt};
@@ -227,20 +275,20 @@ private:
             quiet = w.lines() == lines ? quiet + 1 : 0;
             lines = w.lines();
             if (quiet > 1000)
-                fail(nextNumber(), "the replay goes on without a line");
+                fail(number(), "the replay goes on without a line");
         }
-        if (!m_failed && !m_abandoned && w.lines() > 0 && m_next && !m_next->is(line::game))
-            fail(m_next->number(), "the replay's game has ended (" + where(m_next, nullptr) +
-                                       "), but the record goes on with:\n  record: " + std::string(m_next->text()));
+        if (!m_failed && !m_abandoned && w.lines() > 0 && m_at && !nextIs(line::game) && m_at)
+            fail(number(), "the replay's game has ended (" + where(next(), nullptr) +
+                               "), but the record goes on with:\n  record: " + text());
         if (!m_failed)
             ++m_result.games;
         m_game = nullptr;
-        m_writer = nullptr;
     }
 
     RecordReader* m_reader = nullptr;
-    const RecordLine* m_next = nullptr;
-    LineParser m_own;    // reads a line of the replay's that is not the record's to the byte
+    bool m_at = false;                  // the record has a next line
+    const LineSpec* m_type = nullptr;   // its type, when it begins as written
+    LineParser m_own;                   // reads a line of the replay's that is not the record's to the byte
     RecordLine m_mine;
     ReplayResult m_result;
     bool m_failed = false;
@@ -248,7 +296,8 @@ private:
     bool m_abandoned = false;
     bool m_dealsFromNumber = false;  // the first hand of a chosen deal is not preset
     Game* m_game = nullptr;
-    RecordWriter* m_writer = nullptr;
+    // One writer for every game, so that each reason's text is made once.
+    RecordWriter m_writer{{}, [this](std::string_view line) { compare(line); }};
 };
 
 }  // namespace
