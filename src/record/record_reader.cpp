@@ -50,9 +50,12 @@ std::string quoted(std::string_view s)
     return q;
 }
 
-std::string labelOf(const FieldSpec& f, const std::string& prefix)
+// How a refusal names a field: an object's member after the object when
+// the object says so. Made only for a refusal.
+std::string labelOf(const FieldSpec& f, const FieldSpec* object = nullptr)
 {
-    return prefix + (f.label.empty() ? quoted(f.key.name()) : std::string(f.label));
+    std::string label = object && object->object->prefixed ? labelOf(*object) + ": " : std::string();
+    return label + (f.label.empty() ? quoted(f.key.name()) : std::string(f.label));
 }
 
 }  // namespace
@@ -81,8 +84,13 @@ struct LineParser::Impl {
     template <std::size_t N>
     bool match(simdjson::dom::object o, const std::array<const FieldSpec*, N>& fields,
                const std::array<bool, N>& optional, std::size_t n, std::array<element, N>& found,
-               std::array<bool, N>& seen, const std::string& prefix, const std::string* closed)
+               std::array<bool, N>& seen, const FieldSpec* object)
     {
+        const auto refuse = [&](const std::string& what) {
+            if (object && object->object->closed)
+                return fail(labelOf(*object) + " " + std::string(object->must));
+            return fail((object && object->object->prefixed ? labelOf(*object) + ": " : std::string()) + what);
+        };
         seen.fill(false);
         std::string_view unknown;
         bool anyUnknown = false;
@@ -106,20 +114,21 @@ struct LineParser::Impl {
         }
         for (std::size_t k = 0; k < n; ++k)
             if (!seen[k] && !optional[k])
-                return fail(closed ? *closed : prefix + quoted(fields[k]->key.name()) + " is missing");
+                return refuse(quoted(fields[k]->key.name()) + " is missing");
         if (anyUnknown)
-            return fail(closed ? *closed : prefix + "unknown field " + quoted(unknown));
+            return refuse("unknown field " + quoted(unknown));
         return true;
     }
 
-    bool cards(element e, const FieldSpec& f, RecordLine::Slot& slot, const std::string& label)
+    bool cards(element e, const FieldSpec& f, RecordLine::Slot& slot, const FieldSpec* object)
     {
+        const auto label = [&] { return labelOf(f, object); };
         simdjson::dom::array list;
         if (e.get_array().get(list))
-            return fail(label + " must be a list of card ids");
+            return fail(label() + " must be a list of card ids");
         const std::size_t n = list.size();
         if (f.size ? n != f.size : n == 0 || n > CardCount)
-            return fail(label + (f.size ? " must hold " + std::to_string(f.size) + " cards" : " must hold at least one card"));
+            return fail(label() + (f.size ? " must hold " + std::to_string(f.size) + " cards" : " must hold at least one card"));
         slot.first = static_cast<std::uint32_t>(out->m_cards.size());
         slot.count = static_cast<std::uint32_t>(n);
         CardSet held;
@@ -127,12 +136,12 @@ struct LineParser::Impl {
         for (element item : list) {
             std::int64_t id = 0;
             if (item.get_int64().get(id) || id < 1 || id > CardCount)
-                return fail(label + " holds something that is not a card id 1..54");
+                return fail(label() + " holds something that is not a card id 1..54");
             const Card c = static_cast<Card>(id);
             if (held.has(c))
-                return fail(label + " holds card " + std::to_string(c) + " twice");
+                return fail(label() + " holds card " + std::to_string(c) + " twice");
             if (f.ascending && c < last)
-                return fail(label + " must be in ascending order");
+                return fail(label() + " must be in ascending order");
             held.add(c);
             last = c;
             out->m_cards.push_back(c);
@@ -141,14 +150,14 @@ struct LineParser::Impl {
     }
 
     // Checks `e` against `f` and keeps its value in `slot`.
-    bool value(element e, const FieldSpec& f, RecordLine::Slot& slot, const std::string& prefix)
+    bool value(element e, const FieldSpec& f, RecordLine::Slot& slot, const FieldSpec* object = nullptr)
     {
         slot.present = true;
         if (f.nullable && e.is_null()) {
             slot.null = true;
             return true;
         }
-        const auto refuse = [&] { return fail(labelOf(f, prefix) + " " + std::string(f.must)); };
+        const auto refuse = [&] { return fail(labelOf(f, object) + " " + std::string(f.must)); };
         switch (f.kind) {
         case Kind::Integer: {
             std::int64_t n = 0;
@@ -182,7 +191,7 @@ struct LineParser::Impl {
         case Kind::Choice: {
             std::string_view s;
             if (e.get_string().get(s) || (s != f.choices[0] && s != f.choices[1]))
-                return fail(labelOf(f, prefix) + " must be " + quoted(f.choices[0]) + " or " + quoted(f.choices[1]));
+                return fail(labelOf(f, object) + " must be " + quoted(f.choices[0]) + " or " + quoted(f.choices[1]));
             slot.number = s == f.choices[1];
             return true;
         }
@@ -214,27 +223,25 @@ struct LineParser::Impl {
             }
             return true;
         }
-        case Kind::Cards: return cards(e, f, slot, labelOf(f, prefix));
-        case Kind::Object: return object(e, f, slot, prefix);
+        case Kind::Cards: return cards(e, f, slot, object);
+        case Kind::Object: return members(e, f, slot);
         }
         return refuse();
     }
 
     // An object's members go to the store of their kind, in the format's order.
-    bool object(element e, const FieldSpec& f, RecordLine::Slot& slot, const std::string& prefix)
+    bool members(element e, const FieldSpec& f, RecordLine::Slot& slot)
     {
         const ObjectSpec& spec = *f.object;
-        const std::string shape = labelOf(f, prefix) + " " + std::string(f.must);
         simdjson::dom::object o;
         if (e.get_object().get(o))
-            return fail(shape);
+            return fail(labelOf(f) + " " + std::string(f.must));
         std::size_t n = 0;
         while (n < spec.members.size() && spec.members[n])
             ++n;
         std::array<element, 4> found;
         std::array<bool, 4> seen{};
-        const std::string inner = spec.prefixed ? labelOf(f, prefix) + ": " : prefix;
-        if (!match(o, spec.members, {}, n, found, seen, inner, spec.closed ? &shape : nullptr))
+        if (!match(o, spec.members, {}, n, found, seen, &f))
             return false;
         const Kind kind = spec.members[0]->kind;
         const auto stored = [&] {
@@ -243,7 +250,7 @@ struct LineParser::Impl {
         slot.first = static_cast<std::uint32_t>(stored());
         for (std::size_t k = 0; k < n; ++k) {
             RecordLine::Slot member;
-            if (!value(found[k], *spec.members[k], member, inner))
+            if (!value(found[k], *spec.members[k], member, &f))
                 return false;
             if (kind == Kind::Integer)
                 out->m_numbers.push_back(member.number);
@@ -296,11 +303,11 @@ struct LineParser::Impl {
             }
         std::array<element, MaxMembers + 1> found;
         std::array<bool, MaxMembers + 1> seen{};
-        if (!match(o, fields, optional, n, found, seen, "", nullptr))
+        if (!match(o, fields, optional, n, found, seen, nullptr))
             return false;
         for (std::size_t k = 1; k < n; ++k) {
             RecordLine::Slot& slot = out->m_slots[k - 1];
-            if (seen[k] && !value(found[k], *fields[k], slot, ""))
+            if (seen[k] && !value(found[k], *fields[k], slot))
                 return false;
         }
         return !out->is(line::deal) || dealtOnce();
@@ -309,7 +316,8 @@ struct LineParser::Impl {
 
 LineParser::LineParser() : m_impl(std::make_unique<Impl>())
 {
-    if (m_impl->json.allocate(1 << 16, MaxDepth))
+    // Room for a record's longest lines; the parser grows for a longer one.
+    if (m_impl->json.allocate(1 << 12, MaxDepth))
         throw std::bad_alloc();
 }
 
@@ -421,7 +429,7 @@ bool operator==(const RecordLine& a, const RecordLine& b)
     return true;
 }
 
-RecordReader::RecordReader(std::istream& in) : m_in(in), m_buffer(2 * MaxLineBytes + 2 + LineParser::Padding) {}
+RecordReader::RecordReader(std::istream& in) : m_in(in), m_buffer(std::size_t{1} << 16) {}
 
 RecordReader::~RecordReader() = default;
 
@@ -436,7 +444,7 @@ bool RecordReader::advance()
     if (!m_error.empty())
         return false;
     m_checked = false;
-    const std::size_t room = m_buffer.size() - LineParser::Padding;
+    const auto room = [&] { return m_buffer.size() - LineParser::Padding; };
     for (;;) {
         const char* from = m_buffer.data() + m_begin;
         const auto* nl = static_cast<const char*>(std::memchr(from, '\n', m_end - m_begin));
@@ -458,29 +466,61 @@ bool RecordReader::advance()
                 m_error = "the file holds no record";
             return false;
         }
-        // Keep the start of the line and read on after it.
+        // Keep the start of the line and read on after it, in a buffer that
+        // grows to hold the longest line taken.
         std::memmove(m_buffer.data(), from, size);
         m_begin = 0;
         m_end = size;
-        m_in.read(m_buffer.data() + m_end, static_cast<std::streamsize>(room - m_end));
+        if (m_end == room()) {
+            m_buffer.resize(std::min(2 * m_buffer.size(), 2 * MaxLineBytes + 2 + LineParser::Padding));
+            continue;
+        }
+        m_in.read(m_buffer.data() + m_end, static_cast<std::streamsize>(room() - m_end));
         m_end += static_cast<std::size_t>(m_in.gcount());
         m_eof = !m_in;
     }
 }
 
+namespace {
+
+// The line types by the first letter of their name: two at most share one.
+using ByLetter = std::array<std::array<const LineSpec*, 2>, 128>;
+constexpr ByLetter TypesByLetter = [] {
+    ByLetter t{};
+    for (const LineSpec* s : line::all) {
+        auto& slot = t[static_cast<unsigned char>(s->type()[0]) & 127];
+        slot[slot[0] ? 1 : 0] = s;
+    }
+    return t;
+}();
+static_assert([] {
+    ByLetter t{};
+    for (const LineSpec* s : line::all) {
+        auto& slot = t[static_cast<unsigned char>(s->type()[0]) & 127];
+        if (slot[1])
+            return false;
+        slot[slot[0] ? 1 : 0] = s;
+    }
+    return true;
+}(), "three line types begin with one letter");
+
+}  // namespace
+
 const LineSpec* RecordReader::typeAsWritten() const
 {
     // {"type":"play", as every line the writer makes begins.
     constexpr std::string_view start = "{\"type\":\"";
-    if (!m_text.starts_with(start))
+    if (m_text.size() < start.size() + 3 || m_text.compare(0, start.size(), start) != 0)
         return nullptr;
-    const std::size_t end = m_text.find('"', start.size());
-    if (end == std::string_view::npos || end + 1 >= m_text.size() || m_text[end + 1] != ',')
-        return nullptr;
-    const std::string_view type = m_text.substr(start.size(), end - start.size());
-    for (const LineSpec* s : line::all)
-        if (s->type() == type)
+    const std::string_view rest = m_text.substr(start.size());
+    for (const LineSpec* s : TypesByLetter[static_cast<unsigned char>(rest[0]) & 127]) {
+        if (!s)
+            break;
+        const std::string_view type = s->type();
+        if (rest.size() > type.size() + 1 && rest[type.size()] == '"' && rest[type.size() + 1] == ',' &&
+            rest.compare(0, type.size(), type) == 0)
             return s;
+    }
     return nullptr;
 }
 
