@@ -510,15 +510,20 @@ const LineSpec* RecordReader::typeAsWritten() const
 {
     // {"type":"play", as every line the writer makes begins.
     constexpr std::string_view start = "{\"type\":\"";
-    if (m_text.size() < start.size() + 3 || m_text.compare(0, start.size(), start) != 0)
+    if (m_text.size() < start.size() + 3 || std::memcmp(m_text.data(), start.data(), start.size()) != 0)
         return nullptr;
     const std::string_view rest = m_text.substr(start.size());
     for (const LineSpec* s : TypesByLetter[static_cast<unsigned char>(rest[0]) & 127]) {
         if (!s)
             break;
         const std::string_view type = s->type();
-        if (rest.size() > type.size() + 1 && rest[type.size()] == '"' && rest[type.size() + 1] == ',' &&
-            rest.compare(0, type.size(), type) == 0)
+        if (rest.size() <= type.size() + 1 || rest[type.size()] != '"' || rest[type.size() + 1] != ',')
+            continue;
+        // A name of a dozen letters at most, compared in line.
+        std::size_t k = 1;
+        while (k < type.size() && rest[k] == type[k])
+            ++k;
+        if (k == type.size())
             return s;
     }
     return nullptr;
@@ -526,6 +531,11 @@ const LineSpec* RecordReader::typeAsWritten() const
 
 bool RecordReader::checkOrder(const LineSpec& type, Card played)
 {
+    // Most lines are cards played in a hand under way.
+    if (&type == &line::play && m_dealt && m_inGame && !m_played.has(played)) {
+        m_played.add(played);
+        return true;
+    }
     if (&type == &line::game) {
         m_inGame = true;
         m_drawn = false;

@@ -24,15 +24,9 @@ void RecordWriter::Line::grow(std::size_t n)
     m_capacity = capacity;
 }
 
-void RecordWriter::Line::number(long long v)
+void RecordWriter::Line::largeNumber(long long v)
 {
     room(24);
-    if (v >= 0 && v < 100) {  // seats, cards, levels: nearly every number
-        if (v >= 10)
-            m_data[m_size++] = static_cast<char>('0' + v / 10);
-        m_data[m_size++] = static_cast<char>('0' + v % 10);
-        return;
-    }
     const auto r = std::to_chars(m_data.get() + m_size, m_data.get() + m_capacity, v);
     m_size = static_cast<std::size_t>(r.ptr - m_data.get());
 }
@@ -284,7 +278,18 @@ void RecordWriter::observe(const Event& e, const Game& g)
             m_log.put(',');
         m_log.string(line);
     }
-    if (auto h = e.as<ev::HandStarted>()) {
+    // The cards dealt and played, most of the events, are looked for first.
+    if (e.is<ev::CardDealt>()) {
+        if (++m_dealt == 54)
+            dealLine(g);
+    } else if (auto pl = e.as<ev::CardPlayed>()) {
+        m_trick = g.table().tricksPlayed;
+        begin(line::play);
+        seat(field::seat, pl->seat);
+        integer(field::card, pl->card);
+        why(pl->why);
+        end();
+    } else if (auto h = e.as<ev::HandStarted>()) {
         if (h->newGame)
             gameLine(g);
     } else if (auto d = e.as<ev::DealerCardTurned>()) {
@@ -309,9 +314,6 @@ void RecordWriter::observe(const Event& e, const Game& g)
         m_drawn.clear();
     } else if (e.is<ev::PackGathered>()) {
         m_dealt = 0;
-    } else if (e.is<ev::CardDealt>()) {
-        if (++m_dealt == 54)
-            dealLine(g);
     } else if (auto b = e.as<ev::BidMade>()) {
         begin(line::bid);
         seat(field::seat, b->seat);
@@ -351,13 +353,6 @@ void RecordWriter::observe(const Event& e, const Game& g)
         integer(field::joker, j->joker);
         integer(field::suitCard, j->card);
         why(j->why);
-        end();
-    } else if (auto pl = e.as<ev::CardPlayed>()) {
-        m_trick = g.table().tricksPlayed;
-        begin(line::play);
-        seat(field::seat, pl->seat);
-        integer(field::card, pl->card);
-        why(pl->why);
         end();
     } else if (auto tg = e.as<ev::TrickGathered>()) {
         m_trick = tg->number;

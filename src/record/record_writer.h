@@ -103,7 +103,16 @@ private:
             room(1);
             m_data[m_size++] = c;
         }
-        void number(long long v);
+        void number(long long v)
+        {
+            if (v < 0 || v >= 100)
+                return largeNumber(v);
+            room(2);  // seats, cards, levels: nearly every number
+            if (v >= 10)
+                m_data[m_size++] = static_cast<char>('0' + v / 10);
+            m_data[m_size++] = static_cast<char>('0' + v % 10);
+        }
+        void largeNumber(long long v);
         void unsignedNumber(std::uint64_t v);
         void string(std::string_view s);
 

@@ -268,8 +268,7 @@ private:
             if (a == Awaiting::Nothing)
                 take(g.advance());
             else if (!m_human)
-                for (const Event& e : autoplaySouth(g, south))
-                    take(e);
+                autoplaySouth(g, south, [this](const Event& e) { take(e); });
             else
                 southTurn(a);
             quiet = w.lines() == lines ? quiet + 1 : 0;
