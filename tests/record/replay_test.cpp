@@ -179,9 +179,11 @@ TEST_F(Replay, BrokenFilesAreRefusedWithTheirLine)
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.message.rfind("line 7: not valid JSON: the line ends inside ", 0), 0U) << r.message;
 
-    lines = s_lines;
-    lines.insert(lines.begin() + 3, "");
-    expectRefused(3, "empty line");
+    for (const char* blank : {"", " \t\r"}) {
+        lines = s_lines;
+        lines.insert(lines.begin() + 3, blank);
+        expectRefused(3, "empty line");
+    }
 
     lines = s_lines;
     lines.erase(lines.begin());
