@@ -148,8 +148,8 @@ inline constexpr ObjectSpec handsOfSeats{{&hand1, &hand2, &hand3, &hand4}, false
 inline constexpr FieldSpec hands{.key = Key("hands"), .kind = Kind::Object,
                                  .must = "must hold the seats \"1\" to \"4\"", .object = &handsOfSeats};
 inline constexpr FieldSpec kitty{.key = Key("kitty"), .kind = Kind::Cards, .size = 6, .ascending = true};
-inline constexpr FieldSpec level{.key = Key("level"), .kind = Kind::Integer, .must = "must be a whole number from 3 to 7",
-                                 .lo = 3, .hi = 7};
+inline constexpr FieldSpec level{.key = Key("level"), .kind = Kind::Integer,
+                                 .must = "must be a whole number from 3 to 7", .lo = 3, .hi = 7};
 inline constexpr FieldSpec direction{.key = Key("direction"), .kind = Kind::Choice, .choices = {"up", "down"}};
 inline constexpr FieldSpec trumps{.key = Key("trumps"), .kind = Kind::Integer, .must = "must be a trump number 1..5",
                                   .lo = 1, .hi = 5};
@@ -198,8 +198,8 @@ using namespace field;
 inline constexpr bool Optional = true;
 
 // A game begun from a chosen deal names it.
-inline constexpr LineSpec game{"game", {{{&field::game}, {&seed}, {&field::deal, Optional}, {&south}, {&southNt}, {&names},
-                                         {&log}}}};
+inline constexpr LineSpec game{
+    "game", {{{&field::game}, {&seed}, {&field::deal, Optional}, {&south}, {&southNt}, {&names}, {&log}}}};
 inline constexpr LineSpec dealerDraw{"dealer_draw", {{{&drawn}, {&dealer}, {&log}}}};
 inline constexpr LineSpec deal{"deal", {{{&hand}, {&dealer}, {&hands}, {&kitty}, {&log}}}};
 inline constexpr LineSpec bid{"bid", {{{&seat}, {&level}, {&direction}, {&trumps}, {&forced}, {&why}, {&log}}}};
@@ -214,8 +214,9 @@ inline constexpr LineSpec handEnd{"hand_end", {{{&books}, {&points}, {&gamePoint
 inline constexpr LineSpec rename{"rename", {{{&seat}, {&field::name}, {&log}}}};
 inline constexpr LineSpec gameEnd{"game_end", {{{&gameWinner}, {&log}}}};
 
-inline constexpr std::array<const LineSpec*, 13> all = {&game, &dealerDraw, &deal,  &bid,    &pass,    &contract, &exchange,
-                                                        &jokerSwap, &play, &trick, &handEnd, &rename, &gameEnd};
+inline constexpr std::array<const LineSpec*, 13> all = {&game,  &dealerDraw, &deal,    &bid,    &pass,
+                                                        &contract, &exchange, &jokerSwap, &play, &trick,
+                                                        &handEnd, &rename,  &gameEnd};
 
 }  // namespace line
 

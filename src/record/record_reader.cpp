@@ -73,7 +73,8 @@ struct LineParser::Impl {
 
     std::uint32_t keep(std::string_view s)
     {
-        out->m_strings.emplace_back(static_cast<std::uint32_t>(out->m_bytes.size()), static_cast<std::uint32_t>(s.size()));
+        out->m_strings.emplace_back(static_cast<std::uint32_t>(out->m_bytes.size()),
+                                    static_cast<std::uint32_t>(s.size()));
         out->m_bytes += s;
         return static_cast<std::uint32_t>(out->m_strings.size() - 1);
     }
@@ -128,7 +129,8 @@ struct LineParser::Impl {
             return fail(label() + " must be a list of card ids");
         const std::size_t n = list.size();
         if (f.size ? n != f.size : n == 0 || n > CardCount)
-            return fail(label() + (f.size ? " must hold " + std::to_string(f.size) + " cards" : " must hold at least one card"));
+            return fail(label() +
+                        (f.size ? " must hold " + std::to_string(f.size) + " cards" : " must hold at least one card"));
         slot.first = static_cast<std::uint32_t>(out->m_cards.size());
         slot.count = static_cast<std::uint32_t>(n);
         CardSet held;
@@ -245,7 +247,9 @@ struct LineParser::Impl {
             return false;
         const Kind kind = spec.members[0]->kind;
         const auto stored = [&] {
-            return kind == Kind::Cards ? out->m_cards.size() : kind == Kind::Text ? out->m_strings.size() : out->m_numbers.size();
+            return kind == Kind::Cards  ? out->m_cards.size()
+                   : kind == Kind::Text ? out->m_strings.size()
+                                        : out->m_numbers.size();
         };
         slot.first = static_cast<std::uint32_t>(stored());
         for (std::size_t k = 0; k < n; ++k) {
@@ -288,7 +292,8 @@ struct LineParser::Impl {
         std::string_view type;
         if (o["type"].get_string().get(type))
             return fail("\"type\" is missing");
-        const auto spec = std::find_if(line::all.begin(), line::all.end(), [&](const LineSpec* s) { return s->type() == type; });
+        const auto spec =
+            std::find_if(line::all.begin(), line::all.end(), [&](const LineSpec* s) { return s->type() == type; });
         if (spec == line::all.end())
             return fail("unknown type " + quoted(type));
         out->m_spec = *spec;

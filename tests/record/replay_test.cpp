@@ -72,7 +72,8 @@ TEST_F(Replay, AChangedCardIsReportedAtItsLine)
 {
     // A robot's card of the second hand becomes a card its bid winner threw
     // away, which nobody can play.
-    const std::size_t deal2 = findLine(lines, line::deal, [](const RecordLine& v) { return v.integer(field::hand) == 2; });
+    const std::size_t deal2 =
+        findLine(lines, line::deal, [](const RecordLine& v) { return v.integer(field::hand) == 2; });
     const std::size_t exchange = findLine(lines, line::exchange, any, deal2);
     const std::size_t play =
         findLine(lines, line::play, [](const RecordLine& v) { return v.integer(field::seat) != South; }, exchange + 5);
@@ -91,7 +92,8 @@ TEST_F(Replay, AChangedCardIsReportedAtItsLine)
 
 TEST_F(Replay, AChangedBidIsReportedAtItsLine)
 {
-    const std::size_t pass = findLine(lines, line::pass, [](const RecordLine& v) { return v.integer(field::seat) != South; });
+    const std::size_t pass =
+        findLine(lines, line::pass, [](const RecordLine& v) { return v.integer(field::seat) != South; });
     ASSERT_LT(pass, lines.size());
     const std::string log = lines[pass].substr(lines[pass].find(",\"log\":"));
     lines[pass] = "{\"type\":\"bid\",\"seat\":" + std::to_string(parsedLine(lines[pass]).integer(field::seat)) +
@@ -101,13 +103,15 @@ TEST_F(Replay, AChangedBidIsReportedAtItsLine)
 
 TEST_F(Replay, AChangedLogLineOrReasonIsReportedAtItsLine)
 {
-    const std::size_t trick = findLine(lines, line::trick, [](const RecordLine& v) { return v.integer(field::trick) == 3; });
+    const std::size_t trick =
+        findLine(lines, line::trick, [](const RecordLine& v) { return v.integer(field::trick) == 3; });
     ASSERT_LT(trick, lines.size());
     replace(trick, " won this trick", " won that trick");
     expectDifferenceAt(trick);
 
     lines = s_lines;
-    const std::size_t play = findLine(lines, line::play, [](const RecordLine& v) { return !v.isNull(field::why); }, trick);
+    const std::size_t play =
+        findLine(lines, line::play, [](const RecordLine& v) { return !v.isNull(field::why); }, trick);
     replace(play, "\"why\":\"", "\"why\":\"x");
     expectDifferenceAt(play);
 
@@ -127,7 +131,8 @@ TEST_F(Replay, ARecordCutShortOrRunningOnDiffers)
 
     // A robot game cut in its first hand, with the next game after it.
     lines = s_lines;
-    const std::size_t second = findLine(lines, line::game, [](const RecordLine& v) { return v.integer(field::game) == 2; });
+    const std::size_t second =
+        findLine(lines, line::game, [](const RecordLine& v) { return v.integer(field::game) == 2; });
     const std::size_t cut = findLine(lines, line::trick, any);
     lines.erase(lines.begin() + static_cast<long>(cut), lines.begin() + static_cast<long>(second));
     r = replayLines(lines);
@@ -256,8 +261,9 @@ TEST_F(Replay, TheWholeFileIsCheckedBeforeAnyDifference)
     lines[lines.size() - 2] += "}";
     const ReplayResult r = replayLines(lines);
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.message.rfind(prefix(lines.size() - 2) + "not valid JSON: a value, comma, colon, brace or bracket is missing, out of place "
-                                   "or left over", 0), 0U) << r.message;
+    const std::string refusal =
+        "not valid JSON: a value, comma, colon, brace or bracket is missing, out of place or left over";
+    EXPECT_EQ(r.message, prefix(lines.size() - 2) + refusal);
 }
 
 // A person's record: South's actions are applied as commands.
