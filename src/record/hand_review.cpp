@@ -6,7 +6,7 @@ namespace corvane::record {
 
 namespace {
 
-int integer(const RecordLine& l, const FieldSpec& f) { return static_cast<int>(l.integer(f)); }
+int integer(const RecordLine& l, const Field& f) { return static_cast<int>(l.integer(f)); }
 
 CardSet cards(std::span<const Card> list)
 {

@@ -52,7 +52,7 @@ std::string quoted(std::string_view s)
 
 // How a refusal names a field: an object's member after the object when
 // the object says so. Made only for a refusal.
-std::string labelOf(const FieldSpec& f, const FieldSpec* object = nullptr)
+std::string labelOf(const Field& f, const Field* object = nullptr)
 {
     std::string label = object && object->object->prefixed ? labelOf(*object) + ": " : std::string();
     return label + (f.label.empty() ? quoted(f.key.name()) : std::string(f.label));
@@ -83,9 +83,9 @@ struct LineParser::Impl {
     // the writer's order first; a refusal names what is duplicated, missing
     // or unknown.
     template <std::size_t N>
-    bool match(simdjson::dom::object o, const std::array<const FieldSpec*, N>& fields,
+    bool match(simdjson::dom::object o, const std::array<const Field*, N>& fields,
                const std::array<bool, N>& optional, std::size_t n, std::array<element, N>& found,
-               std::array<bool, N>& seen, const FieldSpec* object)
+               std::array<bool, N>& seen, const Field* object)
     {
         const auto refuse = [&](const std::string& what) {
             if (object && object->object->closed)
@@ -121,7 +121,7 @@ struct LineParser::Impl {
         return true;
     }
 
-    bool cards(element e, const FieldSpec& f, RecordLine::Slot& slot, const FieldSpec* object)
+    bool cards(element e, const Field& f, RecordLine::Slot& slot, const Field* object)
     {
         const auto label = [&] { return labelOf(f, object); };
         simdjson::dom::array list;
@@ -152,7 +152,7 @@ struct LineParser::Impl {
     }
 
     // Checks `e` against `f` and keeps its value in `slot`.
-    bool value(element e, const FieldSpec& f, RecordLine::Slot& slot, const FieldSpec* object = nullptr)
+    bool value(element e, const Field& f, RecordLine::Slot& slot, const Field* object = nullptr)
     {
         slot.present = true;
         if (f.nullable && e.is_null()) {
@@ -232,20 +232,20 @@ struct LineParser::Impl {
     }
 
     // An object's members go to the store of their kind, in the format's order.
-    bool members(element e, const FieldSpec& f, RecordLine::Slot& slot)
+    bool members(element e, const Field& f, RecordLine::Slot& slot)
     {
-        const ObjectSpec& spec = *f.object;
+        const ObjectFields& inner = *f.object;
         simdjson::dom::object o;
         if (e.get_object().get(o))
             return fail(labelOf(f) + " " + std::string(f.must));
         std::size_t n = 0;
-        while (n < spec.members.size() && spec.members[n])
+        while (n < inner.members.size() && inner.members[n])
             ++n;
         std::array<element, 4> found;
         std::array<bool, 4> seen{};
-        if (!match(o, spec.members, {}, n, found, seen, &f))
+        if (!match(o, inner.members, {}, n, found, seen, &f))
             return false;
-        const Kind kind = spec.members[0]->kind;
+        const Kind kind = inner.members[0]->kind;
         const auto stored = [&] {
             return kind == Kind::Cards  ? out->m_cards.size()
                    : kind == Kind::Text ? out->m_strings.size()
@@ -254,7 +254,7 @@ struct LineParser::Impl {
         slot.first = static_cast<std::uint32_t>(stored());
         for (std::size_t k = 0; k < n; ++k) {
             RecordLine::Slot member;
-            if (!value(found[k], *spec.members[k], member, &f))
+            if (!value(found[k], *inner.members[k], member, &f))
                 return false;
             if (kind == Kind::Integer)
                 out->m_numbers.push_back(member.number);
@@ -292,16 +292,16 @@ struct LineParser::Impl {
         std::string_view type;
         if (o["type"].get_string().get(type))
             return fail("\"type\" is missing");
-        const auto spec =
-            std::find_if(line::all.begin(), line::all.end(), [&](const LineSpec* s) { return s->type() == type; });
-        if (spec == line::all.end())
+        const auto known =
+            std::find_if(line::all.begin(), line::all.end(), [&](const LineType* s) { return s->type() == type; });
+        if (known == line::all.end())
             return fail("unknown type " + quoted(type));
-        out->m_spec = *spec;
+        out->m_lineType = *known;
         // "type" first, then the line's own fields.
-        std::array<const FieldSpec*, MaxMembers + 1> fields{&field::type};
+        std::array<const Field*, MaxMembers + 1> fields{&field::type};
         std::array<bool, MaxMembers + 1> optional{};
         std::size_t n = 1;
-        for (const Member& m : (*spec)->members())
+        for (const Member& m : (*known)->members())
             if (m.field) {
                 fields[n] = m.field;
                 optional[n++] = m.optional;
@@ -346,34 +346,34 @@ bool LineParser::read(std::string_view text, RecordLine& out, std::string& error
     return m_impl->whole(root);
 }
 
-const RecordLine::Slot* RecordLine::slot(const FieldSpec& f) const
+const RecordLine::Slot* RecordLine::slot(const Field& f) const
 {
-    const auto& members = m_spec->members();
+    const auto& members = m_lineType->members();
     for (std::size_t k = 0; k < members.size() && members[k].field; ++k)
         if (members[k].field == &f)
             return m_slots[k].present ? &m_slots[k] : nullptr;
     return nullptr;
 }
 
-bool RecordLine::has(const FieldSpec& f) const { return slot(f) != nullptr; }
+bool RecordLine::has(const Field& f) const { return slot(f) != nullptr; }
 
-bool RecordLine::isNull(const FieldSpec& f) const
+bool RecordLine::isNull(const Field& f) const
 {
     const Slot* s = slot(f);
     return s && s->null;
 }
 
-std::int64_t RecordLine::integer(const FieldSpec& f) const
+std::int64_t RecordLine::integer(const Field& f) const
 {
     const Slot* s = slot(f);
     return s ? s->number : 0;
 }
 
-std::uint64_t RecordLine::unsignedInteger(const FieldSpec& f) const { return static_cast<std::uint64_t>(integer(f)); }
+std::uint64_t RecordLine::unsignedInteger(const Field& f) const { return static_cast<std::uint64_t>(integer(f)); }
 
-bool RecordLine::flag(const FieldSpec& f) const { return integer(f) != 0; }
+bool RecordLine::flag(const Field& f) const { return integer(f) != 0; }
 
-std::string_view RecordLine::string(const FieldSpec& f) const
+std::string_view RecordLine::string(const Field& f) const
 {
     const Slot* s = slot(f);
     if (!s || s->null)
@@ -384,7 +384,7 @@ std::string_view RecordLine::string(const FieldSpec& f) const
     return std::string_view(m_bytes).substr(at, size);
 }
 
-std::vector<std::string_view> RecordLine::strings(const FieldSpec& f) const
+std::vector<std::string_view> RecordLine::strings(const Field& f) const
 {
     std::vector<std::string_view> out;
     if (const Slot* s = slot(f))
@@ -393,13 +393,13 @@ std::vector<std::string_view> RecordLine::strings(const FieldSpec& f) const
     return out;
 }
 
-std::span<const Card> RecordLine::cards(const FieldSpec& f) const
+std::span<const Card> RecordLine::cards(const Field& f) const
 {
     const Slot* s = slot(f);
     return s ? std::span<const Card>(m_cards).subspan(s->first, s->count) : std::span<const Card>();
 }
 
-std::span<const std::int64_t> RecordLine::numbers(const FieldSpec& f) const
+std::span<const std::int64_t> RecordLine::numbers(const Field& f) const
 {
     const Slot* s = slot(f);
     return s ? std::span<const std::int64_t>(m_numbers).subspan(s->first, s->count) : std::span<const std::int64_t>();
@@ -407,12 +407,12 @@ std::span<const std::int64_t> RecordLine::numbers(const FieldSpec& f) const
 
 bool operator==(const RecordLine& a, const RecordLine& b)
 {
-    if (a.m_spec != b.m_spec)
+    if (a.m_lineType != b.m_lineType)
         return false;
-    for (const Member& m : a.m_spec->members()) {
+    for (const Member& m : a.m_lineType->members()) {
         if (!m.field)
             break;
-        const FieldSpec& f = *m.field;
+        const Field& f = *m.field;
         const RecordLine::Slot* x = a.slot(f);
         const RecordLine::Slot* y = b.slot(f);
         if (!x || !y) {
@@ -489,10 +489,10 @@ bool RecordReader::advance()
 namespace {
 
 // The line types by the first letter of their name: two at most share one.
-using ByLetter = std::array<std::array<const LineSpec*, 2>, 128>;
+using ByLetter = std::array<std::array<const LineType*, 2>, 128>;
 constexpr ByLetter TypesByLetter = [] {
     ByLetter t{};
-    for (const LineSpec* s : line::all) {
+    for (const LineType* s : line::all) {
         auto& slot = t[static_cast<unsigned char>(s->type()[0]) & 127];
         slot[slot[0] ? 1 : 0] = s;
     }
@@ -500,7 +500,7 @@ constexpr ByLetter TypesByLetter = [] {
 }();
 static_assert([] {
     ByLetter t{};
-    for (const LineSpec* s : line::all) {
+    for (const LineType* s : line::all) {
         auto& slot = t[static_cast<unsigned char>(s->type()[0]) & 127];
         if (slot[1])
             return false;
@@ -511,14 +511,14 @@ static_assert([] {
 
 }  // namespace
 
-const LineSpec* RecordReader::typeAsWritten() const
+const LineType* RecordReader::typeAsWritten() const
 {
     // {"type":"play", as every line the writer makes begins.
     constexpr std::string_view start = "{\"type\":\"";
     if (m_text.size() < start.size() + 3 || std::memcmp(m_text.data(), start.data(), start.size()) != 0)
         return nullptr;
     const std::string_view rest = m_text.substr(start.size());
-    for (const LineSpec* s : TypesByLetter[static_cast<unsigned char>(rest[0]) & 127]) {
+    for (const LineType* s : TypesByLetter[static_cast<unsigned char>(rest[0]) & 127]) {
         if (!s)
             break;
         const std::string_view type = s->type();
@@ -534,7 +534,7 @@ const LineSpec* RecordReader::typeAsWritten() const
     return nullptr;
 }
 
-bool RecordReader::checkOrder(const LineSpec& type, Card played)
+bool RecordReader::checkOrder(const LineType& type, Card played)
 {
     // Most lines are cards played in a hand under way.
     if (&type == &line::play && m_dealt && m_inGame && !m_played.has(played)) {
@@ -593,13 +593,13 @@ const RecordLine* RecordReader::line()
         return nullptr;
     }
     m_line.m_number = m_number;
-    if (!checkOrder(m_line.spec(), static_cast<Card>(m_line.integer(field::card))))
+    if (!checkOrder(m_line.lineType(), static_cast<Card>(m_line.integer(field::card))))
         return nullptr;
     m_checked = true;
     return &m_line;
 }
 
-bool RecordReader::written(const LineSpec& type, Card played)
+bool RecordReader::written(const LineType& type, Card played)
 {
     // A line read already has had its place checked.
     m_checked = m_checked || checkOrder(type, played);

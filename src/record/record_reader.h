@@ -27,25 +27,25 @@ inline constexpr std::size_t MaxLineBytes = std::size_t{1} << 20;
 class RecordLine {
 public:
     long number() const { return m_number; }  // in its file, from 1
-    const LineSpec& spec() const { return *m_spec; }
-    bool is(const LineSpec& s) const { return m_spec == &s; }
-    std::string_view type() const { return m_spec->type(); }
+    const LineType& lineType() const { return *m_lineType; }
+    bool is(const LineType& s) const { return m_lineType == &s; }
+    std::string_view type() const { return m_lineType->type(); }
     // The line as it was read.
     std::string_view text() const { return std::string_view(m_bytes).substr(0, m_textSize); }
 
-    bool has(const FieldSpec& f) const;
-    bool isNull(const FieldSpec& f) const;
-    std::int64_t integer(const FieldSpec& f) const;
-    std::uint64_t unsignedInteger(const FieldSpec& f) const;
-    bool flag(const FieldSpec& f) const;
+    bool has(const Field& f) const;
+    bool isNull(const Field& f) const;
+    std::int64_t integer(const Field& f) const;
+    std::uint64_t unsignedInteger(const Field& f) const;
+    bool flag(const Field& f) const;
     // A text, or which of a choice's two strings.
-    std::string_view string(const FieldSpec& f) const;
+    std::string_view string(const Field& f) const;
     // A list of texts, or an object's texts in the format's order.
-    std::vector<std::string_view> strings(const FieldSpec& f) const;
+    std::vector<std::string_view> strings(const Field& f) const;
     // A list of cards; the deal's hands as seat 1's twelve, then seat 2's...
-    std::span<const Card> cards(const FieldSpec& f) const;
+    std::span<const Card> cards(const Field& f) const;
     // A list of numbers, or an object's numbers in the format's order.
-    std::span<const std::int64_t> numbers(const FieldSpec& f) const;
+    std::span<const std::int64_t> numbers(const Field& f) const;
 
     // The same type and the same values: the same line but for white space
     // and the order of its members.
@@ -62,10 +62,10 @@ private:
         bool present = false;
         bool null = false;
     };
-    const Slot* slot(const FieldSpec& f) const;
+    const Slot* slot(const Field& f) const;
 
     long m_number = 0;
-    const LineSpec* m_spec = &line::game;
+    const LineType* m_lineType = &line::game;
     std::array<Slot, MaxMembers> m_slots{};
     std::string m_bytes;  // the line's text, then its strings
     std::uint32_t m_textSize = 0;
@@ -114,11 +114,11 @@ public:
     // sound, to the byte, so only its place in the game is checked.
     bool advance();
     const RecordLine* line();
-    bool written(const LineSpec& type, Card played);
+    bool written(const LineType& type, Card played);
     // The line moved to, as it is in the file.
     std::string_view text() const { return m_text; }
     // Its type, when it begins as the writer begins a line of that type.
-    const LineSpec* typeAsWritten() const;
+    const LineType* typeAsWritten() const;
     // The line moved to is read or taken as written.
     bool checked() const { return m_checked; }
 
@@ -128,7 +128,7 @@ public:
 
 private:
     bool fail(const std::string& what);
-    bool checkOrder(const LineSpec& type, Card played);
+    bool checkOrder(const LineType& type, Card played);
 
     std::istream& m_in;
     std::vector<char> m_buffer;

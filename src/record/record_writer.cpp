@@ -72,19 +72,19 @@ void RecordWriter::rewind(const Position& p)
     m_dealt = p.dealt;
 }
 
-void RecordWriter::begin(const LineSpec& type)
+void RecordWriter::begin(const LineType& type)
 {
     m_written = {&type, NoCard, true};
     m_line.clear();
     m_line.put(type.start());
 }
 
-void RecordWriter::key(const FieldSpec& f)
+void RecordWriter::key(const Field& f)
 {
     m_line.put(f.key.next());
 }
 
-void RecordWriter::integer(const FieldSpec& f, long long value)
+void RecordWriter::integer(const Field& f, long long value)
 {
     check(value >= f.lo && static_cast<std::uint64_t>(value) <= f.hi);
     if (&f == &field::card)
@@ -93,7 +93,7 @@ void RecordWriter::integer(const FieldSpec& f, long long value)
     m_line.number(value);
 }
 
-void RecordWriter::seat(const FieldSpec& f, Seat s)
+void RecordWriter::seat(const Field& f, Seat s)
 {
     // A seat the engine could not name is written as null, never as a number
     // the reader would refuse.
@@ -105,26 +105,26 @@ void RecordWriter::seat(const FieldSpec& f, Seat s)
         m_line.put("null");
 }
 
-void RecordWriter::text(const FieldSpec& f, std::string_view value)
+void RecordWriter::text(const Field& f, std::string_view value)
 {
     key(f);
     m_line.string(value);
 }
 
-void RecordWriter::boolean(const FieldSpec& f, bool value)
+void RecordWriter::boolean(const Field& f, bool value)
 {
     key(f);
     m_line.put(value ? "true" : "false");
 }
 
-void RecordWriter::cards(const FieldSpec& f, CardSet set)
+void RecordWriter::cards(const Field& f, CardSet set)
 {
     key(f);
     cardList(f, set);
 }
 
 // A set's cards are distinct and ascending; only their number may be wrong.
-void RecordWriter::cardList(const FieldSpec& f, CardSet set)
+void RecordWriter::cardList(const Field& f, CardSet set)
 {
     check(f.size ? set.count() == static_cast<int>(f.size) : !set.empty());
     m_line.put('[');
@@ -220,7 +220,7 @@ void RecordWriter::dealLine(const Game& g)
     CardSet all = t.kitty();
     int dealt = all.count();
     for (Seat s = South; s <= East; ++s) {
-        const FieldSpec& held = *field::handsOfSeats.members[static_cast<std::size_t>(s - South)];
+        const Field& held = *field::handsOfSeats.members[static_cast<std::size_t>(s - South)];
         m_line.put(s == South ? held.key.first() : held.key.next());
         cardList(held, t.hand(s));
         all |= t.hand(s);

@@ -51,7 +51,7 @@ public:
     // an engine gone wrong may write a seat it cannot name as null, or a
     // number out of its field's range). A sound line is a valid record line.
     struct Written {
-        const LineSpec* type = nullptr;
+        const LineType* type = nullptr;
         Card card = NoCard;
         bool sound = true;
     };
@@ -129,14 +129,14 @@ private:
     };
 
     // Each line is written in the format's order of its fields.
-    void begin(const LineSpec& type);
-    void key(const FieldSpec& f);
-    void integer(const FieldSpec& f, long long value);
-    void seat(const FieldSpec& f, Seat s);
-    void text(const FieldSpec& f, std::string_view value);
-    void boolean(const FieldSpec& f, bool value);
-    void cards(const FieldSpec& f, CardSet set);
-    void cardList(const FieldSpec& f, CardSet set);
+    void begin(const LineType& type);
+    void key(const Field& f);
+    void integer(const Field& f, long long value);
+    void seat(const Field& f, Seat s);
+    void text(const Field& f, std::string_view value);
+    void boolean(const Field& f, bool value);
+    void cards(const Field& f, CardSet set);
+    void cardList(const Field& f, CardSet set);
     void check(bool sound) { m_written.sound = m_written.sound && sound; }
     void why(const Reason& r);
     void end();

@@ -80,14 +80,14 @@ private:
         m_at = l != nullptr;
         return l;
     }
-    const LineSpec* nextType()
+    const LineType* nextType()
     {
         if (m_type || !m_at)
             return m_type;
         const RecordLine* l = next();
-        return l ? &l->spec() : nullptr;
+        return l ? &l->lineType() : nullptr;
     }
-    bool nextIs(const LineSpec& type) { return nextType() == &type; }
+    bool nextIs(const LineType& type) { return nextType() == &type; }
 
     void fail(long line, const std::string& what)
     {
@@ -286,7 +286,7 @@ private:
 
     RecordReader* m_reader = nullptr;
     bool m_at = false;                  // the record has a next line
-    const LineSpec* m_type = nullptr;   // its type, when it begins as written
+    const LineType* m_type = nullptr;   // its type, when it begins as written
     LineParser m_own;                   // reads a line of the replay's that is not the record's to the byte
     RecordLine m_mine;
     ReplayResult m_result;

@@ -69,7 +69,7 @@ inline std::string typeOf(const std::string& line) { return std::string(parsedLi
 // The index of the first line from `from` of this type for which `pick`
 // holds; lines.size() when there is none.
 template <class Pick>
-std::size_t findLine(const std::vector<std::string>& lines, const record::LineSpec& type, Pick pick,
+std::size_t findLine(const std::vector<std::string>& lines, const record::LineType& type, Pick pick,
                      std::size_t from = 0)
 {
     for (std::size_t i = from; i < lines.size(); ++i) {

@@ -46,7 +46,7 @@ std::vector<int> ints(const List& list)
     return std::vector<int>(list.begin(), list.end());
 }
 
-int number(const RecordLine& v, const FieldSpec& f) { return static_cast<int>(v.integer(f)); }
+int number(const RecordLine& v, const Field& f) { return static_cast<int>(v.integer(f)); }
 
 TEST(RecordRoundTrip, ReplayReproducesManySeedsInBothModes)
 {
@@ -120,7 +120,7 @@ TEST(RecordLines, FieldsComeInTheFormatsOrder)
         const RecordLine l = parsedLine(text);
         types.insert(l.type());
         std::vector<std::string_view> keys, expected{"type"};
-        for (const Member& m : l.spec().members())
+        for (const Member& m : l.lineType().members())
             if (m.field && (!m.optional || l.has(*m.field)))
                 expected.push_back(m.field->key.name());
         for (auto member : simdjson::dom::object(parser.parse(text)))
@@ -180,7 +180,7 @@ TEST(RecordLines, TheWriterKnowsWhichLinesTheReaderRefuses)
         std::string error;
         EXPECT_EQ(parser.read(written, l, error), c.sound) << written << ": " << error;
         if (c.sound)
-            EXPECT_EQ(w.written().type, &l.spec()) << written;
+            EXPECT_EQ(w.written().type, &l.lineType()) << written;
     }
 }
 
