@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev
   kdegames-card-data-kf5 fonts-liberation xvfb xauth imagemagick appstream desktop-file-utils
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev libsimdjson-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <charconv>
 
-#include "record/json.h"
+#include "record/json_string.h"
+#include "record/record_format.h"
 #include "record/reason_text.h"
 
 namespace corvane::record {
 
 namespace {
 
-const char* direction(bool high) { return high ? "up" : "down"; }
+std::string_view direction(bool high) { return field::direction.choices[high ? 0 : 1]; }
 
 }  // namespace
 
@@ -23,15 +24,9 @@ void RecordWriter::Line::grow(std::size_t n)
     m_capacity = capacity;
 }
 
-void RecordWriter::Line::number(long long v)
+void RecordWriter::Line::largeNumber(long long v)
 {
     room(24);
-    if (v >= 0 && v < 100) {  // seats, cards, levels: nearly every number
-        if (v >= 10)
-            m_data[m_size++] = static_cast<char>('0' + v / 10);
-        m_data[m_size++] = static_cast<char>('0' + v % 10);
-        return;
-    }
     const auto r = std::to_chars(m_data.get() + m_size, m_data.get() + m_capacity, v);
     m_size = static_cast<std::size_t>(r.ptr - m_data.get());
 }
@@ -55,6 +50,12 @@ RecordWriter::RecordWriter(RecordOptions options, Sink sink)
 {
 }
 
+void RecordWriter::restart(RecordOptions options)
+{
+    m_options = options;
+    rewind({{}, {}, 0, options.firstGame - 1, 0, 0, 0});
+}
+
 RecordWriter::Position RecordWriter::position() const
 {
     return {std::string(m_log.view()), m_drawn, m_lines, m_game, m_hand, m_trick, m_dealt};
@@ -71,51 +72,61 @@ void RecordWriter::rewind(const Position& p)
     m_dealt = p.dealt;
 }
 
-void RecordWriter::begin(std::string_view type)
+void RecordWriter::begin(const LineType& type)
 {
+    m_written = {&type, NoCard, true};
     m_line.clear();
-    m_line.put("{\"type\":\"");
-    m_line.put(type);
-    m_line.put('"');
+    m_line.put(type.start());
 }
 
-void RecordWriter::field(std::string_view key)
+void RecordWriter::key(const Field& f)
 {
-    m_line.put(key);
+    m_line.put(f.key.next());
 }
 
-void RecordWriter::integer(std::string_view name, long long value)
+void RecordWriter::integer(const Field& f, long long value)
 {
-    field(name);
+    check(value >= f.lo && static_cast<std::uint64_t>(value) <= f.hi);
+    if (&f == &field::card)
+        m_written.card = static_cast<Card>(value);
+    key(f);
     m_line.number(value);
 }
 
-void RecordWriter::seat(std::string_view name, Seat s)
+void RecordWriter::seat(const Field& f, Seat s)
 {
     // A seat the engine could not name is written as null, never as a number
     // the reader would refuse.
-    field(name);
+    key(f);
+    check(isSeat(s) || f.nullable);
     if (isSeat(s))
         m_line.number(s);
     else
         m_line.put("null");
 }
 
-void RecordWriter::text(std::string_view name, std::string_view value)
+void RecordWriter::text(const Field& f, std::string_view value)
 {
-    field(name);
+    key(f);
     m_line.string(value);
 }
 
-void RecordWriter::boolean(std::string_view name, bool value)
+void RecordWriter::boolean(const Field& f, bool value)
 {
-    field(name);
+    key(f);
     m_line.put(value ? "true" : "false");
 }
 
-void RecordWriter::cards(std::string_view name, CardSet set)
+void RecordWriter::cards(const Field& f, CardSet set)
 {
-    field(name);
+    key(f);
+    cardList(f, set);
+}
+
+// A set's cards are distinct and ascending; only their number may be wrong.
+void RecordWriter::cardList(const Field& f, CardSet set)
+{
+    check(f.size ? set.count() == static_cast<int>(f.size) : !set.empty());
     m_line.put('[');
     bool first = true;
     for (Card c : set) {
@@ -129,7 +140,7 @@ void RecordWriter::cards(std::string_view name, CardSet set)
 
 void RecordWriter::why(const Reason& r)
 {
-    field(",\"why\":");
+    key(field::why);
     if (r.rule == nullptr) {
         m_line.put("null");
         return;
@@ -148,7 +159,7 @@ void RecordWriter::why(const Reason& r)
 
 void RecordWriter::end()
 {
-    field(",\"log\":");
+    key(field::log);
     m_line.put('[');
     m_line.put(m_log.view());
     m_line.put("]}");
@@ -159,10 +170,11 @@ void RecordWriter::end()
 
 void RecordWriter::renamed(Seat s, std::string_view name)
 {
-    begin("rename");
-    seat(",\"seat\":", s);
-    text(",\"name\":", name);
-    field(",\"log\":[]}");
+    begin(line::rename);
+    seat(field::seat, s);
+    text(field::name, name);
+    key(field::log);
+    m_line.put("[]}");
     ++m_lines;
     m_sink(m_line.view());
 }
@@ -173,17 +185,18 @@ void RecordWriter::gameLine(const Game& g)
     m_hand = 0;
     m_trick = 0;
     m_drawn.clear();
-    begin("game");
-    integer(",\"game\":", m_game);
-    field(",\"seed\":");
+    begin(line::game);
+    integer(field::game, m_game);
+    key(field::seed);
     m_line.unsignedNumber(m_options.seed);
     if (const std::optional<std::uint64_t> deal = g.chosenDeal()) {
-        field(",\"deal\":");
+        key(field::deal);
+        check(*deal <= field::deal.hi);
         m_line.unsignedNumber(*deal);
     }
-    text(",\"south\":", m_options.south == SouthPlayer::Human ? "human" : "robot");
-    boolean(",\"south_nt\":", m_options.southNoTrumps);
-    field(",\"names\":");
+    text(field::south, field::south.choices[m_options.south == SouthPlayer::Human ? 1 : 0]);
+    boolean(field::southNt, m_options.southNoTrumps);
+    key(field::names);
     m_line.put('[');
     for (Seat s = South; s <= East; ++s) {
         if (s != South)
@@ -199,60 +212,59 @@ void RecordWriter::dealLine(const Game& g)
     const TableState& t = g.table();
     ++m_hand;
     m_trick = 0;
-    begin("deal");
-    integer(",\"hand\":", m_hand);
-    seat(",\"dealer\":", t.dealer);
-    field(",\"hands\":");
+    begin(line::deal);
+    integer(field::hand, m_hand);
+    seat(field::dealer, t.dealer);
+    key(field::hands);
     m_line.put('{');
+    CardSet all = t.kitty();
+    int dealt = all.count();
     for (Seat s = South; s <= East; ++s) {
-        if (s != South)
-            m_line.put(',');
-        m_line.put('"');
-        m_line.number(s);
-        m_line.put("\":[");
-        bool first = true;
-        for (Card c : t.hand(s)) {
-            if (!first)
-                m_line.put(',');
-            first = false;
-            m_line.number(c);
-        }
-        m_line.put(']');
+        const Field& held = *field::handsOfSeats.members[static_cast<std::size_t>(s - South)];
+        m_line.put(s == South ? held.key.first() : held.key.next());
+        cardList(held, t.hand(s));
+        all |= t.hand(s);
+        dealt += t.hand(s).count();
     }
     m_line.put('}');
-    cards(",\"kitty\":", t.kitty());
+    check(dealt == all.count());  // each card dealt once
+    cards(field::kitty, t.kitty());
     end();
 }
 
 void RecordWriter::handEndLine(const ev::HandScored& s, const Event& e, const Game& g)
 {
     const TableState& t = g.table();
-    begin("hand_end");
-    field(",\"books\":");
-    m_line.put("{\"1\":");
+    begin(line::handEnd);
+    key(field::books);
+    m_line.put('{');
+    m_line.put(field::team1.key.first());
     m_line.number(t.teamBooks[1]);
-    m_line.put(",\"2\":");
+    m_line.put(field::team2.key.next());
     m_line.number(t.teamBooks[2]);
+    for (int team : {1, 2})
+        check(t.teamBooks[team] >= field::team1.lo && t.teamBooks[team] <= static_cast<int>(field::team1.hi));
     m_line.put('}');
-    field(",\"points\":");
+    key(field::points);
     m_line.put('[');
     m_line.number(s.team == OurTeam ? s.points : 0);
     m_line.put(',');
     m_line.number(s.team == TheirTeam ? s.points : 0);
     m_line.put(']');
-    field(",\"game_points\":");
+    key(field::gamePoints);
     m_line.put('[');
     m_line.number(t.gamePoints[1]);
     m_line.put(',');
     m_line.number(t.gamePoints[2]);
     m_line.put(']');
-    field(",\"message\":");
+    key(field::message);
     const MessageBox box = e.message.value_or(MessageBox{});
-    m_line.put("{\"title\":");
+    m_line.put('{');
+    m_line.put(field::title.key.first());
     m_line.string(box.title);
-    m_line.put(",\"text\":");
+    m_line.put(field::text.key.next());
     m_line.string(box.text);
-    m_line.put(",\"caption1\":");
+    m_line.put(field::caption1.key.next());
     m_line.string(box.caption1);
     m_line.put('}');
     end();
@@ -266,87 +278,93 @@ void RecordWriter::observe(const Event& e, const Game& g)
             m_log.put(',');
         m_log.string(line);
     }
-    if (auto h = e.as<ev::HandStarted>()) {
+    // The cards dealt and played, most of the events, are looked for first.
+    if (e.is<ev::CardDealt>()) {
+        if (++m_dealt == 54)
+            dealLine(g);
+    } else if (auto pl = e.as<ev::CardPlayed>()) {
+        m_trick = g.table().tricksPlayed;
+        begin(line::play);
+        seat(field::seat, pl->seat);
+        integer(field::card, pl->card);
+        why(pl->why);
+        end();
+    } else if (auto h = e.as<ev::HandStarted>()) {
         if (h->newGame)
             gameLine(g);
     } else if (auto d = e.as<ev::DealerCardTurned>()) {
         m_drawn.push_back(d->card);
     } else if (auto c = e.as<ev::DealerChosen>()) {
-        begin("dealer_draw");
-        field(",\"cards\":");
+        begin(line::dealerDraw);
+        key(field::drawn);
         m_line.put('[');
+        CardSet drawn;
         for (std::size_t k = 0; k < m_drawn.size(); ++k) {
             if (k)
                 m_line.put(',');
             m_line.number(m_drawn[k]);
+            check(isValidCard(m_drawn[k]) && !drawn.has(m_drawn[k]));
+            if (isValidCard(m_drawn[k]))
+                drawn.add(m_drawn[k]);
         }
         m_line.put(']');
-        seat(",\"dealer\":", c->dealer);
+        check(!m_drawn.empty());
+        seat(field::dealer, c->dealer);
         end();
         m_drawn.clear();
     } else if (e.is<ev::PackGathered>()) {
         m_dealt = 0;
-    } else if (e.is<ev::CardDealt>()) {
-        if (++m_dealt == 54)
-            dealLine(g);
     } else if (auto b = e.as<ev::BidMade>()) {
-        begin("bid");
-        seat(",\"seat\":", b->seat);
-        integer(",\"level\":", b->level);
-        text(",\"direction\":", direction(b->high));
-        integer(",\"trumps\":", b->trumps);
-        boolean(",\"forced\":", b->forced);
+        begin(line::bid);
+        seat(field::seat, b->seat);
+        integer(field::level, b->level);
+        text(field::direction, direction(b->high));
+        integer(field::trumps, b->trumps);
+        boolean(field::forced, b->forced);
         why(b->why);
         end();
     } else if (auto p = e.as<ev::BidPassed>()) {
-        begin("pass");
-        seat(",\"seat\":", p->seat);
+        begin(line::pass);
+        seat(field::seat, p->seat);
         why(p->why);
         end();
     } else if (auto s = e.as<ev::ContractSettled>()) {
-        begin("contract");
-        seat(",\"seat\":", s->winner);
-        integer(",\"level\":", s->level);
-        text(",\"direction\":", direction(s->high));
-        integer(",\"trumps\":", s->trumps);
+        begin(line::contract);
+        seat(field::seat, s->winner);
+        integer(field::level, s->level);
+        text(field::direction, direction(s->high));
+        integer(field::trumps, s->trumps);
         end();
     } else if (auto k = e.as<ev::KittyDiscarded>()) {
-        begin("exchange");
-        seat(",\"seat\":", k->seat);
-        cards(",\"discards\":", k->discards);
+        begin(line::exchange);
+        seat(field::seat, k->seat);
+        cards(field::discards, k->discards);
         why(k->why);
         end();
     } else if (auto dc = e.as<ev::DiscardsConfirmed>()) {
-        begin("exchange");
-        seat(",\"seat\":", South);
-        cards(",\"discards\":", dc->discards);
+        begin(line::exchange);
+        seat(field::seat, South);
+        cards(field::discards, dc->discards);
         why(Reason{});
         end();
     } else if (auto j = e.as<ev::JokerSwapped>()) {
-        begin("joker_swap");
-        seat(",\"seat\":", j->seat);
-        integer(",\"joker\":", j->joker);
-        integer(",\"card\":", j->card);
+        begin(line::jokerSwap);
+        seat(field::seat, j->seat);
+        integer(field::joker, j->joker);
+        integer(field::suitCard, j->card);
         why(j->why);
-        end();
-    } else if (auto pl = e.as<ev::CardPlayed>()) {
-        m_trick = g.table().tricksPlayed;
-        begin("play");
-        seat(",\"seat\":", pl->seat);
-        integer(",\"card\":", pl->card);
-        why(pl->why);
         end();
     } else if (auto tg = e.as<ev::TrickGathered>()) {
         m_trick = tg->number;
-        begin("trick");
-        integer(",\"number\":", tg->number);
-        seat(",\"winner\":", tg->winner);
+        begin(line::trick);
+        integer(field::trick, tg->number);
+        seat(field::trickWinner, tg->winner);
         end();
     } else if (auto hs = e.as<ev::HandScored>()) {
         handEndLine(*hs, e, g);
         if (hs->gameOver) {
-            begin("game_end");
-            integer(",\"winner\":", hs->winner);
+            begin(line::gameEnd);
+            integer(field::gameWinner, hs->winner);
             end();
         }
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "record/record_format.h"
 
 namespace corvane::record {
 
@@ -35,11 +36,26 @@ public:
 
     RecordWriter(RecordOptions options, Sink sink);
 
+    // Starts over with new options, as a new writer would, keeping only
+    // what it had made of the reasons' texts.
+    void restart(RecordOptions options);
+
     void observe(const Event& e, const Game& g);
     // A seat renamed during a game: its log lines from now on use the new
     // name. The line carries no log of its own; the lines pending stay with
     // the next action.
     void renamed(Seat s, std::string_view name);
+
+    // The last line handed to the sink: its type, its card when it is a
+    // play, and whether every value was one the format takes (a writer fed
+    // an engine gone wrong may write a seat it cannot name as null, or a
+    // number out of its field's range). A sound line is a valid record line.
+    struct Written {
+        const LineType* type = nullptr;
+        Card card = NoCard;
+        bool sound = true;
+    };
+    const Written& written() const { return m_written; }
 
     // Lines written so far.
     long lines() const { return m_lines; }
@@ -87,7 +103,16 @@ private:
             room(1);
             m_data[m_size++] = c;
         }
-        void number(long long v);
+        void number(long long v)
+        {
+            if (v < 0 || v >= 100)
+                return largeNumber(v);
+            room(2);  // seats, cards, levels: nearly every number
+            if (v >= 10)
+                m_data[m_size++] = static_cast<char>('0' + v / 10);
+            m_data[m_size++] = static_cast<char>('0' + v % 10);
+        }
+        void largeNumber(long long v);
         void unsignedNumber(std::uint64_t v);
         void string(std::string_view s);
 
@@ -103,14 +128,16 @@ private:
         std::size_t m_size = 0;
     };
 
-    // The field helpers take the field's key as written: ,"name":
-    void begin(std::string_view type);
-    void field(std::string_view key);
-    void integer(std::string_view name, long long value);
-    void seat(std::string_view name, Seat s);
-    void text(std::string_view name, std::string_view value);
-    void boolean(std::string_view name, bool value);
-    void cards(std::string_view name, CardSet set);
+    // Each line is written in the format's order of its fields.
+    void begin(const LineType& type);
+    void key(const Field& f);
+    void integer(const Field& f, long long value);
+    void seat(const Field& f, Seat s);
+    void text(const Field& f, std::string_view value);
+    void boolean(const Field& f, bool value);
+    void cards(const Field& f, CardSet set);
+    void cardList(const Field& f, CardSet set);
+    void check(bool sound) { m_written.sound = m_written.sound && sound; }
     void why(const Reason& r);
     void end();
 
@@ -129,6 +156,7 @@ private:
     int m_hand = 0;
     int m_trick = 0;
     int m_dealt = 0;
+    Written m_written;
 };
 
 }  // namespace corvane::record

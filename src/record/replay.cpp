@@ -1,7 +1,6 @@
 #include "record/replay.h"
 
 #include <fstream>
-#include <optional>
 
 #include "engine/autoplay.h"
 #include "record/record_reader.h"
@@ -11,73 +10,84 @@ namespace corvane::record {
 
 namespace {
 
-int intField(const Json& v, std::string_view name) { return static_cast<int>(*v.find(name)->asInt64()); }
-
-std::vector<Card> cardsOf(const Json& list)
-{
-    std::vector<Card> out;
-    for (const Json& c : list.items())
-        out.push_back(static_cast<Card>(*c.asInt64()));
-    return out;
-}
+std::vector<Card> cardsOf(std::span<const Card> list) { return {list.begin(), list.end()}; }
 
 // The recorded hands in the order the engine deals: twelve passes round the
 // table from the dealer's left, then the kitty. Which card of a hand comes
 // first does not matter; the hands do.
-std::vector<Card> dealOrder(const Json& deal)
+std::vector<Card> dealOrder(const RecordLine& deal)
 {
-    const Seat dealer = intField(deal, "dealer");
-    const Json& hands = *deal.find("hands");
-    std::array<std::vector<Card>, 5> held;
-    for (Seat s = South; s <= East; ++s)
-        held[s] = cardsOf(*hands.find(std::to_string(s)));
+    const Seat dealer = static_cast<Seat>(deal.integer(field::dealer));
+    const std::span<const Card> hands = deal.cards(field::hands);  // seat 1's twelve, then seat 2's...
     std::array<std::size_t, 5> next{};
     std::vector<Card> order;
+    order.reserve(CardCount);
     for (int n = 0; n < 48; ++n) {
         const Seat s = (dealer + n % 4) % 4 + 1;
-        order.push_back(held[s][next[s]++]);
+        order.push_back(hands[static_cast<std::size_t>(12 * (s - 1)) + next[s]++]);
     }
-    for (Card c : cardsOf(*deal.find("kitty")))
+    for (Card c : deal.cards(field::kitty))
         order.push_back(c);
     return order;
 }
 
-const std::string& typeOf(const Json& v) { return v.find("type")->asString(); }
+int seatOf(const RecordLine& l) { return static_cast<int>(l.integer(field::seat)); }
 
 class Replayer {
 public:
+    // One pass: each line is taken as the replay comes to it. A line the
+    // replay makes to the byte, from values the format takes, is a valid
+    // line without being read as JSON; every other line is read and
+    // checked. After a difference the rest of the file is still checked,
+    // since a file that is no valid record says so first.
     ReplayResult run(std::istream& in)
     {
-        {
-            RecordReader check(in);
-            while (check.next()) {
-            }
-            if (!check.error().empty())
-                return {2, 0, 0, check.error()};
-        }
-        in.clear();
-        in.seekg(0);
-        if (!in)
-            return {2, 0, 0, "the record cannot be read a second time"};
         RecordReader reader(in);
         m_reader = &reader;
         step();
-        while (m_next && !m_failed) {
-            if (typeOf(m_next->value) != "game") {
-                fail(m_next->number, "the replay's game has ended, but the record goes on with:\n  record: " +
-                                         m_next->text);
+        while (m_at && !m_failed) {
+            if (!nextIs(line::game)) {
+                if (m_at)
+                    fail(number(), "the replay's game has ended, but the record goes on with:\n  record: " + text());
                 break;
             }
             playGame();
         }
-        if (!m_failed && !reader.error().empty())
+        if (m_at && !reader.checked())
+            reader.line();
+        while (reader.next()) {
+        }
+        if (!reader.error().empty())
             return {2, m_result.lines, m_result.games, reader.error()};
         m_result.status = m_failed ? 1 : 0;
         return m_result;
     }
 
 private:
-    void step() { m_next = m_reader->next(); }
+    // The record's next line: there is one while m_at.
+    void step()
+    {
+        m_at = m_reader->advance();
+        m_type = m_at ? m_reader->typeAsWritten() : nullptr;
+    }
+    long number() const { return m_reader->linesRead() + (m_at ? 0 : 1); }
+    std::string text() const { return std::string(m_reader->text()); }
+    // The next line read and checked; nothing, and no next line, when it is
+    // not a valid one.
+    const RecordLine* next()
+    {
+        const RecordLine* l = m_at ? m_reader->line() : nullptr;
+        m_at = l != nullptr;
+        return l;
+    }
+    const LineType* nextType()
+    {
+        if (m_type || !m_at)
+            return m_type;
+        const RecordLine* l = next();
+        return l ? &l->lineType() : nullptr;
+    }
+    bool nextIs(const LineType& type) { return nextType() == &type; }
 
     void fail(long line, const std::string& what)
     {
@@ -87,18 +97,16 @@ private:
         m_result.message = "line " + std::to_string(line) + ": " + what;
     }
 
-    std::string where(const Json* record, const Json* replay) const
+    std::string where(const RecordLine* record, const RecordLine* replay) const
     {
-        std::string out = "game " + std::to_string(m_writer->game()) + ", hand " + std::to_string(m_writer->hand());
-        if (m_writer->trick() > 0)
-            out += ", trick " + std::to_string(m_writer->trick());
-        for (const Json* v : {record, replay}) {
-            const Json* s = v ? v->find("seat") : nullptr;
-            if (s && s->isInteger()) {
-                out += ", seat " + std::to_string(*s->asInt64());
+        std::string out = "game " + std::to_string(m_writer.game()) + ", hand " + std::to_string(m_writer.hand());
+        if (m_writer.trick() > 0)
+            out += ", trick " + std::to_string(m_writer.trick());
+        for (const RecordLine* l : {record, replay})
+            if (l && l->has(field::seat)) {
+                out += ", seat " + std::to_string(seatOf(*l));
                 break;
             }
-        }
         return out;
     }
 
@@ -107,51 +115,72 @@ private:
     {
         if (m_failed || m_abandoned)
             return;
-        std::string error;
-        const std::optional<Json> mine = parseJson(produced, error);
-        if (!mine || !schemaError(*mine).empty()) {
-            fail(m_next ? m_next->number : m_reader->linesRead() + 1,
-                 "the replay made a line the reader refuses:\n  replay: " + std::string(produced));
-            return;
-        }
-        // A person may leave a game unfinished; the record then goes on with
-        // the next game or ends.
-        const bool recordStops = !m_next || typeOf(m_next->value) == "game";
-        if (m_human && recordStops && typeOf(*mine) != "game") {
-            m_abandoned = true;
-            return;
-        }
-        if (!m_next) {
-            fail(m_reader->linesRead() + 1, "the record ends, but the replay goes on (" + where(nullptr, &*mine) +
-                                                "):\n  replay: " + std::string(produced));
-            return;
-        }
-        if (!(m_next->value == *mine)) {
-            fail(m_next->number, "the replay differs from the record (" + where(&m_next->value, &*mine) +
-                                     "):\n  record: " + m_next->text + "\n  replay: " + std::string(produced));
+        const RecordWriter::Written& made = m_writer.written();
+        if (m_at && made.sound && m_reader->text() == produced) {
+            // The line is the writer's to the byte: the game's order is all
+            // there is left to check.
+            if (!m_reader->written(*made.type, made.card)) {
+                m_at = false;
+                return;
+            }
+        } else if (!differs(produced)) {
             return;
         }
         ++m_result.lines;
         step();
         // The person renamed a seat here: the engine's lines use the new name.
-        while (m_next && typeOf(m_next->value) == "rename") {
-            m_game->setName(intField(m_next->value, "seat"), m_next->value.find("name")->asString());
+        while (nextIs(line::rename)) {
+            const RecordLine* l = next();
+            if (!l)
+                return;
+            m_game->setName(seatOf(*l), std::string(l->string(field::name)));
             ++m_result.lines;
             step();
         }
-        if (!m_next)
-            return;
         // The cards the engine turns up and deals next come from the record,
         // except those of a chosen deal: its number must deal them again.
-        if (typeOf(m_next->value) == "dealer_draw" && !m_dealsFromNumber)
-            m_game->presetDraw(cardsOf(*m_next->value.find("cards")));
-        else if (typeOf(m_next->value) == "deal" && m_dealsFromNumber)
+        if (nextIs(line::dealerDraw) && !m_dealsFromNumber) {
+            if (const RecordLine* l = next())
+                m_game->presetDraw(cardsOf(l->cards(field::drawn)));
+        } else if (nextIs(line::deal) && m_dealsFromNumber) {
             m_dealsFromNumber = false;
-        else if (typeOf(m_next->value) == "deal")
-            m_game->presetDeal(dealOrder(m_next->value));
+        } else if (nextIs(line::deal)) {
+            if (const RecordLine* l = next())
+                m_game->presetDeal(dealOrder(*l));
+        }
     }
 
-    void take(const Event& e) { m_writer->observe(e, *m_game); }
+    // A line not the record's to the byte, compared by its values; true when
+    // they are the same.
+    bool differs(std::string_view produced)
+    {
+        std::string error;
+        if (!m_own.read(produced, m_mine, error)) {
+            fail(number(), "the replay made a line the reader refuses:\n  replay: " + std::string(produced));
+            return false;
+        }
+        const RecordLine* record = next();
+        // A person may leave a game unfinished; the record then goes on
+        // with the next game or ends.
+        const bool recordStops = !record || record->is(line::game);
+        if (m_human && recordStops && !m_mine.is(line::game)) {
+            m_abandoned = true;
+            return false;
+        }
+        if (!record) {
+            fail(number(), "the record ends, but the replay goes on (" + where(nullptr, &m_mine) +
+                               "):\n  replay: " + std::string(produced));
+            return false;
+        }
+        if (!(*record == m_mine)) {
+            fail(record->number(), "the replay differs from the record (" + where(record, &m_mine) +
+                                       "):\n  record: " + text() + "\n  replay: " + std::string(produced));
+            return false;
+        }
+        return true;
+    }
+
+    void take(const Event& e) { m_writer.observe(e, *m_game); }
 
     // Gives a command of South's recorded action; false when refused.
     bool command(const Event& e)
@@ -160,8 +189,8 @@ private:
         if (!e.is<ev::Refused>())
             return true;
         std::string why = e.message ? e.message->text : e.log.empty() ? "" : std::string(e.log.front());
-        fail(m_next->number, "the engine refuses South's recorded action" + (why.empty() ? "" : ": " + why) +
-                                 "\n  record: " + m_next->text);
+        fail(number(), "the engine refuses South's recorded action" + (why.empty() ? "" : ": " + why) +
+                           "\n  record: " + (m_at ? text() : std::string()));
         return false;
     }
 
@@ -173,63 +202,63 @@ private:
         if (a == Awaiting::Answer)
             return take(g.answer(0));
         const char* wanted = a == Awaiting::Bid ? "bid" : a == Awaiting::Discards ? "discards" : "card";
-        const Json* v = m_next ? &m_next->value : nullptr;
-        const std::string type = v ? typeOf(*v) : "";
+        const RecordLine* next = this->next();
         // A person who leaves mostly leaves at their own turn.
-        if (!v || type == "game") {
+        if (!next || next->is(line::game)) {
             m_abandoned = true;
             return;
         }
-        const bool fits = v && v->find("seat") && intField(*v, "seat") == South &&
-                          (a == Awaiting::Bid        ? type == "bid" || type == "pass"
-                           : a == Awaiting::Discards ? type == "exchange"
-                                                     : type == "play");
+        // The line is left behind once its action is matched: what the
+        // commands need is taken first.
+        const RecordLine v = *next;
+        const bool fits = v.has(field::seat) && seatOf(v) == South &&
+                          (a == Awaiting::Bid        ? v.is(line::bid) || v.is(line::pass)
+                           : a == Awaiting::Discards ? v.is(line::exchange)
+                                                     : v.is(line::play));
         if (!fits) {
-            if (!v)
-                fail(m_reader->linesRead() + 1, std::string("the record ends where the replay waits for South's ") +
-                                                    wanted);
-            else
-                fail(m_next->number, std::string("the replay waits for South's ") + wanted +
-                                         ", but the record has:\n  record: " + m_next->text);
+            fail(v.number(), std::string("the replay waits for South's ") + wanted +
+                                 ", but the record has:\n  record: " + std::string(v.text()));
             return;
         }
-        if (type == "pass") {
+        if (v.is(line::pass)) {
             command(g.setPass(true)) && command(g.finishBid());
-        } else if (type == "bid") {
-            command(g.chooseTrumps(intField(*v, "trumps") - 1)) && command(g.chooseLevel(intField(*v, "level"))) &&
-                command(g.chooseDirection(v->find("direction")->asString() == "up" ? 0 : 1)) &&
+        } else if (v.is(line::bid)) {
+            command(g.chooseTrumps(static_cast<int>(v.integer(field::trumps)) - 1)) &&
+                command(g.chooseLevel(static_cast<int>(v.integer(field::level)))) &&
+                command(g.chooseDirection(v.string(field::direction) == field::direction.choices[0] ? 0 : 1)) &&
                 command(g.finishBid());
-        } else if (type == "exchange") {
-            const Json discards = *v->find("discards");  // the line moves on once matched
-            for (Card c : cardsOf(discards))
+        } else if (v.is(line::exchange)) {
+            for (Card c : v.cards(field::discards))
                 if (!g.table().selected.has(c) && !command(g.pickDiscard(c)))
                     return;
             command(g.confirmDiscards());
         } else {
-            command(g.playCard(intField(*v, "card")));
+            command(g.playCard(static_cast<Card>(v.integer(field::card))));
         }
     }
 
     void playGame()
     {
-        const Json start = m_next->value;
-        const Json& names = *start.find("names");
+        const RecordLine* line = next();
+        if (!line)
+            return;
+        // The game line is left behind at the first line the game makes.
+        const RecordLine start = *line;
         Names n = defaultNames();
+        const std::vector<std::string_view> names = start.strings(field::names);
         for (Seat s = South; s <= East; ++s)
-            n[s] = names.items()[static_cast<std::size_t>(s - 1)].asString();
-        const std::uint64_t seed = *start.find("seed")->asUint64();
-        m_human = start.find("south")->asString() == "human";
-        const bool southNt = start.find("south_nt")->asBool();
+            n[s] = std::string(names[static_cast<std::size_t>(s - 1)]);
+        const std::uint64_t seed = start.unsignedInteger(field::seed);
+        m_human = start.string(field::south) == field::south.choices[1];
+        const bool southNt = start.flag(field::southNt);
         Game g(seed, n);
-        RecordWriter w({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, *start.find("game")->asInt64()},
-                       [this](std::string_view line) { compare(line); });
+        RecordWriter& w = m_writer;
+        w.restart({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, start.integer(field::game)});
         m_game = &g;
-        m_writer = &w;
         m_abandoned = false;
-        m_dealsFromNumber = start.find("deal") != nullptr;
+        m_dealsFromNumber = start.has(field::deal);
         const AutoplayOptions south{southNt};
-        const Json* deal = start.find("deal");
-        take(deal ? g.newGameAt(*deal->asUint64()) : g.newGame());
+        take(m_dealsFromNumber ? g.newGameAt(start.unsignedInteger(field::deal)) : g.newGame());
         // A sound record has a line at least every few actions; this many
         // without one means the engine runs on where the record has nothing.
         long quiet = 0;
@@ -238,33 +267,35 @@ private:
             if (a == Awaiting::Nothing)
                 take(g.advance());
             else if (!m_human)
-                for (const Event& e : autoplaySouth(g, south))
-                    take(e);
+                autoplaySouth(g, south, [this](const Event& e) { take(e); });
             else
                 southTurn(a);
             quiet = w.lines() == lines ? quiet + 1 : 0;
             lines = w.lines();
             if (quiet > 1000)
-                fail(m_next ? m_next->number : m_reader->linesRead() + 1, "the replay goes on without a line");
+                fail(number(), "the replay goes on without a line");
         }
-        if (!m_failed && !m_abandoned && w.lines() > 0 && m_next && typeOf(m_next->value) != "game")
-            fail(m_next->number, "the replay's game has ended (" + where(&m_next->value, nullptr) +
-                                     "), but the record goes on with:\n  record: " + m_next->text);
+        if (!m_failed && !m_abandoned && w.lines() > 0 && m_at && !nextIs(line::game) && m_at)
+            fail(number(), "the replay's game has ended (" + where(next(), nullptr) +
+                               "), but the record goes on with:\n  record: " + text());
         if (!m_failed)
             ++m_result.games;
         m_game = nullptr;
-        m_writer = nullptr;
     }
 
     RecordReader* m_reader = nullptr;
-    std::optional<RecordLine> m_next;
+    bool m_at = false;                  // the record has a next line
+    const LineType* m_type = nullptr;   // its type, when it begins as written
+    LineParser m_own;                   // reads a line of the replay's that is not the record's to the byte
+    RecordLine m_mine;
     ReplayResult m_result;
     bool m_failed = false;
     bool m_human = false;
     bool m_abandoned = false;
     bool m_dealsFromNumber = false;  // the first hand of a chosen deal is not preset
     Game* m_game = nullptr;
-    RecordWriter* m_writer = nullptr;
+    // One writer for every game, so that each reason's text is made once.
+    RecordWriter m_writer{{}, [this](std::string_view line) { compare(line); }};
 };
 
 }  // namespace

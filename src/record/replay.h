@@ -20,8 +20,8 @@ struct ReplayResult {
 // dealt instead of drawn, every robot decides for itself, South is played
 // by the robots' rules (or, in a "human" record, by its recorded actions),
 // and every line the engine's events make is compared with the record's.
-// The stream is read twice (the whole file is checked before the replay),
-// so it must be seekable.
+// The stream is read once, to its end even after a difference: a file that
+// is not a valid record is told as such before any difference.
 ReplayResult replayRecord(std::istream& in);
 ReplayResult replayFile(const std::string& path);
 

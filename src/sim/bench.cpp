@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <sstream>
+#include <string>
 #include <vector>
+
+#include "record/record_writer.h"
+#include "record/replay.h"
 
 #include "rules/bidding/robot_bid.h"
 #include "rules/bidding/robot_discard.h"
@@ -66,6 +71,18 @@ void keepFastest(double& best, double time, int run)
     best = run == 0 ? time : std::min(best, time);
 }
 
+// The run played with its record written to memory, as --record writes it.
+std::string recorded(const Options& o)
+{
+    std::string text;
+    record::RecordWriter w({o.seed, record::SouthPlayer::Robot, o.southNoTrumps, 1}, [&](std::string_view line) {
+        text += line;
+        text += '\n';
+    });
+    simulate(o, [&](const Event& e, const TableState&, const Game& g) { w.observe(e, g); });
+    return text;
+}
+
 // The table a discard decision saw: the kitty taken into the hand.
 TableState withKittyTaken(TableState t, Seat s)
 {
@@ -109,6 +126,7 @@ Bench bench(const Options& o, Tally& tally, const Observer& observe, int timings
     // machine, one of a few milliseconds often none, so only timings of about
     // the same length are compared.
     b.timings = std::max(timings, 1);
+    const std::string record = recorded(few);
     for (int run = 0; run < b.timings; ++run) {
         const auto start = Clock::now();
         simulate(few);
@@ -123,6 +141,19 @@ Bench bench(const Options& o, Tally& tally, const Observer& observe, int timings
                         return robotDiscards(s.table, s.seat).discards.count();
                     }),
                     run);
+        const auto played = Clock::now();
+        const std::size_t size = recorded(few).size();
+        keepFastest(b.nsRecordPerHand,
+                    std::chrono::duration<double, std::nano>(Clock::now() - played).count() / hands, run);
+        std::istringstream in(record);
+        const auto replaying = Clock::now();
+        const record::ReplayResult replayed = record::replayRecord(in);
+        keepFastest(b.nsReplayPerHand,
+                    std::chrono::duration<double, std::nano>(Clock::now() - replaying).count() / hands, run);
+        // A replay that stopped early would look fast.
+        if (replayed.status != 0 || size != record.size())
+            std::fprintf(stderr, "bench: the record of the timed games did not replay: %s\n",
+                         replayed.message.c_str());
     }
     // One contract, so one set of discards, a hand.
     b.nsDecisionsPerHand =

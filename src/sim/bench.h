@@ -15,12 +15,17 @@ struct Bench {
     // The robots' decisions of an average hand made alone: every card, every
     // bid turn and the discards, South's included.
     double nsDecisionsPerHand = 0;
+    // The shorter run's games played and recorded, and their record
+    // replayed, a hand: the fastest timing of each.
+    double nsRecordPerHand = 0;
+    double nsReplayPerHand = 0;
 };
 
 // Plays and times the whole run once (`tally` gets its counts, `observe` sees
-// it), then times a shorter run's games and the robots' decisions alone on
-// its tables, in turn, `timings` times each, keeping the fastest of each:
-// other work on the machine only ever slows a timing down.
+// it), then times a shorter run's games, the robots' decisions alone on its
+// tables, the same games played and recorded, and their record replayed, in
+// turn, `timings` times each, keeping the fastest of each: other work on the
+// machine only ever slows a timing down.
 Bench bench(const Options& options, Tally& tally, const Observer& observe, int timings = 25);
 
 }  // namespace corvane::sim

@@ -45,8 +45,9 @@ void usage(FILE* to)
                "  --json       print the report as JSON\n"
                "  --reasons    print how often each robot rule decided, and the rules never reached\n"
                "  --bench      print hands per second (20000 games unless --games is given)\n"
-               "               and the cost a hand of the engine and of the robots' decisions\n"
-               "               alone, the two timed in turn on the first 200 games\n"
+               "               and the cost a hand of the engine, of the robots' decisions\n"
+               "               alone, of playing and recording and of replaying the record,\n"
+               "               each timed in turn on the first 200 games\n"
                "  --record F   write every game to F as JSON Lines\n"
                "  --replay F   replay the record F and check that every line comes out the same\n"
                "               (exit 0 the same, 1 a difference, 2 not a valid record)\n"
@@ -120,9 +121,11 @@ void report(const Args& a, const Tally& t, const Bench* b)
         if (b)
             std::printf(",\"timings\":%d,\"seconds\":%.4f,\"hands_per_second\":%.0f,\"ns_per_card_decision\":%.1f,"
                         "\"ns_per_bid_decision\":%.1f,\"ns_per_discard_decision\":%.1f,"
-                        "\"ns_decisions_per_hand\":%.0f,\"ns_engine_per_hand\":%.0f",
+                        "\"ns_decisions_per_hand\":%.0f,\"ns_engine_per_hand\":%.0f,\"ns_record_per_hand\":%.0f,"
+                        "\"ns_replay_per_hand\":%.0f,\"replayed_hands_per_second\":%.0f",
                         b->timings, b->seconds, static_cast<double>(t.hands) / b->seconds, b->nsPerCardDecision,
-                        b->nsPerBidDecision, b->nsPerDiscardDecision, b->nsDecisionsPerHand, b->nsEnginePerHand);
+                        b->nsPerBidDecision, b->nsPerDiscardDecision, b->nsDecisionsPerHand, b->nsEnginePerHand,
+                        b->nsRecordPerHand, b->nsReplayPerHand, b->nsReplayPerHand > 0 ? 1e9 / b->nsReplayPerHand : 0.0);
         std::printf(",\"fault\":\"%s\"}\n", t.firstFault.c_str());
         return;
     }
@@ -142,6 +145,10 @@ void report(const Args& a, const Tally& t, const Bench* b)
                     "timings of each)\n",
                     b->nsEnginePerHand, b->nsDecisionsPerHand,
                     b->nsDecisionsPerHand > 0 ? b->nsEnginePerHand / b->nsDecisionsPerHand : 0.0, b->timings);
+        std::printf("played and recorded per hand %.0f ns\nreplayed per hand %.0f ns (%.0f hands per second, %.2f times "
+                    "playing and recording)\n",
+                    b->nsRecordPerHand, b->nsReplayPerHand, b->nsReplayPerHand > 0 ? 1e9 / b->nsReplayPerHand : 0.0,
+                    b->nsRecordPerHand > 0 ? b->nsReplayPerHand / b->nsRecordPerHand : 0.0);
     }
     if (!t.firstFault.empty())
         std::printf("FAULT %s\n", t.firstFault.c_str());

@@ -6,6 +6,7 @@
 using namespace corvane;
 using namespace corvane::record;
 using namespace corvane::testing;
+namespace field = corvane::record::field;
 
 namespace {
 
@@ -30,10 +31,10 @@ TEST(ChosenDealRecord, NamesItsDealAndReplays)
 {
     const std::vector<std::string> lines = recordedFromDeal(ChosenDeal, 3);
     ASSERT_GT(lines.size(), 20U);
-    const Json game = parsedLine(lines[0]);
-    ASSERT_NE(game.find("deal"), nullptr) << lines[0];
-    EXPECT_EQ(game.find("deal")->asUint64(), ChosenDeal);
-    EXPECT_EQ(parsedLine(lines[2]).find("dealer")->asInt64(), East);  // the deal line
+    const RecordLine game = parsedLine(lines[0]);
+    ASSERT_TRUE(game.has(field::deal)) << lines[0];
+    EXPECT_EQ(game.unsignedInteger(field::deal), ChosenDeal);
+    EXPECT_EQ(parsedLine(lines[2]).integer(field::dealer), East);  // the deal line
     const ReplayResult r = replayLines(lines);
     EXPECT_EQ(r.status, 0) << r.message;
     EXPECT_EQ(r.games, 1);
@@ -45,7 +46,7 @@ TEST(ChosenDealRecord, NamesItsDealAndReplays)
     Game plain(3);
     for (const std::string& line : recordGames(plain, {3, SouthPlayer::Robot, false, 1}, 1)) {
         EXPECT_EQ(line.find("not counted"), std::string::npos);
-        EXPECT_EQ(parsedLine(line).find("deal"), nullptr);
+        EXPECT_FALSE(parsedLine(line).has(field::deal));
     }
 }
 

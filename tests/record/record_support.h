@@ -1,11 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/autoplay.h"
-#include "record/json.h"
+#include "record/record_reader.h"
 #include "record/record_writer.h"
 #include "record/replay.h"
 
@@ -52,28 +54,32 @@ inline record::ReplayResult replayText(const std::string& text)
 
 inline record::ReplayResult replayLines(const std::vector<std::string>& lines) { return replayText(joined(lines)); }
 
-inline record::Json parsedLine(const std::string& line)
+// A line as the reader reads it; a line it refuses fails the test.
+inline record::RecordLine parsedLine(const std::string& line)
 {
+    static record::LineParser parser;
+    record::RecordLine l;
     std::string error;
-    return record::parseJson(line, error).value_or(record::Json());
+    EXPECT_TRUE(parser.read(line, l, error)) << line << ": " << error;
+    return l;
 }
 
-inline std::string typeOf(const std::string& line)
-{
-    const record::Json v = parsedLine(line);
-    const record::Json* t = v.find("type");
-    return t && t->isString() ? t->asString() : "";
-}
+inline std::string typeOf(const std::string& line) { return std::string(parsedLine(line).type()); }
 
 // The index of the first line from `from` of this type for which `pick`
 // holds; lines.size() when there is none.
 template <class Pick>
-std::size_t findLine(const std::vector<std::string>& lines, const std::string& type, Pick pick, std::size_t from = 0)
+std::size_t findLine(const std::vector<std::string>& lines, const record::LineType& type, Pick pick,
+                     std::size_t from = 0)
 {
-    for (std::size_t i = from; i < lines.size(); ++i)
-        if (typeOf(lines[i]) == type && pick(parsedLine(lines[i])))
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        const record::RecordLine l = parsedLine(lines[i]);
+        if (l.is(type) && pick(l))
             return i;
+    }
     return lines.size();
 }
+
+inline bool any(const record::RecordLine&) { return true; }
 
 }  // namespace corvane::testing

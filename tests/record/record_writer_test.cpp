@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <set>
+
+#include <simdjson.h>
 
 #include "engine/explain.h"
 #include "record/reason_text.h"
@@ -8,15 +14,19 @@
 #include "record_support.h"
 #include "rules/bidding/joker_exchange.h"
 #include "rules/bidding/robot_bid.h"
+#include "rules/bidding/robot_discard.h"
+#include "rules/play/trump_play.h"
 #include "sim/simulation.h"
 
 using namespace corvane;
 using namespace corvane::record;
 using namespace corvane::testing;
+namespace line = corvane::record::line;
+namespace field = corvane::record::field;
 
 namespace {
 
-std::vector<std::string> simulated(long games, std::uint64_t seed, bool southNt)
+std::vector<std::string> simulated(long games, std::uint64_t seed, bool southNt, std::optional<std::uint64_t> deal = {})
 {
     std::vector<std::string> lines;
     RecordWriter w({seed, SouthPlayer::Robot, southNt, 1}, [&](std::string_view l) { lines.emplace_back(l); });
@@ -24,20 +34,19 @@ std::vector<std::string> simulated(long games, std::uint64_t seed, bool southNt)
     o.games = games;
     o.seed = seed;
     o.southNoTrumps = southNt;
+    o.deal = deal;
     const sim::Tally t = sim::simulate(o, [&](const Event& e, const TableState&, const Game& g) { w.observe(e, g); });
     EXPECT_EQ(t.firstFault, "");
     return lines;
 }
 
-std::vector<int> ints(const Json& list)
+template <class List>
+std::vector<int> ints(const List& list)
 {
-    std::vector<int> out;
-    for (const Json& v : list.items())
-        out.push_back(static_cast<int>(*v.asInt64()));
-    return out;
+    return std::vector<int>(list.begin(), list.end());
 }
 
-int field(const Json& v, const char* name) { return static_cast<int>(*v.find(name)->asInt64()); }
+int number(const RecordLine& v, const Field& f) { return static_cast<int>(v.integer(f)); }
 
 TEST(RecordRoundTrip, ReplayReproducesManySeedsInBothModes)
 {
@@ -57,8 +66,8 @@ TEST(RecordRoundTrip, EveryLineReadsBackUnderTheSchema)
     std::istringstream in(joined(lines));
     RecordReader reader(in);
     std::map<std::string, int> seen;
-    while (auto line = reader.next())
-        ++seen[line->value.find("type")->asString()];
+    while (const RecordLine* l = reader.next())
+        ++seen[std::string(l->type())];
     EXPECT_EQ(reader.error(), "");
     EXPECT_EQ(reader.linesRead(), static_cast<long>(lines.size()));
     for (const char* type : {"game", "dealer_draw", "deal", "bid", "pass", "contract", "exchange", "joker_swap", "play",
@@ -68,6 +77,111 @@ TEST(RecordRoundTrip, EveryLineReadsBackUnderTheSchema)
     EXPECT_EQ(seen["game_end"], 30);
     EXPECT_EQ(seen["play"], 48 * seen["deal"]);
     EXPECT_EQ(seen["trick"], 12 * seen["deal"]);
+}
+
+// The checked-in records, each a game of a simulator's run, are written
+// again to the byte: the writer and its table are the file's format.
+TEST(RecordLines, TheCheckedInRecordsAreWrittenAgainToTheByte)
+{
+    const char* data = std::getenv("CORVANE_TEST_DATA");
+    ASSERT_NE(data, nullptr) << "CTest names the test data folder";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(data) / "records")) {
+        std::ifstream in(entry.path());
+        std::vector<std::string> lines;
+        for (std::string l; std::getline(in, l);)
+            lines.push_back(l);
+        ASSERT_FALSE(lines.empty()) << entry.path();
+        const RecordLine game = parsedLine(lines[0]);
+        const long number = game.integer(field::game);
+        const auto run = simulated(number, game.unsignedInteger(field::seed), game.flag(field::southNt));
+        const std::size_t start =
+            findLine(run, line::game, [&](const RecordLine& v) { return v.integer(field::game) == number; });
+        EXPECT_EQ(std::vector<std::string>(run.begin() + static_cast<std::ptrdiff_t>(start), run.end()), lines)
+            << entry.path();
+        ++files;
+    }
+    EXPECT_GE(files, 6);
+}
+
+// Every line names its fields in the format's order, "type" first: a
+// person's game, a rename and a chosen deal too, which no checked-in
+// record holds.
+TEST(RecordLines, FieldsComeInTheFormatsOrder)
+{
+    std::vector<std::string> lines = simulated(20, 5, true, dealNumber(corvane::Deal{1234, West}));
+    Game g(31);
+    const auto human = recordGames(g, {31, SouthPlayer::Human, false, 1}, 2);
+    lines.insert(lines.end(), human.begin(), human.end());
+    lines.push_back(R"({"type":"rename","seat":2,"name":"Max","log":[]})");
+    simdjson::dom::parser parser;
+    std::set<std::string_view> types;
+    for (const std::string& text : lines) {
+        const RecordLine l = parsedLine(text);
+        types.insert(l.type());
+        std::vector<std::string_view> keys, expected{"type"};
+        for (const Member& m : l.lineType().members())
+            if (m.field && (!m.optional || l.has(*m.field)))
+                expected.push_back(m.field->key.name());
+        for (auto member : simdjson::dom::object(parser.parse(text)))
+            keys.push_back(member.key);
+        EXPECT_EQ(keys, expected) << text;
+    }
+    EXPECT_EQ(types.size(), line::all.size());
+}
+
+// A line the writer finds sound is one the reader takes, and one it does
+// not is refused: the replay takes a sound line it makes again to the byte
+// without reading it, so the two checks must agree.
+TEST(RecordLines, TheWriterKnowsWhichLinesTheReaderRefuses)
+{
+    Game g(3);
+    std::string written;
+    RecordWriter w({3, SouthPlayer::Robot, false, 1}, [&](std::string_view l) { written = l; });
+    const auto cards = [](std::initializer_list<Card> list) {
+        CardSet set;
+        for (Card c : list)
+            set.add(c);
+        return set;
+    };
+    const CardSet six = cards({1, 2, 3, 4, 5, 6});
+    const Reason robot{Reason::Source::PlayItHigh, &TrumpRules[0]};
+    struct Case {
+        Event event;
+        bool sound;
+    };
+    const Case cases[] = {
+        {Event(ev::CardPlayed{South, 24, 1, robot}), true},
+        {Event(ev::CardPlayed{0, 24, 1, robot}), false},
+        {Event(ev::CardPlayed{East, 55, 1, robot}), false},
+        {Event(ev::CardPlayed{East, 0, 1, robot}), false},
+        {Event(ev::TrickGathered{3, 0, {}}), true},  // nobody could win it
+        {Event(ev::TrickGathered{13, 2, {}}), false},
+        {Event(ev::TrickGathered{3, 5, {}}), true},  // a seat it cannot name: null
+        {Event(ev::BidMade{West, 7, true, 5, false, {Reason::Source::Bid, &BidRules[1]}}), true},
+        {Event(ev::BidMade{West, 8, true, 5, false, {}}), false},
+        {Event(ev::BidMade{West, 3, false, 6, false, {}}), false},
+        {Event(ev::BidPassed{North, {}}), true},
+        {Event(ev::ContractSettled{East, 0, true, 4}), false},
+        {Event(ev::KittyDiscarded{West, six, {Reason::Source::Discard, &DiscardRules[0]}}), true},
+        {Event(ev::KittyDiscarded{West, cards({1, 2, 3, 4, 5}), {}}), false},
+        {Event(ev::DiscardsConfirmed{six}), true},
+        {Event(ev::JokerSwapped{North, 53, 7}), true},
+        {Event(ev::JokerSwapped{North, 52, 7}), false},
+        {Event(ev::JokerSwapped{North, 54, 53}), false},
+    };
+    LineParser parser;
+    for (const Case& c : cases) {
+        written.clear();
+        w.observe(c.event, g);
+        ASSERT_FALSE(written.empty());
+        EXPECT_EQ(w.written().sound, c.sound) << written;
+        RecordLine l;
+        std::string error;
+        EXPECT_EQ(parser.read(written, l, error), c.sound) << written << ": " << error;
+        if (c.sound)
+            EXPECT_EQ(w.written().type, &l.lineType()) << written;
+    }
 }
 
 // The log across all lines is every event's log, in order: nothing lost,
@@ -82,19 +196,17 @@ TEST(RecordLines, LogIsExactlyTheEventsLog)
         for (std::string_view l : e.log)
             fromEvents.emplace_back(l);
     for (const std::string& line : lines) {
-        const Json v = parsedLine(line);
-        for (const Json& l : v.find("log")->items())
-            fromRecord.push_back(l.asString());
+        for (std::string_view l : parsedLine(line).strings(field::log))
+            fromRecord.emplace_back(l);
     }
     EXPECT_GT(fromEvents.size(), 100U);
     EXPECT_EQ(fromRecord, fromEvents);
     // The first card's line carries the contract announcement made before it.
-    const std::size_t firstPlay = findLine(lines, "play", [](const Json&) { return true; });
+    const std::size_t firstPlay = findLine(lines, line::play, any);
     ASSERT_LT(firstPlay, lines.size());
-    const Json play = parsedLine(lines[firstPlay]);
-    const auto& log = play.find("log")->items();
+    const auto log = parsedLine(lines[firstPlay]).strings(field::log);
     ASSERT_EQ(log.size(), 2U);
-    EXPECT_NE(log[0].asString().find(" won bid and will lead card."), std::string::npos);
+    EXPECT_NE(log[0].find(" won bid and will lead card."), std::string::npos);
 }
 
 TEST(RecordLines, DrawAndDealAreWhatTheEngineDid)
@@ -117,31 +229,31 @@ TEST(RecordLines, DrawAndDealAreWhatTheEngineDid)
     std::size_t drawIndex = 0, dealIndex = 0;
     int handInGame = 0;
     for (const std::string& line : lines) {
-        const Json v = parsedLine(line);
-        const std::string type = v.find("type")->asString();
+        const RecordLine v = parsedLine(line);
+        const std::string type(v.type());
         if (type == "game")
             handInGame = 0;
         if (type == "dealer_draw") {
             ASSERT_LT(drawIndex, draws.size());
             const std::vector<int>& turned = draws[drawIndex++];
-            EXPECT_EQ(ints(*v.find("cards")), turned);
+            EXPECT_EQ(ints(v.cards(field::drawn)), turned);
             // Only the last card turned is a Diamond; its seat deals. The
             // draw goes West, North, East, South.
             for (std::size_t k = 0; k + 1 < turned.size(); ++k)
                 EXPECT_NE(printedSuit(turned[k]), Diamonds);
             EXPECT_EQ(printedSuit(turned.back()), Diamonds);
             const Seat order[4] = {West, North, East, South};
-            EXPECT_EQ(field(v, "dealer"), order[(turned.size() - 1) % 4]);
+            EXPECT_EQ(number(v, field::dealer), order[(turned.size() - 1) % 4]);
         }
         if (type == "deal") {
             ASSERT_LT(dealIndex, deals.size());
             auto dealt = deals[dealIndex++];
-            EXPECT_EQ(field(v, "hand"), ++handInGame);
+            EXPECT_EQ(number(v, field::hand), ++handInGame);
             for (auto& [place, cards] : dealt)
                 std::sort(cards.begin(), cards.end());
             for (Seat s = South; s <= East; ++s)
-                EXPECT_EQ(ints(*v.find("hands")->find(std::to_string(s))), dealt[s]);
-            EXPECT_EQ(ints(*v.find("kitty")), dealt[KittyPlace]);
+                EXPECT_EQ(ints(v.cards(field::hands).subspan(static_cast<std::size_t>(12 * (s - 1)), 12)), dealt[s]);
+            EXPECT_EQ(ints(v.cards(field::kitty)), dealt[KittyPlace]);
         }
     }
     EXPECT_EQ(drawIndex, 2U);
@@ -158,60 +270,60 @@ TEST(RecordLines, HandsFollowTheRules)
     std::array<int, 3> total{};
     int hands = 0, forcedBids = 0;
     for (const std::string& line : lines) {
-        const Json v = parsedLine(line);
-        const std::string type = v.find("type")->asString();
+        const RecordLine v = parsedLine(line);
+        const std::string type(v.type());
         if (type == "game") {
             total = {};
-            EXPECT_EQ(v.find("south")->asString(), "robot");
-            EXPECT_FALSE(v.find("south_nt")->asBool());
-            EXPECT_EQ(v.find("names")->items()[0].asString(), "Player");
+            EXPECT_EQ(v.string(field::south), "robot");
+            EXPECT_FALSE(v.flag(field::southNt));
+            EXPECT_EQ(v.strings(field::names)[0], "Player");
         } else if (type == "deal") {
             ++hands;
-            dealer = field(v, "dealer");
+            dealer = number(v, field::dealer);
             bidTurns = 0;
             trick = 0;
         } else if (type == "bid" || type == "pass") {
             ++bidTurns;
             const int expected = bidTurns <= 4 ? (dealer + bidTurns - 1) % 4 + 1 : dealer;
-            EXPECT_EQ(field(v, "seat"), expected) << line;
-            if (type == "bid" && v.find("forced")->asBool()) {
+            EXPECT_EQ(number(v, field::seat), expected) << line;
+            if (type == "bid" && v.flag(field::forced)) {
                 ++forcedBids;
                 EXPECT_EQ(bidTurns, 5) << line;
             }
             // Robots give their reason; South's bid came as commands.
-            EXPECT_EQ(v.find("why")->isString(), field(v, "seat") != South) << line;
+            EXPECT_EQ(!v.isNull(field::why), number(v, field::seat) != South) << line;
         } else if (type == "contract") {
-            contractSeat = field(v, "seat");
+            contractSeat = number(v, field::seat);
             leader = contractSeat;
             turn = 0;
         } else if (type == "exchange") {
-            EXPECT_EQ(field(v, "seat"), contractSeat);
+            EXPECT_EQ(number(v, field::seat), contractSeat);
         } else if (type == "play") {
-            EXPECT_EQ(field(v, "seat"), (leader - 1 + turn) % 4 + 1) << line;
-            EXPECT_EQ(v.find("why")->isString(), field(v, "seat") != South) << line;
+            EXPECT_EQ(number(v, field::seat), (leader - 1 + turn) % 4 + 1) << line;
+            EXPECT_EQ(!v.isNull(field::why), number(v, field::seat) != South) << line;
             ++turn;
             ++plays;
         } else if (type == "trick") {
             EXPECT_EQ(turn, 4);
-            EXPECT_EQ(field(v, "number"), ++trick);
-            leader = field(v, "winner");
+            EXPECT_EQ(number(v, field::trick), ++trick);
+            leader = number(v, field::trickWinner);
             turn = 0;
         } else if (type == "hand_end") {
             EXPECT_EQ(trick, 12);
-            const Json& books = *v.find("books");
-            EXPECT_EQ(field(books, "1") + field(books, "2"), 13);
-            const auto points = ints(*v.find("points"));
-            const auto game = ints(*v.find("game_points"));
+            const auto books = v.numbers(field::books);
+            EXPECT_EQ(books[0] + books[1], 13);
+            const auto points = ints(v.numbers(field::points));
+            const auto game = ints(v.numbers(field::gamePoints));
             // Only the bidding team scores.
             EXPECT_EQ(points[contractSeat % 2 == 1 ? 1 : 0], 0) << line;
             total[1] += points[0];
             total[2] += points[1];
             EXPECT_EQ(game[0], total[1]);
             EXPECT_EQ(game[1], total[2]);
-            EXPECT_FALSE(v.find("message")->find("title")->asString().empty());
-            EXPECT_FALSE(v.find("message")->find("caption1")->asString().empty());
+            EXPECT_FALSE(v.strings(field::message)[0].empty());
+            EXPECT_FALSE(v.strings(field::message)[2].empty());
         } else if (type == "game_end") {
-            const int winner = field(v, "winner");
+            const int winner = number(v, field::gameWinner);
             EXPECT_TRUE(total[winner] >= 7 || total[3 - winner] <= -7) << line;
         }
     }
@@ -223,23 +335,23 @@ TEST(RecordLines, HandsFollowTheRules)
 TEST(RecordLines, NoTrumpsModeSwapsJokersAndSaysSo)
 {
     const auto lines = simulated(30, 4, true);
-    EXPECT_TRUE(parsedLine(lines[0]).find("south_nt")->asBool());
+    EXPECT_TRUE(parsedLine(lines[0]).flag(field::southNt));
     int swaps = 0;
     for (const std::string& line : lines) {
-        const Json v = parsedLine(line);
-        if (v.find("type")->asString() != "joker_swap")
+        const RecordLine v = parsedLine(line);
+        if (!v.is(line::jokerSwap))
             continue;
         ++swaps;
-        EXPECT_NE(field(v, "seat"), South);
-        EXPECT_EQ(v.find("why")->asString(), reasonText({Reason::Source::JokerSwap, &JokerSwapRules[0]}));
+        EXPECT_NE(number(v, field::seat), South);
+        EXPECT_EQ(v.string(field::why), reasonText({Reason::Source::JokerSwap, &JokerSwapRules[0]}));
     }
     EXPECT_GT(swaps, 0);
     // South names No Trumps for its ordinary bids.
-    const std::size_t southNt = findLine(lines, "bid", [](const Json& v) {
-        return *v.find("seat")->asInt64() == South && !v.find("forced")->asBool();
+    const std::size_t southNt = findLine(lines, line::bid, [](const RecordLine& v) {
+        return v.integer(field::seat) == South && !v.flag(field::forced);
     });
     ASSERT_LT(southNt, lines.size());
-    EXPECT_EQ(field(parsedLine(lines[southNt]), "trumps"), NoTrumps);
+    EXPECT_EQ(parsedLine(lines[southNt]).integer(field::trumps), NoTrumps);
 }
 
 TEST(RecordLines, ReasonsNameTheModuleAndRuleAndReadBack)
@@ -263,11 +375,10 @@ TEST(RecordLines, NamesWithQuotesBackslashesAndLettersSurvive)
                    "East \xF0\x9F\x82\xA1 \\\""};
     Game g(3, names);
     const auto lines = recordGames(g, {3, SouthPlayer::Robot, false, 1}, 2);
-    const Json first = parsedLine(lines[0]);
+    const RecordLine first = parsedLine(lines[0]);
     for (Seat s = South; s <= East; ++s)
-        EXPECT_EQ(first.find("names")->items()[static_cast<std::size_t>(s - 1)].asString(), names[s]);
-    const Json firstLog = first.find("log")->items()[0];
-    EXPECT_EQ(firstLog.asString().rfind(names[South] + " a card will now be dealt", 0), 0U);
+        EXPECT_EQ(first.strings(field::names)[static_cast<std::size_t>(s - 1)], names[s]);
+    EXPECT_EQ(first.strings(field::log)[0].rfind(names[South] + " a card will now be dealt", 0), 0U);
     const ReplayResult r = replayLines(lines);
     EXPECT_EQ(r.status, 0) << r.message;
     EXPECT_EQ(r.games, 2);
@@ -278,7 +389,7 @@ TEST(RecordLines, NamesThatAreNotUtf8AreWrittenReadably)
     Names names = {"", "Zo\xEB", "West Bot", "North Bot", "East Bot"};  // Latin-1, as an old names file may be
     Game g(8, names);
     const auto lines = recordGames(g, {8, SouthPlayer::Robot, false, 1}, 1);
-    EXPECT_EQ(parsedLine(lines[0]).find("names")->items()[0].asString(), "Zo\xEF\xBF\xBD");
+    EXPECT_EQ(parsedLine(lines[0]).strings(field::names)[0], "Zo\xEF\xBF\xBD");
     const ReplayResult r = replayLines(lines);
     EXPECT_EQ(r.status, 0) << r.message;
 }
@@ -290,10 +401,10 @@ TEST(RecordLines, GameNumbersAndSeedsAsGiven)
     std::vector<std::int64_t> numbers;
     for (const std::string& line : lines)
         if (typeOf(line) == "game") {
-            const Json v = parsedLine(line);
-            numbers.push_back(*v.find("game")->asInt64());
-            EXPECT_EQ(v.find("seed")->asUint64(), 18446744073709551615ULL);
-            EXPECT_EQ(v.find("south")->asString(), "human");
+            const RecordLine v = parsedLine(line);
+            numbers.push_back(v.integer(field::game));
+            EXPECT_EQ(v.unsignedInteger(field::seed), 18446744073709551615ULL);
+            EXPECT_EQ(v.string(field::south), "human");
         }
     EXPECT_EQ(numbers, (std::vector<std::int64_t>{41, 42}));
 }

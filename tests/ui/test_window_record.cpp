@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "record/json.h"
+#include "record/record_reader.h"
 #include "record/replay.h"
 #include "table_driver.h"
 #include "window_fixture.h"
@@ -135,11 +135,12 @@ void TestWindowRecord::wholeGamesReplay()
     QCOMPARE(all.games, 3L);
     QVERIFY(lines.size() > 100);
     std::string error;
-    const auto first = record::parseJson(lines.front(), error);
-    QVERIFY(first.has_value());
-    QCOMPARE(first->find("type")->asString(), std::string("game"));
-    QCOMPARE(first->find("south")->asString(), std::string("human"));
-    QCOMPARE(*first->find("seed")->asUint64(), Seed);
+    record::LineParser parser;
+    record::RecordLine first;
+    QVERIFY2(parser.read(lines.front(), first, error), error.c_str());
+    QVERIFY(first.is(record::line::game));
+    QCOMPARE(first.string(record::field::south), std::string_view("human"));
+    QCOMPARE(first.unsignedInteger(record::field::seed), Seed);
     QVERIFY(lines.back().rfind("{\"type\":\"game_end\"", 0) == 0);
     QCOMPARE(all.lines, static_cast<long>(fileLines(options.recordFile).size()));
     QVERIFY(all.lines > static_cast<long>(lines.size()));
