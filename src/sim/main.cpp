@@ -136,6 +136,10 @@ void report(const Args& a, const Tally& t, const Bench* b)
         std::printf("%-20s made %ld set %ld\n", kindName(k), t.made[k], t.set[k]);
     if (a.sim.check)
         std::printf("actions checked %ld\n", t.actions);
+#ifndef NDEBUG
+        // A build with assertions checks the table inside every advance() too.
+        std::printf("assertions on\n");
+#endif
     if (b) {
         std::printf("seconds %.3f\nhands per second %.0f\nrobot card decision %.1f ns\nrobot bid decision %.1f ns\n"
                     "robot discard decision %.1f ns\n",

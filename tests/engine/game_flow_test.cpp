@@ -246,3 +246,122 @@ TEST(Flow, AMessageBoxAndOnlyAMessageBoxWaitsForItsAnswer)
     EXPECT_GT(kittyBoxes, 0);
     EXPECT_GT(scoreBoxes, 6);
 }
+
+namespace {
+
+// Plays whole games to the end, South by the robots' rules, every robot
+// seat that decides outside the engine given its Classic choice through
+// the door; the events as printed, the waits left out.
+std::vector<std::string> wholeGames(std::uint64_t seed, bool outside, RobotRules rules = {})
+{
+    std::vector<std::string> out;
+    Game g(seed, names());
+    g.setRobotRules(rules);
+    for (Seat s : {West, North, East})
+        g.decideOutside(s, outside);
+    const auto take = [&](const Event& e) {
+        if (!e.is<ev::RobotThinks>())
+            out.push_back(describe(e));
+    };
+    take(g.newGame());
+    for (int actions = 0; g.awaiting() != Awaiting::NewGame && actions < 100000; ++actions) {
+        if (g.awaiting() == Awaiting::Nothing) {
+            take(g.advance());
+        } else if (g.awaiting() == Awaiting::Robot) {
+            const RobotTurn turn = g.robotTurn();
+            const TableState& t = g.table();
+            switch (turn.choice) {
+            case RobotTurn::Choice::Bid: take(g.decideBid(turn.seat, rules.bid(t, turn.seat))); break;
+            case RobotTurn::Choice::Discards: take(g.decideDiscards(turn.seat, rules.discards(t, turn.seat, 6))); break;
+            case RobotTurn::Choice::Card: take(g.decideCard(turn.seat, rules.card(t, turn.seat, g.trickPosition())));
+                break;
+            case RobotTurn::Choice::None: return out;
+            }
+        } else {
+            for (const Event& e : autoplaySouth(g, AutoplayOptions{seed % 2 == 0}))
+                take(e);
+        }
+    }
+    return out;
+}
+
+// A robot rule gone wrong, one choice at a time.
+PlayDecision notFollowing(const TableState& t, Seat s, int position)
+{
+    PlayDecision d = chooseCard(t, s, position);
+    for (Card c : t.hand(s))
+        if (!isLegalPlay(t, s, c, position))
+            d.card = c;
+    return d;
+}
+DiscardDecision fiveCards(const TableState& t, Seat s, int count)
+{
+    DiscardDecision d = robotDiscards(t, s, count);
+    d.discards.remove(d.discards.lowest());
+    return d;
+}
+BidDecision underTheLadder(const TableState& t, Seat s)
+{
+    BidDecision d = robotBid(t, s);
+    if (d.bid)
+        d.level = 3;
+    return d;
+}
+
+}  // namespace
+
+// A robot seat that decides outside the engine plays the same games, given
+// the same choices, as one that decides inside it.
+TEST(RobotDoor, ChoicesFromOutsideMakeTheSameGames)
+{
+    for (std::uint64_t seed : {3u, 4u}) {
+        const std::vector<std::string> inside = wholeGames(seed, false);
+        EXPECT_EQ(wholeGames(seed, true), inside) << seed;
+        EXPECT_GT(inside.size(), 300U);
+    }
+    // Not a robot's turn: refused.
+    Game g(1, names());
+    g.decideOutside(West, true);
+    EXPECT_TRUE(g.decideCard(West, {}).is<ev::Refused>());
+    g.decideOutside(South, true);  // the person's seat never decides outside
+    g.newGame();
+    while (g.awaiting() == Awaiting::Nothing || g.awaiting() == Awaiting::CarryOn)
+        g.awaiting() == Awaiting::CarryOn ? g.carryOn() : g.advance();
+    EXPECT_NE(g.robotTurn().seat, South);
+}
+
+// A robot choice the rules refuse is reported, not played: the game stops,
+// and a new game can begin.
+TEST(RobotDoor, AChoiceTheRulesRefuseIsAFault)
+{
+    const RobotRules wrong[] = {
+        {robotBid, robotDiscards, notFollowing},
+        {robotBid, fiveCards, chooseCard},
+        {underTheLadder, robotDiscards, chooseCard},
+    };
+    const char* what[] = {"played a card it may not", "threw away other than six cards",
+                          "bid no higher than a bid already made"};
+    for (std::size_t i = 0; i < std::size(wrong); ++i) {
+        bool faulted = false;
+        for (std::uint64_t seed = 1; seed <= 40 && !faulted; ++seed) {
+            const std::vector<std::string> game = wholeGames(seed, i % 2 == 1, wrong[i]);
+            for (const std::string& line : game)
+                faulted |= line.rfind("RobotFault", 0) == 0 && line.find(what[i]) != std::string::npos;
+            if (faulted)
+                EXPECT_EQ(game.back().rfind("RobotFault", 0), 0U) << game.back();
+        }
+        EXPECT_TRUE(faulted) << what[i];
+    }
+    Game g(1, names());
+    g.setRobotRules({robotBid, robotDiscards, [](const TableState&, Seat, int) { return PlayDecision{}; }});
+    Driver d{g};
+    d.command(g.newGame());
+    while (!d.events.back().is<ev::RobotFault>() && g.awaiting() != Awaiting::NewGame) {
+        if (d.run() != Awaiting::NewGame)
+            for (Event& e : autoplaySouth(g))
+                d.command(std::move(e));
+    }
+    ASSERT_TRUE(d.events.back().is<ev::RobotFault>());
+    EXPECT_EQ(d.log.back().find(" Something wrong regarding "), 0U);
+    EXPECT_FALSE(g.newGame().is<ev::Refused>());
+}
