@@ -43,8 +43,8 @@ void setPanelTo(Game& g, const Hint& h, Take&& take)
 
 // Answers whatever the engine waits for from the person with the commands a
 // robot in South's place would give, handing each event they produce to
-// `take` as it comes. Does nothing when the engine waits for nothing or for a
-// new game.
+// `take` as it comes. Does nothing when the engine waits for nothing, for a
+// new game or for a robot.
 template <class Take>
 void autoplaySouth(Game& g, const AutoplayOptions& options, Take&& take)
 {
@@ -63,7 +63,8 @@ void autoplaySouth(Game& g, const AutoplayOptions& options, Take&& take)
     case Awaiting::CarryOn: take(g.carryOn()); break;
     case Awaiting::Answer: take(g.answer(0)); break;
     case Awaiting::Nothing:
-    case Awaiting::NewGame: break;
+    case Awaiting::NewGame:
+    case Awaiting::Robot: break;
     }
 }
 

@@ -39,7 +39,7 @@ struct RobotRules {
 
 // A robot's turn that waits for a choice from outside the engine.
 struct RobotTurn {
-    enum class Choice { None, Bid, Discards, Card };
+    enum class Choice { None, Bid, Discards, Play };
     Seat seat = NoSeat;
     Choice choice = Choice::None;
 };

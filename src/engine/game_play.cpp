@@ -46,7 +46,7 @@ Event Game::trickCard()
     if (seat == South)
         return humanCardTurn();
     if (m_outside[seat])
-        return waitForRobot(seat, RobotTurn::Choice::Card);
+        return waitForRobot(seat, RobotTurn::Choice::Play);
     return takeCard(seat, m_rules.card(m_t, seat, position));
 }
 
@@ -62,7 +62,7 @@ Event Game::takeCard(Seat s, const PlayDecision& d)
 
 Event Game::decideCard(Seat s, const PlayDecision& d)
 {
-    if (!awaitsRobot(s, RobotTurn::Choice::Card))
+    if (!awaitsRobot(s, RobotTurn::Choice::Play))
         return refused();
     m_wait = Awaiting::Nothing;
     return takeCard(s, d);

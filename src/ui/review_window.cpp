@@ -19,7 +19,7 @@ QString name(const std::string& s)
     QString n = QString::fromStdString(s).simplified();
     if (n.size() <= MaxName)
         return n.toHtmlEscaped();
-    const int blank = n.lastIndexOf(QLatin1Char(' '), MaxName);
+    const qsizetype blank = n.lastIndexOf(QLatin1Char(' '), MaxName);
     n.truncate(blank > 0 ? blank : MaxName);
     return (n + QStringLiteral("\u2026")).toHtmlEscaped();
 }

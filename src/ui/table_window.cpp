@@ -97,6 +97,14 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
       m_box(new MessageDialog(this)),
       m_help(new HelpWindow(this)),
       m_settings(options.settings),
+      m_questions(m_box,
+                  [this] {
+                      // Not every window system hands the focus back from a
+                      // frameless box; "Carry On" must get its Return.
+                      if (isVisible())
+                          activateWindow();
+                      m_pacer->kick();
+                  }),
       m_soundOn(options.sound)
 {
     setWindowTitle(QStringLiteral("Corvane"));
@@ -300,34 +308,7 @@ void TableWindow::ask(const MessageBox& message, std::function<void(int)> answer
 {
     MessageRequest r = request(message);
     r.closeButton = closeButton;
-    m_questions.push_back({std::move(r), std::move(answer)});
-    if (!m_asking)
-        askNext();
-}
-
-// One question at a time; the next is asked when the last is answered, and
-// the game goes on only when none is left.
-void TableWindow::askNext()
-{
-    if (m_questions.empty()) {
-        m_asking = false;
-        // Not every window system hands the focus back from a frameless
-        // box; "Carry On" must get its Return.
-        if (isVisible())
-            activateWindow();
-        m_pacer->kick();
-        return;
-    }
-    m_asking = true;
-    Question q = std::move(m_questions.front());
-    m_questions.pop_front();
-    m_box->ask(q.request, [this, answer = std::move(q.answer)](int button) {
-        m_asking = false;
-        if (answer)
-            answer(button);
-        if (!m_asking)
-            askNext();
-    });
+    m_questions.ask(std::move(r), std::move(answer));
 }
 
 void TableWindow::saveStatisticsIfChanged()

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -11,6 +10,7 @@
 
 #include "session/table_session.h"
 #include "ui/message_box.h"
+#include "ui/question_queue.h"
 
 class QMenu;
 class QMessageBox;
@@ -63,7 +63,7 @@ public:
     ReviewWindow* reviewWindow() const { return m_review; }
     const Pacer& pacer() const { return *m_pacer; }
     // A question of the message box is up or waiting to be asked.
-    bool asking() const { return m_asking || m_leaving; }
+    bool asking() const { return m_questions.asking() || m_leaving; }
 
     Pace pace() const { return m_session.pace(); }
     void setPace(Pace pace);
@@ -96,11 +96,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Question {
-        MessageRequest request;
-        std::function<void(int)> answer;
-    };
-
     void buildMenus();
     void buildOptionsMenu();
     void buildDealItems(QMenu* play);
@@ -117,7 +112,6 @@ private:
     void advanceWhenReady();
     void playStep(const Step& s);
     void ask(const MessageBox& message, std::function<void(int)> answer = {}, int closeButton = -1);
-    void askNext();
     void askToLeave();
     void applyRename(Seat s, const QString& name);
     void saveStatisticsIfChanged();
@@ -137,8 +131,7 @@ private:
     ReviewWindow* m_review = nullptr;
     Settings* m_settings;
     QMessageBox* m_leaveBox = nullptr;
-    std::deque<Question> m_questions;
-    bool m_asking = false;
+    QuestionQueue m_questions;
     bool m_leaving = false;
     bool m_quitting = false;
     bool m_soundOn = true;

@@ -273,7 +273,7 @@ std::vector<std::string> wholeGames(std::uint64_t seed, bool outside, RobotRules
             switch (turn.choice) {
             case RobotTurn::Choice::Bid: take(g.decideBid(turn.seat, rules.bid(t, turn.seat))); break;
             case RobotTurn::Choice::Discards: take(g.decideDiscards(turn.seat, rules.discards(t, turn.seat, 6))); break;
-            case RobotTurn::Choice::Card: take(g.decideCard(turn.seat, rules.card(t, turn.seat, g.trickPosition())));
+            case RobotTurn::Choice::Play: take(g.decideCard(turn.seat, rules.card(t, turn.seat, g.trickPosition())));
                 break;
             case RobotTurn::Choice::None: return out;
             }
