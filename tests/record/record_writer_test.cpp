@@ -196,7 +196,8 @@ TEST(RecordLines, LogIsExactlyTheEventsLog)
         for (std::string_view l : e.log)
             fromEvents.emplace_back(l);
     for (const std::string& line : lines) {
-        for (std::string_view l : parsedLine(line).strings(field::log))
+        const RecordLine parsed = parsedLine(line);
+        for (std::string_view l : parsed.strings(field::log))
             fromRecord.emplace_back(l);
     }
     EXPECT_GT(fromEvents.size(), 100U);
@@ -204,7 +205,8 @@ TEST(RecordLines, LogIsExactlyTheEventsLog)
     // The first card's line carries the contract announcement made before it.
     const std::size_t firstPlay = findLine(lines, line::play, any);
     ASSERT_LT(firstPlay, lines.size());
-    const auto log = parsedLine(lines[firstPlay]).strings(field::log);
+    const RecordLine played = parsedLine(lines[firstPlay]);
+    const auto log = played.strings(field::log);
     ASSERT_EQ(log.size(), 2U);
     EXPECT_NE(log[0].find(" won bid and will lead card."), std::string::npos);
 }

@@ -1,17 +1,13 @@
 // The robots' cards in No Trumps. Each seat routine tries its rules in order
 // and the first that yields a card decides.
 #include "rules/play/no_trumps_play.h"
+#include "rules/play/seat_rules.h"
 
 #include <algorithm>
 
 namespace corvane {
 
 namespace {
-
-struct Choice {
-    Card card = NoCard;
-    const Rule* rule = nullptr;
-};
 
 class NoTrumpSeat {
 public:
@@ -20,10 +16,10 @@ public:
     {
     }
 
-    Choice lead() const;
-    Choice second() const;
-    Choice third() const;
-    Choice fourth() const;
+    RuleChoice lead() const;
+    RuleChoice second() const;
+    RuleChoice third() const;
+    RuleChoice fourth() const;
 
 private:
     int value(Card c) const { return m_style.mode == Mode::Up ? highNTValue(c) : lowNTValue(c); }
@@ -60,7 +56,7 @@ private:
     Suit m_led;
 };
 
-Choice NoTrumpSeat::lead() const
+RuleChoice NoTrumpSeat::lead() const
 {
     constexpr CardSet Aces =
         CardSet::of(aceOf(Diamonds)) | CardSet::of(aceOf(Clubs)) | CardSet::of(aceOf(Hearts)) | CardSet::of(aceOf(Spades));
@@ -74,7 +70,7 @@ Choice NoTrumpSeat::lead() const
     return {lowest(), noTrumpRule("lead-lowest")};
 }
 
-Choice NoTrumpSeat::second() const
+RuleChoice NoTrumpSeat::second() const
 {
     if (!holdsLedSuit(m_t, m_s))
         return {lowest(), noTrumpRule("second-void")};
@@ -88,7 +84,7 @@ Choice NoTrumpSeat::second() const
     return {weakest(), noTrumpRule("second-cannot-beat-lead")};
 }
 
-Choice NoTrumpSeat::third() const
+RuleChoice NoTrumpSeat::third() const
 {
     if (!holdsLedSuit(m_t, m_s))
         return {lowest(), noTrumpRule("third-void")};
@@ -102,7 +98,7 @@ Choice NoTrumpSeat::third() const
     return {weakest(), noTrumpRule("third-cannot-beat-second")};
 }
 
-Choice NoTrumpSeat::fourth() const
+RuleChoice NoTrumpSeat::fourth() const
 {
     if (!holdsLedSuit(m_t, m_s))
         return {lowest(), noTrumpRule("fourth-void")};
@@ -125,16 +121,7 @@ Choice NoTrumpSeat::fourth() const
 
 PlayDecision chooseNoTrumpCard(const TableState& t, Seat s, int position, const NoTrumpStyle& style)
 {
-    const NoTrumpSeat seat(t, s, style);
-    Choice c;
-    switch (position) {
-    case 1: c = seat.lead(); break;
-    case 2: c = seat.second(); break;
-    case 3: c = seat.third(); break;
-    case 4: c = seat.fourth(); break;
-    default: break;
-    }
-    return {c.card, Reason{style.source, c.rule}};
+    return playByPosition(NoTrumpSeat(t, s, style), position, style.source);
 }
 
 }  // namespace corvane

@@ -2,17 +2,13 @@
 // order and the first that yields a card decides; where several cards
 // qualify, the direction of the scan over ids is part of the rule.
 #include "rules/play/trump_play.h"
+#include "rules/play/seat_rules.h"
 
 #include <array>
 
 namespace corvane {
 
 namespace {
-
-struct Choice {
-    Card card = NoCard;
-    const Rule* rule = nullptr;
-};
 
 class TrumpSeat {
 public:
@@ -21,10 +17,10 @@ public:
     {
     }
 
-    Choice lead() const;
-    Choice second() const;
-    Choice third() const;
-    Choice fourth() const;
+    RuleChoice lead() const;
+    RuleChoice second() const;
+    RuleChoice third() const;
+    RuleChoice fourth() const;
 
 private:
     int value(Card c) const { return valueIn(m_style.mode, c); }
@@ -52,7 +48,7 @@ private:
         return out;
     }
     // The Big Joker if held, else the Little one once the Big one has gone.
-    Choice joker(const Rule* big, const Rule* little) const
+    RuleChoice joker(const Rule* big, const Rule* little) const
     {
         if (holds(BigJoker))
             return {BigJoker, big};
@@ -68,7 +64,7 @@ private:
     Suit m_led;
 };
 
-Choice TrumpSeat::lead() const
+RuleChoice TrumpSeat::lead() const
 {
     if (holds(BigJoker))
         return {BigJoker, trumpRule("lead-big-joker")};
@@ -100,7 +96,7 @@ Choice TrumpSeat::lead() const
     return {lowest(), trumpRule("lead-lowest")};
 }
 
-Choice TrumpSeat::second() const
+RuleChoice TrumpSeat::second() const
 {
     if (holdsLedSuit(m_t, m_s)) {
         if (!canBeatLead(m_t, m_s, m_style.mode))
@@ -116,7 +112,7 @@ Choice TrumpSeat::second() const
     return {lowest(), trumpRule("second-void-no-trump")};
 }
 
-Choice TrumpSeat::third() const
+RuleChoice TrumpSeat::third() const
 {
     const bool partnerAhead = leadBeatsSecond(m_t, m_style.mode);
     if (holdsLedSuit(m_t, m_s)) {
@@ -129,7 +125,7 @@ Choice TrumpSeat::third() const
         if (m_led != m_trumps && trick(2) == aceOf(m_led))
             return {lowestOfLed(), trumpRule("third-second-played-ace")};
         if (m_led == m_trumps && suit(2) == m_trumps)
-            if (const Choice j =
+            if (const RuleChoice j =
                     joker(trumpRule("third-big-joker-over-trump"), trumpRule("third-little-joker-over-trump"));
                 j.card)
                 return j;
@@ -142,7 +138,7 @@ Choice TrumpSeat::third() const
     if (m_led == m_trumps)
         return {lowest(), trumpRule("third-void-trumps-led")};
     if (suit(2) == m_trumps) {
-        if (const Choice j = joker(trumpRule("third-void-big-joker"), trumpRule("third-void-little-joker")); j.card)
+        if (const RuleChoice j = joker(trumpRule("third-void-big-joker"), trumpRule("third-void-little-joker")); j.card)
             return j;
         if (const Card c = up(trumpsAbove(value(trick(2)))))
             return {c, trumpRule("third-void-overtrumps")};
@@ -153,7 +149,7 @@ Choice TrumpSeat::third() const
     return {lowest(), trumpRule("third-void-no-trump")};
 }
 
-Choice TrumpSeat::fourth() const
+RuleChoice TrumpSeat::fourth() const
 {
     const bool partnerAhead = secondBeatsOthers(m_t, m_style.mode);
     if (holdsLedSuit(m_t, m_s)) {
@@ -164,7 +160,7 @@ Choice TrumpSeat::fourth() const
         if (m_led != m_trumps && suit(3) == m_trumps)
             return {lowestOfLed(), trumpRule("fourth-third-trumped")};
         if (m_led == m_trumps)
-            if (const Choice j = joker(trumpRule("fourth-big-joker"), trumpRule("fourth-little-joker")); j.card)
+            if (const RuleChoice j = joker(trumpRule("fourth-big-joker"), trumpRule("fourth-little-joker")); j.card)
                 return j;
         if (suit(3) == m_led && value(trick(1)) > value(trick(3))) {
             if (const Card c = up(ledAbove(value(trick(1)))))
@@ -194,16 +190,7 @@ Choice TrumpSeat::fourth() const
 
 PlayDecision chooseTrumpCard(const TableState& t, Seat s, int position, const TrumpStyle& style)
 {
-    const TrumpSeat seat(t, s, style);
-    Choice c;
-    switch (position) {
-    case 1: c = seat.lead(); break;
-    case 2: c = seat.second(); break;
-    case 3: c = seat.third(); break;
-    case 4: c = seat.fourth(); break;
-    default: break;
-    }
-    return {c.card, Reason{style.source, c.rule}};
+    return playByPosition(TrumpSeat(t, s, style), position, style.source);
 }
 
 }  // namespace corvane
