@@ -23,6 +23,7 @@ private slots:
     void thenFollowsItsSteps();
     void drainedOnceAndThenIdle();
     void clearDropsWhatIsQueued();
+    void stepsQueuedDuringAPauseWait();
 };
 
 void TestPacer::stepsWithoutPausesArePlayedAtOnce()
@@ -62,7 +63,7 @@ void TestPacer::thenFollowsItsSteps()
     pacer.play({logStep("a"), pauseStep(5ms), logStep("b")}, [&] { played << "then"; });
     QCOMPARE(played, QStringList{"Log \"a\""});
     QTRY_COMPARE(played, (QStringList{"Log \"a\"", "Log \"b\"", "then"}));
-    // A callback may queue more steps; what is queued during its pause waits.
+    // A callback may queue more steps; they follow in order.
     played.clear();
     pacer.play({logStep("c")}, [&] { pacer.play({pauseStep(5ms), logStep("d")}); });
     pacer.play({logStep("e")});
@@ -96,6 +97,16 @@ void TestPacer::clearDropsWhatIsQueued()
     QTest::qWait(50);
     QVERIFY(played.isEmpty());
     QVERIFY(!called);
+}
+
+void TestPacer::stepsQueuedDuringAPauseWait()
+{
+    QStringList played;
+    Pacer pacer([&](const Step& s) { played << QString::fromStdString(describe(s)); });
+    pacer.play({pauseStep(30ms), logStep("first")});
+    pacer.play({logStep("second")});
+    QVERIFY(played.isEmpty());
+    QTRY_COMPARE(played, (QStringList{"Log \"first\"", "Log \"second\""}));
 }
 
 QTEST_MAIN(TestPacer)
