@@ -13,41 +13,6 @@ CardSet cards(std::initializer_list<Card> ids)
     return s;
 }
 
-struct RowCase {
-    const char* name;
-    Place place;
-    Spot first;
-    int dx;
-    int dy;
-    bool faceUp;
-};
-
-class HandRows : public ::testing::TestWithParam<RowCase> {};
-
-TEST_P(HandRows, LaysOutTwelveCardsFromTheStartByTheStep)
-{
-    const RowCase& row = GetParam();
-    const CardSet hand = cards({2, 5, 17, 20, 28, 33, 39, 41, 44, 50, 53, 54});
-    const Layout layout = sortPlace(row.place, hand);
-    ASSERT_EQ(layout.size(), 12U);
-    int i = 0;
-    for (Card c : hand) {
-        EXPECT_EQ(layout[i].card, c) << row.name << " is not in id order at " << i;
-        EXPECT_EQ(layout[i].at, (Spot{row.first.left + row.dx * i, row.first.top + row.dy * i})) << row.name << i;
-        EXPECT_EQ(layout[i].faceUp, row.faceUp) << row.name;
-        ++i;
-    }
-    EXPECT_EQ(layout.back().card, BigJoker) << row.name << ": the Big Joker must come last";
-}
-
-INSTANTIATE_TEST_SUITE_P(Layouts, HandRows,
-                         ::testing::Values(RowCase{"South", South, {1800, 7560}, 400, 0, true},
-                                           RowCase{"West", West, {480, 2280}, 0, 300, false},
-                                           RowCase{"North", North, {3000, 120}, 300, 0, false},
-                                           RowCase{"East", East, {10200, 2280}, 0, 300, false},
-                                           RowCase{"Kitty", KittyPlace, {4000, 3960}, 500, 0, false}),
-                         [](const auto& p) { return std::string(p.param.name); });
-
 TEST(SouthRow, EighteenCardsStayInsideTheTable)
 {
     const Layout layout = sortSouth(CardSet::range(1, 18));
