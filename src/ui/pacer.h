@@ -34,6 +34,8 @@ public:
     // Steps are queued or a pause is running.
     bool busy() const { return m_pausing || !m_queue.empty(); }
     bool timerActive() const { return m_timer.isActive(); }
+    // The running pause's length in milliseconds, as the timer was started.
+    int timerInterval() const { return m_timer.interval(); }
 
 signals:
     void drained();

@@ -7,18 +7,6 @@ namespace {
 
 const Names Ann = {"", "Ann", "West Bot", "North Bot", "East Bot"};
 
-TEST(NamesFile, OneQuotedLineEndedByCrLf)
-{
-    EXPECT_EQ(formatNames(Ann), "\"Ann\",\"West Bot\",\"North Bot\",\"East Bot\"\r\n");
-    EXPECT_EQ(formatNames({"ignored", "", "", "", ""}), "\"\",\"\",\"\",\"\"\r\n");
-}
-
-TEST(StatisticsFile, TwoNumbersEndedByCrLf)
-{
-    EXPECT_EQ(formatStatistics({5, 9}), "5,9\r\n");
-    EXPECT_EQ(formatStatistics({0, 0}), "0,0\r\n");
-}
-
 TEST(NamesFile, RoundTripsAnyStorableName)
 {
     const Names odd = {"", " leading blank", "trailing blank ", "comma, inside", ""};
@@ -94,13 +82,6 @@ TEST(NameRefusal, QuotesAndLineBreaksCannotBeStored)
         EXPECT_EQ(nameRefusal(bad), "Names cannot contain double quotes or line breaks.") << bad;
     for (std::string_view good : {"", "Ann", " Ann, Jr. ", "O'Brien", "Zoë"})
         EXPECT_FALSE(nameRefusal(good).has_value()) << good;
-}
-
-TEST(IsBlank, OnlyBlanksAndLineEnds)
-{
-    EXPECT_TRUE(isBlank(""));
-    EXPECT_TRUE(isBlank(" \r\n\t\n"));
-    EXPECT_FALSE(isBlank(" 0"));
 }
 
 }  // namespace

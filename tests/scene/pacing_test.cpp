@@ -1,4 +1,8 @@
+// The pauses of each event, by a table: what came before, the event, the
+// pauses it makes, its sounds, and the pause it leaves for the next one.
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 #include "fixtures.h"
 
@@ -9,166 +13,106 @@ using testing::event;
 using testing::pauses;
 using testing::tableNames;
 using testing::tableWith;
-using testing::totalMs;
 using V = std::vector<double>;
 
-class Pacing : public ::testing::Test {
-protected:
-    Steps run(EventData data, const TableState& after, std::vector<std::string> log = {})
-    {
-        return choreographer.stepsFor(event(std::move(data), std::move(log)), after, tableNames());
-    }
-    int countSounds(const Steps& steps, step::Cue cue)
-    {
-        int n = 0;
-        for (const Step& s : steps)
-            n += s == Step{step::Sound{cue}};
-        return n;
-    }
-
-    Choreographer choreographer;
-    TableState table = tableWith({});
+struct Beat {
+    EventData data;
+    TableState after = tableWith({});
+    std::vector<std::string> log = {};
 };
 
-TEST_F(Pacing, ARobotPassTakes750AndLeavesTheNormalPause)
-{
-    const Steps steps = run(ev::BidPassed{East, {}}, table);
-    EXPECT_GE(totalMs(steps), 750);
-    EXPECT_EQ(pauses(steps), V{750});
-    EXPECT_EQ(countSounds(steps, step::Cue::RingOut), 1);
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, ARobotBidTakes1500)
-{
-    EXPECT_EQ(pauses(run(ev::BidMade{North, 4, true, Spades, false, {}}, table)), V{1500});
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, ThePersonsBidTakes1000ThenTheNormalPause)
-{
-    run(ev::HumanBidTurn{false}, table);
-    EXPECT_EQ(choreographer.pauseLength(), 1000);
-    EXPECT_EQ(pauses(run(ev::BidMade{South, 5, false, Hearts, false, {}}, table, {"Ann bids 5 LOW"})), V{1000});
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, ThePersonsPassLeaves1000UntilTheNextActivitySetsIt)
-{
-    run(ev::HumanBidTurn{false}, table);
-    EXPECT_EQ(pauses(run(ev::BidPassed{South, {}}, table, {"Ann Passes."})), V{1000});
-    EXPECT_EQ(choreographer.pauseLength(), 1000);
-    // The next robot sets its own length.
-    EXPECT_EQ(pauses(run(ev::BidPassed{West, {}}, table)), V{750});
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, LayingOutWestRestoresTheNormalPauseButNotNorth)
-{
-    const TableState afterNorth = tableWith({{North, {1, 2, 3}}, {KittyPlace, {4, 5, 6, 7, 8, 9}}});
-    const TableState afterWest = tableWith({{West, {1, 2, 3}}, {KittyPlace, {4, 5, 6, 7, 8, 9}}});
-    const CardSet discards = CardSet::range(4, 9);
-
-    run(ev::HumanBidTurn{false}, table);
-    run(ev::BidPassed{South, {}}, table);
-    run(ev::KittyDiscarded{North, discards, {}}, afterNorth);
-    EXPECT_EQ(choreographer.pauseLength(), 1000);
-    run(ev::KittyDiscarded{West, discards, {}}, afterWest);
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, ARobotCardIsPlayedIn400msSteps)
-{
-    const TableState after = tableWith({{East, {30, 31}}});
-    const Steps steps = run(ev::CardPlayed{East, 12, 2, {}}, after, {"Eve played Ace  of  Diamonds"});
-    // The pause between the two jumps, the card sound's pause, and the pause after the log line.
-    EXPECT_EQ(pauses(steps), (V{400, 400, 400}));
-    EXPECT_EQ(countSounds(steps, step::Cue::CardDeal), 1);
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, ThePersonsCardTakesTheCardSoundsPauseOnly)
-{
-    const Steps steps = run(ev::CardPlayed{South, 12, 1, {}}, table, {"Ann played Ace  of  Diamonds"});
-    EXPECT_EQ(pauses(steps), V{125});
-    EXPECT_EQ(countSounds(steps, step::Cue::CardDeal), 1);
-}
-
-TEST_F(Pacing, ATrickIsGatheredIn350msPerCardThenSlides)
-{
-    TableState after = table;
-    after.seatTricks[West] = 1;
-    after.teamBooks[TheirTeam] = 1;
-    const Steps steps = run(ev::TrickGathered{1, West, {0, 1, 2, 3, 4}}, after);
-    EXPECT_EQ(pauses(steps), (V{350, 350, 350, 350, 350, 350}));
-    EXPECT_EQ(countSounds(steps, step::Cue::CardDeal), 1);
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, ATrickWithoutAWinnerIsTurnedAndStackedButNotSent)
-{
-    const Steps steps = run(ev::TrickGathered{1, NoSeat, {0, 1, 2, 3, 4}}, table);
-    EXPECT_EQ(pauses(steps), (V{350, 350, 350, 350}));
-    EXPECT_EQ(countSounds(steps, step::Cue::CardDeal), 0);
-}
-
-struct DrawCase {
-    Seat seat;
-    bool diamond;
+struct PaceCase {
+    const char* name;
+    std::vector<Beat> before;
+    Beat beat;
     V expected;
+    int cardSounds;
+    int bells;
+    int pauseAfter;  // the choreographer's pause length once it is played
 };
 
-class DealerDraw : public Pacing, public ::testing::WithParamInterface<DrawCase> {};
-
-TEST_P(DealerDraw, TurnsEachCardWithTheSoundAndAnExtraPauseAfterWestAndNorth)
+TableState tableAfterTrick()
 {
-    run(ev::DealerDrawStarted{}, table);
-    const DrawCase& c = GetParam();
-    const Steps steps = run(ev::DealerCardTurned{c.seat, 20, c.diamond}, table);
+    TableState t = tableWith({});
+    t.seatTricks[West] = 1;
+    t.teamBooks[TheirTeam] = 1;
+    return t;
+}
+
+const CardSet Discards = CardSet::range(4, 9);
+const TableState AfterNorth = tableWith({{North, {1, 2, 3}}, {KittyPlace, {4, 5, 6, 7, 8, 9}}});
+const TableState AfterWest = tableWith({{West, {1, 2, 3}}, {KittyPlace, {4, 5, 6, 7, 8, 9}}});
+const std::vector<Beat> PersonsTurn = {{ev::HumanBidTurn{false}}};
+const std::vector<Beat> PersonPassed = {{ev::HumanBidTurn{false}}, {ev::BidPassed{South, {}}, tableWith({}), {"Ann Passes."}}};
+const std::vector<Beat> Drawing = {{ev::DealerDrawStarted{}}};
+
+const PaceCase Cases[] = {
+    {"ARobotPass", {}, {ev::BidPassed{East, {}}}, V{750}, 0, 1, 125},
+    {"ARobotBid", {}, {ev::BidMade{North, 4, true, Spades, false, {}}}, V{1500}, 0, 1, 125},
+    {"ThePersonsTurnToBid", {}, {ev::HumanBidTurn{false}}, V{}, 0, 0, 1000},
+    {"ThePersonsBid", PersonsTurn, {ev::BidMade{South, 5, false, Hearts, false, {}}, tableWith({}), {"Ann bids 5 LOW"}},
+     V{1000}, 0, 1, 125},
+    {"ThePersonsPassLeavesItsPause", PersonsTurn, {ev::BidPassed{South, {}}, tableWith({}), {"Ann Passes."}}, V{1000}, 0,
+     1, 1000},
+    {"TheNextRobotSetsItsOwn", PersonPassed, {ev::BidPassed{West, {}}}, V{750}, 0, 1, 125},
+    {"NorthLayingOutKeepsThePause", PersonPassed, {ev::KittyDiscarded{North, Discards, {}}, AfterNorth}, V{}, 0, 0, 1000},
+    {"WestLayingOutRestoresIt", PersonPassed, {ev::KittyDiscarded{West, Discards, {}}, AfterWest}, V{}, 0, 0, 125},
+    {"ARobotCardInThreeSteps", {}, {ev::CardPlayed{East, 12, 2, {}}, tableWith({{East, {30, 31}}}), {"Eve played"}},
+     V{400, 400, 400}, 1, 0, 125},
+    {"ThePersonsCard", {}, {ev::CardPlayed{South, 12, 1, {}}, tableWith({}), {"Ann played"}}, V{125}, 1, 0, 125},
+    {"ATrickGatheredAndSent", {}, {ev::TrickGathered{1, West, {0, 1, 2, 3, 4}}, tableAfterTrick()},
+     V{350, 350, 350, 350, 350, 350}, 1, 0, 125},
+    {"ATrickWithoutAWinnerStaysStacked", {}, {ev::TrickGathered{1, NoSeat, {0, 1, 2, 3, 4}}}, V{350, 350, 350, 350}, 0,
+     0, 125},
+    {"TheDrawStarts", {}, {ev::DealerDrawStarted{}}, V{250}, 0, 0, 250},
+    {"DrawWestWaitsMore", Drawing, {ev::DealerCardTurned{West, 20, false}}, V{250, 250}, 1, 0, 250},
+    {"DrawNorthWaitsMore", Drawing, {ev::DealerCardTurned{North, 20, false}}, V{250, 250}, 1, 0, 250},
+    {"DrawEast", Drawing, {ev::DealerCardTurned{East, 20, false}}, V{250}, 1, 0, 250},
+    {"DrawSouth", Drawing, {ev::DealerCardTurned{South, 20, false}}, V{250}, 1, 0, 250},
+    {"DrawWestDiamond", Drawing, {ev::DealerCardTurned{West, 20, true}}, V{250}, 1, 0, 250},
+    {"DrawNorthDiamond", Drawing, {ev::DealerCardTurned{North, 20, true}}, V{250}, 1, 0, 250},
+    {"ANewGameDuringTheDealersWait", {{ev::DealerDrawStarted{}}, {ev::DealerChosen{West, North}}},
+     {ev::HandStarted{true}}, V{250}, 0, 0, 250},
+    {"ANextHand", {{ev::DealerDrawStarted{}}, {ev::DealerChosen{West, North}}}, {ev::HandStarted{false}}, V{}, 0, 0,
+     250},
+    {"DealingASeatCard", {}, {ev::CardDealt{North, 7}, tableWith({{North, {7}}})}, V{50, 50}, 1, 0, 125},
+    {"DealingAKittyCard", {}, {ev::CardDealt{KittyPlace, 8}, tableWith({{KittyPlace, {8}}})}, V{25}, 0, 0, 125},
+    {"BiddingOpened", {}, {ev::BiddingOpened{West}}, V{}, 0, 0, 125},
+    {"PackGathered", {}, {ev::PackGathered{}}, V{}, 0, 0, 250},
+    {"ContractAnnounced", {}, {ev::ContractAnnounced{West}}, V{}, 0, 0, 125},
+    {"PlayStarting", {}, {ev::PlayStarting{}}, V{}, 0, 0, 125},
+    {"HumanCardTurn", {}, {ev::HumanCardTurn{}}, V{}, 0, 0, 125},
+    {"Refused", {}, {ev::Refused{}}, V{}, 0, 0, 125},
+};
+
+void PrintTo(const PaceCase& c, std::ostream* o) { *o << c.name; }
+
+class Pacing : public ::testing::TestWithParam<PaceCase> {};
+
+int count(const Steps& steps, step::Cue cue)
+{
+    int n = 0;
+    for (const Step& s : steps)
+        n += s == Step{step::Sound{cue}};
+    return n;
+}
+
+TEST_P(Pacing, PausesSoundsAndThePauseLeft)
+{
+    const PaceCase& c = GetParam();
+    Choreographer choreographer;
+    const auto run = [&](const Beat& b) { return choreographer.stepsFor(event(b.data, b.log), b.after, tableNames()); };
+    for (const Beat& b : c.before)
+        run(b);
+    const Steps steps = run(c.beat);
     EXPECT_EQ(pauses(steps), c.expected);
-    EXPECT_EQ(countSounds(steps, step::Cue::CardDeal), 1);
+    EXPECT_EQ(testing::totalMs(steps), std::accumulate(c.expected.begin(), c.expected.end(), 0.0));
+    EXPECT_EQ(count(steps, step::Cue::CardDeal), c.cardSounds);
+    EXPECT_EQ(count(steps, step::Cue::RingOut), c.bells);
+    EXPECT_EQ(choreographer.pauseLength(), c.pauseAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Seats, DealerDraw,
-                         ::testing::Values(DrawCase{West, false, {250, 250}}, DrawCase{North, false, {250, 250}},
-                                           DrawCase{East, false, {250}}, DrawCase{South, false, {250}},
-                                           DrawCase{West, true, {250}}, DrawCase{North, true, {250}}),
-                         [](const auto& p) {
-                             return std::string("Seat") + std::to_string(p.param.seat) +
-                                    (p.param.diamond ? "Diamond" : "Other");
-                         });
-
-TEST_F(Pacing, TheDrawStartsWithA250Pause)
-{
-    EXPECT_EQ(pauses(run(ev::DealerDrawStarted{}, table)), V{250});
-}
-
-TEST_F(Pacing, ANewGameDuringTheDealersWaitPausesAtTheDrawsLength)
-{
-    run(ev::DealerDrawStarted{}, table);
-    run(ev::DealerChosen{West, North}, table);
-    EXPECT_EQ(pauses(run(ev::HandStarted{true}, table)), V{250});
-    EXPECT_EQ(pauses(run(ev::HandStarted{false}, table)), V{});
-}
-
-TEST_F(Pacing, DealingASeatCardTakesTwo50PausesAndAKittyCardOne25)
-{
-    const Steps seat = run(ev::CardDealt{North, 7}, tableWith({{North, {7}}}));
-    EXPECT_EQ(pauses(seat), (V{50, 50}));
-    EXPECT_EQ(countSounds(seat, step::Cue::CardDeal), 1);
-    const Steps kitty = run(ev::CardDealt{KittyPlace, 8}, tableWith({{KittyPlace, {8}}}));
-    EXPECT_EQ(pauses(kitty), V{25});
-    EXPECT_EQ(countSounds(kitty, step::Cue::CardDeal), 0);
-    EXPECT_EQ(choreographer.pauseLength(), 125);
-}
-
-TEST_F(Pacing, EventsWithoutPausesTakeNoTime)
-{
-    for (EventData data : {EventData{ev::BiddingOpened{West}}, EventData{ev::PackGathered{}},
-                           EventData{ev::ContractAnnounced{West}}, EventData{ev::PlayStarting{}},
-                           EventData{ev::HumanCardTurn{}}, EventData{ev::Refused{}}})
-        EXPECT_EQ(totalMs(run(data, table)), 0) << describe(event(data));
-}
+INSTANTIATE_TEST_SUITE_P(Events, Pacing, ::testing::ValuesIn(Cases), [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace corvane

@@ -19,47 +19,6 @@ TEST(Card, NamesKeepTheirBlanks)
     EXPECT_EQ(cardName(BigJoker), "Big Joker");
 }
 
-TEST(Card, ValuesUptownAndDowntown)
-{
-    struct Row { Card card; int high, low, highNT, lowNT; };
-    const Row rows[] = {
-        {13, 13, 13, 13, 13},  // Ace of Diamonds: top both ways
-        {2, 2, 11, 2, 11},     // Three
-        {1, 1, 12, 1, 12},     // Two: lowest uptown, best after the Ace downtown
-        {12, 12, 1, 12, 1},    // King: lowest downtown
-        {LittleJoker, 24, 24, 0, 0},
-        {BigJoker, 25, 25, 0, 0},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(highValue(r.card), r.high) << r.card;
-        EXPECT_EQ(lowValue(r.card), r.low) << r.card;
-        EXPECT_EQ(highNTValue(r.card), r.highNT) << r.card;
-        EXPECT_EQ(lowNTValue(r.card), r.lowNT) << r.card;
-    }
-    // The same in every suit.
-    for (Suit s = Diamonds; s <= Spades; ++s)
-        for (int r = 1; r <= 13; ++r) {
-            EXPECT_EQ(highValue(cardOf(s, r)), highValue(cardOf(Diamonds, r)));
-            EXPECT_EQ(lowValue(cardOf(s, r)), lowValue(cardOf(Diamonds, r)));
-            EXPECT_EQ(printedSuit(cardOf(s, r)), s);
-        }
-}
-
-TEST(Seat, Arithmetic)
-{
-    EXPECT_EQ(nextSeat(East), South);
-    EXPECT_EQ(nextSeat(South), West);
-    EXPECT_EQ(partnerOf(West), East);
-    EXPECT_EQ(partnerOf(North), South);
-    EXPECT_EQ(teamOf(North), OurTeam);
-    EXPECT_EQ(teamOf(East), TheirTeam);
-    for (Seat s = South; s <= East; ++s) {
-        Seat walked = s;
-        for (int steps = 0; steps < 9; ++steps, walked = nextSeat(walked))
-            EXPECT_EQ(seatAfter(s, steps), walked) << s << " + " << steps;
-    }
-}
-
 TEST(CardSet, ScansRunInIdOrder)
 {
     CardSet s;

@@ -2,9 +2,6 @@
 // Tab and Space through the bid panel, Left, Right and Space on the cards.
 #include <QApplication>
 #include <QCheckBox>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -44,7 +41,6 @@ private slots:
     void wholeHandWithKeysOnly();
     void arrowsStopAtTheEndsOfTheHand();
     void returnFinishesSixPicks();
-    void screenshots();
 
 private:
     bool settle(TableWindow& w)
@@ -184,49 +180,6 @@ void TestKeyboardPlay::returnFinishesSixPicks()
     QVERIFY(d.game().awaiting() != Awaiting::Discards);
     QCOMPARE(d.table().kitty().count(), 6);
     QCOMPARE(d.table().hand(South).count(), 12);
-}
-
-// The focus on a card, and the Options menu open over the table.
-void TestKeyboardPlay::screenshots()
-{
-    const QString folder = qEnvironmentVariable("CORVANE_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("CORVANE_SHOTS names no folder for the screenshots");
-    QTemporaryDir dir;
-    auto w = start(dir);
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    QTest::keyClick(w.get(), Qt::Key_F2);
-    while (settle(*w) && !w->messageDialog()->isVisible() && w->game().awaiting() != Awaiting::PlayCard) {
-        if (w->game().awaiting() == Awaiting::CarryOn) {
-            press(Qt::Key_Return);
-        } else {
-            QVERIFY(tabTo(w->view()->bidPanel()->passBox()));
-            press(Qt::Key_Space);
-            QVERIFY(tabTo(w->view()->bidPanel()->finishedButton()));
-            press(Qt::Key_Space);
-        }
-    }
-    QCOMPARE(w->game().awaiting(), Awaiting::PlayCard);
-    press(Qt::Key_Right);
-    press(Qt::Key_Right);
-    QTest::qWait(50);
-    QVERIFY(w->grab().save(folder + QStringLiteral("/keyboard-focus.png")));
-
-    auto* options = w->findChild<QMenu*>(QStringLiteral("MnuOptions"));
-    auto* pace = w->findChild<QMenu*>(QStringLiteral("MnuPace"));
-    const QRect title = w->menuBar()->actionGeometry(options->menuAction());
-    options->popup(w->menuBar()->mapToGlobal(title.bottomLeft()));
-    options->setActiveAction(pace->menuAction());
-    pace->popup(options->mapToGlobal(options->actionGeometry(pace->menuAction()).topRight()));
-    QTest::qWait(100);
-    QPixmap picture = w->grab();
-    QPainter p(&picture);
-    p.drawPixmap(w->mapFromGlobal(options->pos()), options->grab());
-    p.drawPixmap(w->mapFromGlobal(pace->pos()), pace->grab());
-    p.end();
-    QVERIFY(picture.save(folder + QStringLiteral("/options-menu.png")));
-    pace->hide();
-    options->hide();
 }
 
 QTEST_MAIN(TestKeyboardPlay)

@@ -42,7 +42,6 @@ private slots:
     void choicesSurviveANewReader();
     void damagedFilesGiveDefaults_data();
     void damagedFilesGiveDefaults();
-    void paceWordsRoundTrip();
     void optionsMenuChoosesAndRemembers();
     void windowPlaceIsRestored();
     void damagedFileStartsTheWindow();
@@ -111,19 +110,6 @@ void TestSettings::damagedFilesGiveDefaults()
     // Whatever the file held, a new choice is kept.
     s.setPace(Pace::Fast);
     QCOMPARE(Settings(file).pace(), Pace::Fast);
-}
-
-void TestSettings::paceWordsRoundTrip()
-{
-    for (Pace p : {Pace::Normal, Pace::Fast, Pace::Instant}) {
-        Pace read = p == Pace::Normal ? Pace::Instant : Pace::Normal;
-        QVERIFY(paceFromWord(QString::fromLatin1(paceWord(p)), read));
-        QCOMPARE(read, p);
-    }
-    Pace untouched = Pace::Fast;
-    QVERIFY(!paceFromWord(QStringLiteral("Normal"), untouched));
-    QVERIFY(!paceFromWord(QString(), untouched));
-    QCOMPARE(untouched, Pace::Fast);
 }
 
 void TestSettings::optionsMenuChoosesAndRemembers()

@@ -5,7 +5,6 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -73,7 +72,6 @@ private slots:
     void logShowsItsNewestLineAndWrapsAsides();
     void labelsStayReadable_data();
     void labelsStayReadable();
-    void screenshots();
 };
 
 void TestTableWindow::startsWithGreetingsAndMenus()
@@ -580,56 +578,6 @@ void TestTableWindow::labelsStayReadable()
     QVERIFY(d.settle());
     QCOMPARE(d.table().selected.count(), 3);
     check("discarding");
-}
-
-// Not a check: pictures of the table for looking at, taken only when
-// CORVANE_SHOTS names a folder (run it on a real display, such as Xvfb).
-void TestTableWindow::screenshots()
-{
-    const QString folder = qEnvironmentVariable("CORVANE_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("CORVANE_SHOTS names no folder for the screenshots");
-    for (const QSize size : {QSize(784, 695), QSize(1600, 1400)}) {
-        QTemporaryDir dir;
-        auto w = makeWindow(dir, Pace::Instant, DiscardingSeed);
-        TableDriver d(*w);
-        w->resize(size.width(), size.height() + w->height() - w->view()->height());
-        QTRY_COMPARE(w->view()->size(), size);
-        const auto shot = [&](const char* stage) {
-            QTest::qWait(50);
-            const QPixmap screen = w->screen()->grabWindow(0);
-            const QPixmap picture = screen.isNull() || screen.width() < size.width() ? w->grab() : screen;
-            picture.save(QStringLiteral("%1/%2-%3.png").arg(folder).arg(size.width()).arg(QLatin1String(stage)));
-        };
-        action(*w, "MnuNew")->trigger();
-        QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
-        shot("dealer");
-        QVERIFY(d.runUntilTurn(Awaiting::Bid));
-        d.panel().trumpsOption(3)->click();
-        shot("bidding");
-        d.panel().resetButton()->click();
-        QVERIFY(d.runUntil([&] {
-            return (!d.box().isVisible() && d.game().awaiting() == Awaiting::Discards) || d.game().awaiting() == Awaiting::NewGame;
-        }));
-        if (d.game().awaiting() == Awaiting::Discards) {
-            int n = 0;
-            for (Card c : d.table().hand(South))
-                if (n++ < 4)
-                    d.clickCard(c);
-            shot("discards");
-        }
-        QVERIFY(d.runUntil([&] {
-            return d.game().awaiting() == Awaiting::NewGame ||
-                   (!d.box().isVisible() && d.game().awaiting() == Awaiting::PlayCard && d.game().trickPosition() >= 3);
-        }));
-        shot("trick");
-        QVERIFY(d.runUntil([&] { return d.box().isVisible() && d.game().awaiting() == Awaiting::Answer; }));
-        shot("hand-end");
-        QVERIFY(d.runUntil([&] {
-            return d.box().isVisible() && (d.boxTitle().startsWith(QStringLiteral("You ")));
-        }));
-        shot("game-end");
-    }
 }
 
 QTEST_MAIN(TestTableWindow)
