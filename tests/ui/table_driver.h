@@ -162,7 +162,7 @@ public:
                 illegal = c;
         }
         if (illegal != NoCard && !refusedFollowSuit) {
-            const int lines = log().size();
+            const qsizetype lines = log().size();
             clickCard(illegal);
             refusedFollowSuit = log().size() == lines + 1 &&
                                 log().last().endsWith(QStringLiteral(" sorry, you must follow suit. Please try again")) &&
