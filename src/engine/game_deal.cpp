@@ -1,5 +1,8 @@
 // Choosing the dealer and dealing a hand.
 #include "engine/game.h"
+
+#include <algorithm>
+
 #include "table/deal_number.h"
 
 namespace corvane {
@@ -78,14 +81,19 @@ Event Game::dealPack()
 // pack no longer holds is drawn.
 void Game::drawDealOrder()
 {
-    CardSet undealt = m_t.at[OutOfPlay];
-    const std::size_t total = static_cast<std::size_t>(undealt.count());
-    for (std::size_t n = 0; n < total; ++n) {
-        Card c = n < m_presetDeal.size() ? m_presetDeal[n] : NoCard;
-        if (!undealt.has(c))
-            c = drawFrom(undealt, m_dealRng);
-        undealt.remove(c);
-        m_dealOrder[n] = c;
+    std::array<std::uint8_t, 54> rest{};  // the cards not dealt yet, in id order
+    int left = 0;
+    for (Card c : m_t.at[OutOfPlay])
+        rest[static_cast<std::size_t>(left++)] = static_cast<std::uint8_t>(c);
+    for (std::size_t n = 0; left > 0; ++n, --left) {
+        const auto end = rest.begin() + left;
+        auto at = end;
+        if (n < m_presetDeal.size())
+            at = std::find(rest.begin(), end, m_presetDeal[n]);
+        if (at == end)
+            at = rest.begin() + below(m_dealRng, static_cast<std::uint32_t>(left));
+        m_dealOrder[n] = *at;
+        std::copy(at + 1, end, at);
     }
     m_presetDeal.clear();
 }
