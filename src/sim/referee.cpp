@@ -51,7 +51,7 @@ std::string Referee::judge(const Event& e, const TableState& after)
         else
             m_dealer = seatLeftOf(m_dealer);  // the dealer moves one seat to the left each hand
         m_scored = m_gameOver = false;
-        m_dealt = 0;
+        m_dealt = m_bids = 0;
         m_held = {};
         m_declarer = NoSeat;
         return {};
@@ -62,9 +62,11 @@ std::string Referee::judge(const Event& e, const TableState& after)
     }
     if (const auto* b = e.as<ev::BiddingOpened>())
         return b->first == seatLeftOf(m_dealer) ? "" : "the bidding does not open at the dealer's left";
+    if (const auto* b = e.as<ev::BidPassed>())
+        return bidTurn(b->seat);
     if (const auto* b = e.as<ev::BidMade>()) {
         m_declarer = b->seat, m_level = b->level, m_trumps = b->trumps, m_high = b->high;
-        return {};
+        return bidTurn(b->seat);
     }
     if (const auto* s = e.as<ev::ContractSettled>()) {
         if (s->winner != m_declarer || s->level != m_level || s->trumps != m_trumps || s->high != m_high)
@@ -110,14 +112,25 @@ std::string Referee::judge(const Event& e, const TableState& after)
     return {};
 }
 
+// One turn a seat from the dealer's left; when all four pass, the dealer
+// bids again and must.
+std::string Referee::bidTurn(Seat s)
+{
+    ++m_bids;
+    const Seat want = m_bids <= 4 ? seatLeftOf(m_dealer, m_bids) : m_dealer;
+    if (m_bids > 5 || s != want)
+        return "bid " + std::to_string(m_bids) + " of the hand came from " + seatText(s) + ", not " + seatText(want);
+    return {};
+}
+
 // Twelve cards round the table from the dealer's left, then six to the kitty.
 std::string Referee::deal(const ev::CardDealt& d)
 {
     const Place want = m_dealt < 48 ? seatLeftOf(m_dealer, m_dealt + 1) : KittyPlace;
     ++m_dealt;
     if (d.to != want)
-        return "card " + std::to_string(m_dealt) + " of the deal went to place " + std::to_string(d.to) +
-               ", not " + std::to_string(want) + " (dealer " + std::to_string(m_dealer) + ")";
+        return "card " + std::to_string(m_dealt) + " of the deal went to place " + std::to_string(d.to) + ", not " +
+               std::to_string(want) + " (the dealer is " + seatText(m_dealer) + ")";
     m_held[d.to].add(d.card);
     return {};
 }
@@ -189,7 +202,7 @@ std::string Referee::score(const ev::HandScored& s, const TableState& after)
     m_points[team] += points;
     m_scored = true;
     if (s.team != team || s.points != points)
-        return "team " + std::to_string(s.team) + " scored " + std::to_string(s.points) + ", not team " +
+        return "team " + std::to_string(s.team) + " scored " + std::to_string(s.points) + " points; the rules give team " +
                std::to_string(team) + " " + std::to_string(points) + " (level " + std::to_string(m_level) + ", " +
                std::to_string(books) + " books)";
     if (after.gamePoints[1] != m_points[1] || after.gamePoints[2] != m_points[2] || after.teamBooks[1] != m_books[1])

@@ -21,6 +21,7 @@ public:
     std::string judge(const Event& e, const TableState& after);
 
 private:
+    std::string bidTurn(Seat s);
     std::string deal(const ev::CardDealt& d);
     std::string discard(Seat s, CardSet discards);
     std::string play(const ev::CardPlayed& p);
@@ -31,7 +32,8 @@ private:
 
     std::array<CardSet, 6> m_held{};  // seats 1..4 and the kitty (5)
     Seat m_dealer = NoSeat;
-    int m_dealt = 0;
+    int m_dealt = 0;  // cards dealt this hand
+    int m_bids = 0;   // bids and passes this hand
     bool m_scored = true;   // the last hand was scored
     bool m_gameOver = true;
     Seat m_declarer = NoSeat;
