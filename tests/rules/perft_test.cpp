@@ -157,11 +157,11 @@ void checkCounts(const Position& p)
 TEST(Perft, ThreeTricksLeft)
 {
     const Position positions[] = {
-        {"uptown spades, jokers", Spades, true, West, {"", "AS 2H 9C", "LJ 7H 3C", "KS QH 5D", "BJ 4H 6C"}, 5, 26},
+        {"uptown spades, jokers", Spades, true, West, {"", "AS 2H 9C", "LJ 7H 3C", "KS QH 5D", "BJ 4D 6D"}, 13, 86},
         {"downtown hearts, void", Hearts, false, South, {"", "2H 2C 3C", "KC 4C 5C", "3H 6D 7D", "AH 8C 2S"}, 21, 264},
         {"uptown no trumps", NoTrumps, true, North, {"", "AD 2D 5S", "KD 3S 4C", "QD JD 2C", "9S TS 3D"}, 13, 96},
         {"downtown no trumps, void", NoTrumps, false, East, {"", "KH 2H 7C", "3H 4H 5H", "8C 9C TC", "QH 6C AS"}, 54, 612},
-        {"no trumps, a joker led", NoTrumps, true, South, {"", "LJ AD 2C", "BJ 3D 4C", "5D 6D 7C", "8D 9D TC"}, 14, 56},
+        {"no trumps, a joker led", NoTrumps, true, South, {"", "LJ AD 2D", "BJ 3C 4C", "5D 6C 7H", "8D 9D TH"}, 21, 168},
         {"downtown clubs, trumps void", Clubs, false, North, {"", "LJ 2D 3D", "4D 5D 6D", "2C BJ 7D", "8D 9H TS"}, 24, 264},
     };
     for (const Position& p : positions)
