@@ -382,7 +382,7 @@ CardSet sixLessOrMore(const Game& g, Seat s, int change)
 }  // namespace
 
 // Five discards or seven are refused, the person's and a robot's, and six stand.
-TEST(Kitty, DiscardsAreExactlySix)
+TEST(Discards, ExactlySixThePersonsAndARobots)
 {
     bool person = false, robot = false;
     for (std::uint64_t seed = 1; seed <= 60 && !(person && robot); ++seed) {
