@@ -104,7 +104,8 @@ void count(Tally& tally, const Event& e, const TableState& after, bool reasons)
 }
 
 // A game that has not ended after this many hands is stuck, and so is a
-// hand that goes on for this many actions (the longest take some 250).
+// hand that goes on for this many actions (the longest of 200,000 games
+// took 181).
 constexpr long HandLimit = 1000;
 constexpr long ActionLimit = 2000;
 
