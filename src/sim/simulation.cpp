@@ -5,8 +5,8 @@
 #include <utility>
 #include <variant>
 
-#include "rules/play/play.h"
 #include "rules/robot_rules.h"
+#include "sim/referee.h"
 
 namespace corvane::sim {
 
@@ -32,39 +32,26 @@ int kindOf(const TableState& t)
     return t.contractHigh ? UpTrumps : DownTrumps;
 }
 
-// The checks of a long property run, beyond the table's own invariants.
+// The checks of a long property run: the table's own invariants after every
+// action, and a referee with rules of its own.
 class Checker {
 public:
     explicit Checker(Tally& tally) : m_tally(tally) {}
 
-    void after(const Event& e, const TableState& before, const Game& g)
+    void after(const Event& e, const Game& g)
     {
         if (!m_tally.firstFault.empty())
             return;
-        if (std::string fault = g.check(); !fault.empty())
-            return fail(fault);
-        if (auto p = e.as<ev::CardPlayed>()) {
-            if (!isLegalPlay(before, p->seat, p->card, p->position))
-                return fail("seat " + std::to_string(p->seat) + " played a card it may not");
-        }
-        if (auto s = e.as<ev::HandScored>()) {
-            const TableState& t = g.table();
-            if (t.teamBooks[1] + t.teamBooks[2] != 13)
-                return fail("a hand ended without 13 books");
-            m_sum[s->team] += s->points;
-            if (m_sum[1] != t.gamePoints[1] || m_sum[2] != t.gamePoints[2])
-                return fail("game points differ from the sum of the hands' points");
-            if (s->gameOver)
-                m_sum = {};
-        }
-        if (e.is<ev::RobotFault>())
-            fail("a robot found no card");
+        std::string fault = g.check();
+        if (fault.empty())
+            fault = m_referee.judge(e, g.table());
+        if (!fault.empty())
+            m_tally.firstFault = std::move(fault) + " (game " + std::to_string(m_tally.games + 1) + ")";
     }
 
 private:
-    void fail(std::string what) { m_tally.firstFault = std::move(what); }
     Tally& m_tally;
-    std::array<int, 3> m_sum{};
+    Referee m_referee;
 };
 
 void countReason(Tally& tally, const Reason& why)
@@ -116,8 +103,11 @@ void count(Tally& tally, const Event& e, const TableState& after, bool reasons)
             e.data);
 }
 
-// A game that has not ended after this many hands is stuck.
+// A game that has not ended after this many hands is stuck, and so is a
+// hand that goes on for this many actions (the longest of 200,000 games
+// took 181).
 constexpr long HandLimit = 1000;
+constexpr long ActionLimit = 2000;
 
 }  // namespace
 
@@ -130,12 +120,17 @@ Tally simulate(const Options& options, const Observer& observe)
     const bool checking = options.check;
     const bool observing = static_cast<bool>(observe);
     const bool keepBefore = checking || observing;
+    long handActions = 0;
     auto take = [&](const Event& e, const TableState& before) {
         ++tally.actions;
+        if (++handActions > ActionLimit && tally.firstFault.empty())
+            tally.firstFault = "a hand went on for " + std::to_string(ActionLimit) + " actions";
+        if (e.is<ev::HandScored>())
+            handActions = 0;
         count(tally, e, g.table(), options.countReasons);
         if (keepBefore) {
             if (checking)
-                checker.after(e, before, g);
+                checker.after(e, g);
             if (observing)
                 observe(e, before, g);
         }
@@ -144,7 +139,8 @@ Tally simulate(const Options& options, const Observer& observe)
         const long handLimit = tally.hands + HandLimit;
         TableState before = g.table();
         take(n == 0 && options.deal ? g.newGameAt(*options.deal) : g.newGame(), before);
-        for (;;) {
+        handActions = 0;
+        while (tally.firstFault.empty()) {
             if (keepBefore)
                 before = g.table();
             const Awaiting a = g.awaiting();

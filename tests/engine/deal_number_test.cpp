@@ -19,7 +19,7 @@ namespace {
 // engine waits for the first bid); false if the game ends first.
 bool toNextDeal(Game& g, Driver& d)
 {
-    for (int guard = 0; guard < 100000; ++guard) {
+    for (int guard = 0; guard < 100000 && d.fault.empty(); ++guard) {
         const Awaiting a = d.run();
         if (a == Awaiting::NewGame)
             return false;
@@ -39,7 +39,7 @@ bool toNextDeal(Game& g, Driver& d)
 MessageBox toGameEnd(Game& g, Driver& d)
 {
     MessageBox last;
-    for (int guard = 0; guard < 1000000 && g.awaiting() != Awaiting::NewGame; ++guard) {
+    for (int guard = 0; guard < 100000 && g.awaiting() != Awaiting::NewGame && d.fault.empty(); ++guard) {
         if (g.awaiting() == Awaiting::Nothing) {
             Event e = g.advance();
             if (e.is<ev::HandScored>() && e.message)
@@ -129,28 +129,6 @@ TEST(DealNumber, EveryHandOfASeededGameComesBackFromItsNumber)
         ASSERT_TRUE(d.fault.empty()) << d.fault;
     }
     EXPECT_EQ(dealers.size(), 4U);  // every dealer's numbers were tried
-}
-
-// The checked-in record of seed 149 holds its first hand; the number does
-// not change how a default game deals.
-TEST(DealNumber, DefaultSeededDealIsAsRecorded)
-{
-    Game g(149);
-    Driver d{g};
-    d.command(g.newGame());
-    ASSERT_TRUE(toNextDeal(g, d));
-    const auto set = [](std::initializer_list<Card> cards) {
-        CardSet s;
-        for (Card c : cards)
-            s.add(c);
-        return s;
-    };
-    EXPECT_EQ(g.table().dealer, South);
-    EXPECT_EQ(g.table().hand(South), set({2, 6, 7, 13, 16, 20, 21, 22, 29, 34, 47, 48}));
-    EXPECT_EQ(g.table().hand(North), set({15, 18, 23, 27, 37, 39, 43, 49, 50, 51, 52, 54}));
-    EXPECT_EQ(g.table().kitty(), set({9, 12, 17, 26, 30, 53}));
-    EXPECT_LT(*g.dealNumber(), std::uint64_t{1} << 32);  // South's deal
-    EXPECT_FALSE(g.chosenDeal().has_value());
 }
 
 TEST(DealNumber, SameNumberSameGameWhateverTheSeed)

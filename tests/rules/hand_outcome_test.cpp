@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "rules/scoring/hand_outcome.h"
-#include "rules/scoring/hand_points.h"
 
 namespace corvane {
 namespace {
@@ -60,35 +59,6 @@ TEST(HandOutcome, NoBiddingTeamNoOutcome)
 {
     for (Team t : {0, 3})
         EXPECT_FALSE(handOutcome(t, 9, "Ann").has_value()) << t;
-}
-
-// A hand's points carried to the game's end.
-TEST(HandOutcome, HandsThatEndAGame)
-{
-    const struct {
-        Team team;
-        int before;
-        bool doubled;
-        int level;
-        int books;
-        const char* title;
-        int wonAdded;
-    } rows[] = {
-        {OurTeam, 0, true, 4, 11, "You Win!", 1},      // +10
-        {TheirTeam, -3, false, 4, 9, "You Won!", 1},   // -4 gives -7
-        {OurTeam, 6, false, 3, 9, "You Win!", 1},      // +3
-        {OurTeam, -4, true, 3, 8, "You Lost!", 0},     // -9 gives -13
-        {TheirTeam, 5, true, 7, 13, "You Lost!", 0},   // +14 gives 19
-    };
-    for (const auto& r : rows) {
-        const int points = r.before + handPoints(r.doubled, r.level, r.books);
-        const auto o = handOutcome(r.team, points, "Ann");
-        ASSERT_TRUE(o.has_value());
-        EXPECT_TRUE(o->gameOver) << r.title;
-        EXPECT_EQ(o->message.title, r.title);
-        EXPECT_EQ(o->wonAdded, r.wonAdded) << r.title;
-        EXPECT_EQ(o->playedAdded, 1) << r.title;
-    }
 }
 
 }  // namespace

@@ -18,24 +18,8 @@ Card low(std::string_view hand, std::string_view trick = "", std::string_view ga
 {
     return TrickTable(NoTrumps, false, East, hand, trick, gathered).choose();
 }
-Seat winner(bool highWins, std::string_view trick)
-{
-    TrickTable tt(NoTrumps, highWins, West, "", trick);
-    for (int p = 1; p <= 4; ++p)
-        tt.t.trick.seat[p] = (West - 1 + p - 1) % 4 + 1;
-    return decideWinner(tt.t);
-}
 
 }  // namespace
-
-TEST(NoTrumpsWinner, OnlyTheLedSuitWinsAndTheJokersNever)
-{
-    EXPECT_EQ(winner(true, "5H AS 9H LJ"), East);
-    EXPECT_EQ(winner(true, "5H AH 9H BJ"), North);
-    EXPECT_EQ(winner(false, "9C 2C KC AC"), South);
-    EXPECT_EQ(winner(false, "9C 2C KC 3S"), North);
-    EXPECT_EQ(winner(false, "9C AS KC LJ"), West);
-}
 
 TEST(HighNoTrumps, LeadAcesThenHonoursClearedByGatheredCards)
 {
@@ -50,15 +34,11 @@ TEST(HighNoTrumps, LeadAcesThenHonoursClearedByGatheredCards)
 TEST(HighNoTrumps, SecondThirdFourth)
 {
     EXPECT_EQ(high("AH QH 4H", "JH"), card("QH"));
-    EXPECT_EQ(high("AH QH 4H", "AH"), card("4H"));
-    EXPECT_EQ(high("AH 2H", "KH 3H"), card("2H"));  // partner led the King
     EXPECT_EQ(high("KH 2H", "5H AH"), card("2H"));  // second played the Ace
     EXPECT_EQ(high("KH QH 2H", "5H JH"), card("QH"));
     EXPECT_EQ(high("2D 9C", "5H JH"), card("2D"));  // void
     EXPECT_EQ(high("AH 2H", "5H KH 3H"), card("2H"));  // partner winning
-    EXPECT_EQ(high("AH 2H", "KH 5H 3C"), card("2H"));  // third discarded: no try
     EXPECT_EQ(high("AH QH 2H", "TH 5H JH"), card("QH"));
-    EXPECT_EQ(high("AH QH 2H", "TH 5C JH"), card("QH"));
 }
 
 TEST(LowNoTrumps, LeadAcesThenTwosThreesFours)
@@ -72,16 +52,14 @@ TEST(LowNoTrumps, LeadAcesThenTwosThreesFours)
 
 TEST(LowNoTrumps, SecondThirdFourth)
 {
-    EXPECT_EQ(low("AH 3H 7H", "9H"), card("AH"));
     EXPECT_EQ(low("3H 7H", "9H"), card("7H"));
     EXPECT_EQ(low("3H 7H", "AH"), card("7H"));  // under an Ace: the weakest
     EXPECT_EQ(low("2H 5H", "9H 8H"), card("2H"));
-    EXPECT_EQ(low("KH 2H", "9H AH"), card("KH"));
     EXPECT_EQ(low("AH KH", "5H 2H 9H"), card("KH"));  // the fourth never tries
     EXPECT_EQ(low("AH 3C", "5H 2H 9H"), card("AH"));
-    EXPECT_EQ(low("KD 9C", "5H 2H 9H"), card("KD"));  // void: the lowest card, mode down
 }
 
+// More cases, each with the card and the rule that chose it.
 TEST(NoTrumpReasons, TheDecidingRuleComesWithTheCard)
 {
     struct Case {

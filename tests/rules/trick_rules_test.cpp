@@ -7,49 +7,6 @@ using namespace corvane;
 using corvane::testing::card;
 using corvane::testing::TrickTable;
 
-namespace {
-
-// The seat that wins a full trick led by West.
-Seat winnerOf(Suit trumps, bool high, std::string_view trick)
-{
-    TrickTable tt(trumps, high, West, "", trick);
-    for (int p = 1; p <= 4; ++p)
-        tt.t.trick.seat[p] = (West - 1 + p - 1) % 4 + 1;
-    return decideWinner(tt.t);
-}
-
-constexpr Seat First = West, Second = North, Third = East, Fourth = South;
-
-}  // namespace
-
-TEST(TrumpWinner, TrumpsBeatTheLedSuitInBothDirections)
-{
-    EXPECT_EQ(winnerOf(Spades, true, "7H 2S KH AH"), Second);
-    EXPECT_EQ(winnerOf(Spades, false, "7H 2S KH AH"), Second);
-    EXPECT_EQ(winnerOf(Spades, true, "7H 3S 2S AH"), Second);
-    EXPECT_EQ(winnerOf(Spades, false, "7H 3S 2S AH"), Third);
-    // The trump Ace is top in both directions; the jokers above it.
-    EXPECT_EQ(winnerOf(Clubs, false, "2C AC 3C KC"), Second);
-    EXPECT_EQ(winnerOf(Clubs, true, "AC LJ KC QC"), Second);
-    EXPECT_EQ(winnerOf(Clubs, true, "LJ AC BJ KC"), Third);
-}
-
-TEST(TrumpWinner, DowntownTheAceThenTheTwoUpToTheKing)
-{
-    EXPECT_EQ(winnerOf(Spades, false, "3H AH 2H KH"), Second);
-    EXPECT_EQ(winnerOf(Spades, false, "3H KH 2H 4D"), Third);
-    EXPECT_EQ(winnerOf(Spades, false, "KH QH 4D 5D"), Second);
-    // A card of another suit never wins, however good.
-    EXPECT_EQ(winnerOf(Spades, true, "2H AD AC 3H"), Fourth);
-}
-
-TEST(TrumpWinner, TheLittleJokerLosesOnlyToTheBigJoker)
-{
-    EXPECT_EQ(winnerOf(Hearts, true, "LJ AH KH 2H"), First);
-    EXPECT_EQ(winnerOf(Hearts, false, "5D 6D LJ AH"), Third);
-    EXPECT_EQ(winnerOf(Hearts, false, "LJ 6D BJ AH"), Third);
-}
-
 TEST(LowestOfSuit, DowntownTheKingFirstAndTheAceLast)
 {
     auto lowest = [](std::string_view hand, Mode m) {
@@ -100,18 +57,4 @@ TEST(TrickViews, SecondThirdAndFourthPlayersJudgeTheTrick)
     EXPECT_FALSE(secondBeatsOthers(TrickTable(Spades, true, South, "", "2H 3S 5S").t, Mode::Up));
     EXPECT_TRUE(secondBeatsOthers(TrickTable(Spades, true, South, "", "2H KH 5H").t, Mode::Up));
     EXPECT_FALSE(secondBeatsOthers(TrickTable(Spades, true, South, "", "AH KH 5H").t, Mode::Up));
-}
-
-TEST(LegalPlay, FollowSuitWithTheJokersCountingAsTrumps)
-{
-    const TrickTable trumpsLed(Hearts, true, South, "LJ 2C", "5H");
-    EXPECT_TRUE(isLegalPlay(trumpsLed.t, South, LittleJoker, 2));
-    EXPECT_FALSE(isLegalPlay(trumpsLed.t, South, card("2C"), 2));
-    const TrickTable plainLed(Hearts, true, South, "LJ 2C", "5C");
-    EXPECT_FALSE(isLegalPlay(plainLed.t, South, LittleJoker, 2));
-    EXPECT_TRUE(isLegalPlay(plainLed.t, South, card("2C"), 2));
-    const TrickTable voidHand(Hearts, true, South, "LJ 2C", "5D");
-    EXPECT_TRUE(isLegalPlay(voidHand.t, South, LittleJoker, 2));
-    EXPECT_FALSE(isLegalPlay(voidHand.t, South, card("3C"), 2));  // not held
-    EXPECT_TRUE(isLegalPlay(voidHand.t, South, card("2C"), 1));
 }
