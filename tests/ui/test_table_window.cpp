@@ -1,48 +1,42 @@
+// The table window: a whole game through its controls, its menus, its
+// dialogs and its shape, and the helps at the table.
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QInputDialog>
+#include <QListWidgetItem>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include <memory>
 
+#include "engine/autoplay.h"
+#include "engine/explain.h"
+#include "table/card.h"
 #include "table_driver.h"
 #include "ui/help_window.h"
+#include "ui/review_window.h"
 #include "ui/table_layout.h"
 #include "window_fixture.h"
 
 using namespace corvane;
-using corvane::testing::TableDriver;
-using corvane::testing::action;
-using corvane::testing::fileText;
-using corvane::testing::writeFile;
+using namespace corvane::testing;
 
 namespace {
 
 constexpr std::uint64_t Seed = 20240611;
-// A game in which South wins a bid and discards.
+// A game in which South wins the bid, discards and plays.
 constexpr std::uint64_t DiscardingSeed = 40;
 // One in which South wins a No Trumps bid.
 constexpr std::uint64_t NoTrumpsSeed = 8;
-
-std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Pace pace = Pace::Instant, std::uint64_t seed = Seed)
-{
-    TableOptions options;
-    options.seed = seed;
-    options.dataDir = std::filesystem::path(dir.path().toStdString());
-    options.pace = pace;
-    options.soundFolder = dir.path();  // no sounds there: silent
-    auto w = std::make_unique<TableWindow>(options);
-    w->show();
-    return w;
-}
-
+// One whose first hand gives the robots reasons of every kind.
+constexpr std::uint64_t ExplainSeed = 31;
 
 QString caption(const TableDriver& d, Label l) { return QString::fromStdString(d.view().scene().caption(l)); }
 
@@ -51,6 +45,106 @@ bool toFirstBid(TableWindow& w, TableDriver& d)
 {
     action(w, "MnuNew")->trigger();
     return d.runUntilTurn(Awaiting::Bid);
+}
+
+// What the table shows, less the log: cards, captions, controls, trumps.
+struct Shown {
+    std::vector<Sprite> cards;
+    std::vector<std::string> captions;
+    std::vector<bool> controls;
+    TrumpPicture trumps;
+    bool operator==(const Shown&) const = default;
+};
+
+Shown shown(const TableView& v)
+{
+    Shown s;
+    const Scene& scene = v.scene();
+    for (Card c = 1; c <= CardCount; ++c)
+        s.cards.push_back(scene.card(c));
+    for (int l = 0; l < LabelCount; ++l)
+        s.captions.push_back(scene.caption(static_cast<Label>(l)));
+    for (int c = 0; c < ControlCount; ++c)
+        s.controls.push_back(scene.shown(static_cast<Control>(c)));
+    s.trumps = scene.trumps();
+    return s;
+}
+
+struct Turn {
+    TableState table;
+    Shown table_shown;
+    QStringList log;
+};
+
+Turn now(const TableDriver& d) { return {d.table(), shown(d.view()), d.log()}; }
+
+void undo(TableWindow& w) { QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier); }
+
+Card firstLegal(const TableDriver& d)
+{
+    for (Card c : d.table().hand(South))
+        if (isLegalPlay(d.table(), South, c, d.game().trickPosition()))
+            return c;
+    return NoCard;
+}
+
+// A point of the trick area that no card covers, in widget pixels.
+QPoint emptyTrickPoint(const TableView& v)
+{
+    const QRect area = TableView::trickArea();
+    for (int y = area.top(); y < area.bottom(); y += 60)
+        for (int x = area.left(); x < area.right(); x += 60)
+            if (v.scene().cardAt(x, y) == NoCard)
+                return v.scale().point(x, y);
+    return {};
+}
+
+bool handEndAsked(TableDriver& d)
+{
+    return d.runUntil([&] {
+        return d.box().isVisible() && d.game().awaiting() == Awaiting::Answer && d.table().tricksPlayed == 12;
+    });
+}
+
+QString cardText(Card c) { return QString::fromUtf8(cardName(c)).simplified(); }
+
+struct LogRow {
+    QString text;
+    QColor colour;
+};
+
+// The log of the first hand, played through the window's controls; the
+// explanations turned on and off as asked before the game starts.
+QList<LogRow> firstHandLog(bool everOn, bool onDuringHand)
+{
+    QTemporaryDir dir;
+    Settings settings(dir.filePath(QStringLiteral("corvane.ini")));
+    auto w = makeWindow(dir, ExplainSeed, &settings);
+    TableDriver d(*w);
+    QAction* explain = action(*w, "MnuExplain");
+    if (everOn) {
+        explain->trigger();
+        explain->trigger();
+    }
+    if (onDuringHand)
+        explain->trigger();
+    action(*w, "MnuNew")->trigger();
+    const bool scored = d.runUntil([&] { return d.box().isVisible() && d.game().awaiting() == Awaiting::Answer; });
+    if (!scored)
+        qWarning("the hand did not end");
+    QList<LogRow> rows;
+    const MessageLog* log = w->view()->log();
+    for (int r = 0; r < log->count(); ++r)
+        rows.push_back({log->item(r)->text(), log->item(r)->foreground().color()});
+    return rows;
+}
+
+QStringList texts(const QList<LogRow>& rows)
+{
+    QStringList out;
+    for (const LogRow& r : rows)
+        out << r.text;
+    return out;
 }
 
 }  // namespace
@@ -72,12 +166,26 @@ private slots:
     void logShowsItsNewestLineAndWrapsAsides();
     void labelsStayReadable_data();
     void labelsStayReadable();
+    // The table's helps, through the window: Undo, Hint, Last Trick and the
+    // review of the last hand. What each one chooses is the session's to test;
+    // here, only what needs a widget.
+    void theTableAndItsControlsComeBack();
+    void theHintShowsOnTheTablesOwnControls();
+    void theTrickJustGatheredBySeat();
+    void reviewButtonOnTheHandEnd();
+    void closingTheBoxStillAnswersItsFirstButton();
+    void aLongNameIsCutAtAWord();
+    // Options > "Explain Robot Play": off by default and remembered; when on,
+    // each robot action's reason follows its own lines in the log, indented and
+    // coloured; when off, the log is exactly as it always was.
+    void offByDefaultAndRemembered();
+    void reasonsFollowTheirActionsOnlyWhenOn();
 };
 
 void TestTableWindow::startsWithGreetingsAndMenus()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     TableDriver d(*w);
     QCOMPARE(w->windowTitle(), QStringLiteral("Corvane"));
     QCOMPARE(w->view()->size(), QSize(784, 695));
@@ -115,7 +223,7 @@ void TestTableWindow::wholeGamePlayedThroughTheControls()
     QFETCH(quint64, seed);
     QFETCH(int, trumps);
     QTemporaryDir dir;
-    auto w = makeWindow(dir, Pace::Instant, seed);
+    auto w = makeWindow(dir, seed);
     TableDriver d(*w);
     d.trumpsOption = trumps;
     action(*w, "MnuNew")->trigger();
@@ -171,7 +279,7 @@ void TestTableWindow::wholeGamePlayedThroughTheControls()
 void TestTableWindow::bidPanelRefusalsShowTheirMessages()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     TableDriver d(*w);
     QVERIFY(toFirstBid(*w, d));
     BidPanelFrame& panel = d.panel();
@@ -237,7 +345,7 @@ void TestTableWindow::bidPanelRefusalsShowTheirMessages()
 void TestTableWindow::addedKeysLeaveTheTablesKeysAlone()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     const auto alt = [](const QString& caption) { return QKeySequence::mnemonic(caption); };
     // The table's own controls, their captions and keys as they are laid down.
     const std::pair<const char*, const char*> captions[] = {
@@ -305,7 +413,7 @@ void TestTableWindow::addedKeysLeaveTheTablesKeysAlone()
 void TestTableWindow::newGameAndExitDuringAGame()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     TableDriver d(*w);
     QSignalSpy ended(w.get(), &TableWindow::programEnded);
     QVERIFY(toFirstBid(*w, d));
@@ -340,7 +448,7 @@ void TestTableWindow::newGameAndExitDuringAGame()
 void TestTableWindow::closeBoxAsksFirst()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     QSignalSpy ended(w.get(), &TableWindow::programEnded);
     w->close();
     auto* leave = w->findChild<QMessageBox*>(QStringLiteral("LeaveBox"));
@@ -362,7 +470,7 @@ void TestTableWindow::closeBoxAsksFirst()
 void TestTableWindow::renameAndCancel()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     TableDriver d(*w);
     const auto dialog = [&] { return w->findChild<QInputDialog*>(QStringLiteral("RenameDialog")); };
 
@@ -389,7 +497,7 @@ void TestTableWindow::renameAndCancel()
     QCOMPARE(fileText(dir, "Names2.dat"), QByteArray("\"Player\",\"Max\",\"North Bot\",\"East Bot\"\r\n"));
 
     // A new window reads the names back.
-    auto again = makeWindow(dir);
+    auto again = makeWindow(dir, Seed);
     TableDriver d2(*again);
     QCOMPARE(caption(d2, Label::NorthName), QStringLiteral("North Bot - Hello and Welcome Player"));
     QCOMPARE(caption(d2, Label::WestName), QStringLiteral("Max- Welcome Player"));
@@ -399,7 +507,7 @@ void TestTableWindow::statisticsViewAndErase()
 {
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("Points.dat")), "4,6\r\n");
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     TableDriver d(*w);
     action(*w, "MnuView")->trigger();
     QCOMPARE(d.boxTitle(), QStringLiteral("Beating 'Em   "));
@@ -424,7 +532,8 @@ void TestTableWindow::statisticsViewAndErase()
 void TestTableWindow::menusAnswerDuringAPauseAndTheTableIdles()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir, Pace::Normal);
+    auto w = makeWindow(dir, Seed);
+    w->setPace(Pace::Normal);
     TableDriver d(*w);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -453,7 +562,7 @@ void TestTableWindow::menusAnswerDuringAPauseAndTheTableIdles()
 void TestTableWindow::tableKeepsItsShapeWhenScaled()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     TableView& view = *w->view();
     QCOMPARE(view.scale().factor(), 1.0);
     QCOMPARE(view.cardSize(), QSize(71, 96));
@@ -499,7 +608,7 @@ void TestTableWindow::tableKeepsItsShapeWhenScaled()
 void TestTableWindow::logShowsItsNewestLineAndWrapsAsides()
 {
     QTemporaryDir dir;
-    auto w = makeWindow(dir);
+    auto w = makeWindow(dir, Seed);
     MessageLog& log = *w->view()->log();
     const int bar = w->height() - w->view()->height();
     const QString reason = QStringLiteral("North plays the Queen of Hearts because a partner who is winning the trick "
@@ -535,7 +644,7 @@ void TestTableWindow::labelsStayReadable()
 {
     QFETCH(QSize, size);
     QTemporaryDir dir;
-    auto w = makeWindow(dir, Pace::Instant, DiscardingSeed);
+    auto w = makeWindow(dir, DiscardingSeed);
     TableDriver d(*w);
     TableView& view = d.view();
     w->resize(size.width(), size.height() + w->height() - view.height());
@@ -578,6 +687,276 @@ void TestTableWindow::labelsStayReadable()
     QVERIFY(d.settle());
     QCOMPARE(d.table().selected.count(), 3);
     check("discarding");
+}
+
+// Ctrl+Z at the table: the cards, captions, controls and log as they were
+// at the turn, the bid panel's buttons included. (Which turn, the record
+// and the names: the session's tests.)
+void TestTableWindow::theTableAndItsControlsComeBack()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, DiscardingSeed);
+    TableDriver d(*w);
+    QAction* undoItem = action(*w, "MnuUndo");
+    QCOMPARE(undoItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    action(*w, "MnuExplain")->trigger();
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntilTurn(Awaiting::Bid));
+    QVERIFY(!undoItem->isEnabled());
+    const Turn bid = now(d);
+    d.click(d.panel().trumpsOption(2));
+    QVERIFY(undoItem->isEnabled());
+    undo(*w);
+    QVERIFY(d.table() == bid.table);
+    QVERIFY(!d.panel().trumpsOption(2)->isChecked());
+    QVERIFY(d.panel().isVisible());
+
+    QVERIFY(d.runUntil([&] { return d.cardsPlayed == 3 && d.game().awaiting() == Awaiting::PlayCard; }));
+    QVERIFY(d.settle());
+    const Turn fourth = now(d);
+    d.playCard();
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
+    QVERIFY(d.log().size() > fourth.log.size());
+    undo(*w);
+    QVERIFY(d.table() == fourth.table);
+    QVERIFY(shown(d.view()) == fourth.table_shown);
+    QCOMPARE(d.log(), fourth.log);
+    QVERIFY(!w->pacer().busy());
+    // The keys reach South's cards again.
+    QVERIFY(d.view().focusedCard() != NoCard);
+}
+
+// Play > Hint (H) at the table: offered only at the person's turn; the bid
+// is set on the panel's own buttons, the picked discards are taken by the
+// discard "Carry On", and the card is ringed where it lies. (What the hint
+// chooses and why: the session's tests.)
+void TestTableWindow::theHintShowsOnTheTablesOwnControls()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, DiscardingSeed);
+    TableDriver d(*w);
+    QAction* hint = action(*w, "MnuHint");
+    QCOMPARE(hint->shortcut(), QKeySequence(Qt::Key_H));
+    QVERIFY(!hint->isEnabled());
+    action(*w, "MnuNew")->trigger();
+
+    QVERIFY(d.runUntilTurn(Awaiting::Bid));
+    QVERIFY(hint->isEnabled());
+    const Hint bid = hintFor(d.game());
+    QTest::keyClick(w.get(), Qt::Key_H);
+    QVERIFY(d.settle());
+    if (bid.pass) {
+        QVERIFY(d.panel().passBox()->isChecked());
+    } else {
+        QVERIFY(d.panel().trumpsOption(bid.trumpOption)->isChecked());
+        QVERIFY(d.panel().levelOption(bid.level)->isChecked());
+        QVERIFY(d.panel().directionOption(bid.directionOption)->isChecked());
+    }
+    d.click(d.panel().finishedButton());
+
+    QVERIFY(d.runUntilTurn(Awaiting::Discards));
+    const Hint discards = hintFor(d.game());
+    QTest::keyClick(w.get(), Qt::Key_H);
+    QVERIFY(d.settle());
+    d.click(d.view().discardCarryOnButton());
+    QCOMPARE(d.table().kitty(), discards.discards);
+
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
+    const Hint card = hintFor(d.game());
+    QTest::keyClick(w.get(), Qt::Key_H);
+    QVERIFY(d.settle());
+    QCOMPARE(d.view().scene().rings(), CardSet::of(card.card));
+    // The ring is painted round the card: its dashed colour shows on the
+    // card's edge.
+    const QImage shot = d.view().grab().toImage();
+    const QRect r = d.view().cardRect(card.card);
+    bool ringed = false;
+    for (int y = r.top(); y < r.bottom() && !ringed; ++y)
+        for (int x = r.left(); x < r.left() + 8 && !ringed; ++x)
+            ringed = shot.pixelColor(x, y) == QColor(120, 215, 255);
+    QVERIFY(ringed);
+    d.clickCard(card.card);
+    QVERIFY(d.view().scene().rings().empty());
+}
+
+// Play > Last Trick (L, or a click on the empty trick area) at the table:
+// the trick shown over the table until the next click or key, which does
+// nothing else. (Which trick, by seat: the session's tests.)
+void TestTableWindow::theTrickJustGatheredBySeat()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, DiscardingSeed);
+    TableDriver d(*w);
+    QAction* last = action(*w, "MnuLastTrick");
+    QCOMPARE(last->shortcut(), QKeySequence(Qt::Key_L));
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
+    QVERIFY(!last->isEnabled());
+    d.clickCard(firstLegal(d));
+    QVERIFY(d.runUntilTurn(Awaiting::PlayCard));
+    QVERIFY(last->isEnabled());
+
+    QTest::keyClick(w.get(), Qt::Key_L);
+    QVERIFY(d.view().scene().showingTrick());
+    QCOMPARE(d.view().scene().shownTrick().bySeat, w->session().lastTrick()->bySeat);
+    // A key only takes it away: Space would otherwise play the focused card.
+    const CardSet hand = d.table().hand(South);
+    QTest::keyClick(w->view(), Qt::Key_Space);
+    QVERIFY(!d.view().scene().showingTrick());
+    QCOMPARE(d.table().hand(South), hand);
+
+    // A click on the empty trick area shows it; a click on a card only hides it.
+    const QPoint empty = emptyTrickPoint(d.view());
+    QVERIFY(!empty.isNull());
+    QTest::mouseClick(w->view(), Qt::LeftButton, {}, empty);
+    QVERIFY(d.view().scene().showingTrick());
+    d.clickCard(firstLegal(d));
+    QVERIFY(!d.view().scene().showingTrick());
+    QCOMPARE(d.table().hand(South), hand);
+
+    // Undo takes a shown trick away with the turn it belonged to.
+    QTest::keyClick(w.get(), Qt::Key_L);
+    QVERIFY(d.view().scene().showingTrick());
+    w->undoTurn();
+    QVERIFY(!d.view().scene().showingTrick());
+}
+
+// The review of the last hand: Play > Review Last Hand, and "Review" on the
+// end-of-hand message (whose title, text and first button stay as they
+// were); the game goes on meanwhile.
+void TestTableWindow::reviewButtonOnTheHandEnd()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, DiscardingSeed);
+    TableDriver d(*w);
+    QAction* review = action(*w, "MnuReview");
+    QVERIFY(review != nullptr);
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::Bid && !d.box().isVisible(); }));
+    QVERIFY(!review->isEnabled());
+    const CardSet southDealt = d.table().hand(South);
+    QVERIFY(handEndAsked(d));
+
+    // The box as the engine gave it, with "Review" beside its first button.
+    const QString boxText = d.boxText();
+    QVERIFY(d.box().button(1)->isVisible());
+    QVERIFY(d.box().button(0)->caption() != QStringLiteral("Review"));
+    QCOMPARE(d.box().button(1)->caption(), QStringLiteral("Review"));
+    QVERIFY(!d.box().button(2)->isVisible());
+    const QStringList logBefore = d.log();
+    d.answer(1);
+
+    ReviewWindow* r = w->reviewWindow();
+    QVERIFY(r != nullptr);
+    QVERIFY(r->isVisible());
+    QCOMPARE(r->windowTitle(), QStringLiteral("Review of Hand 1"));
+    const QString text = r->text();
+    QStringList south;
+    for (Card c : southDealt)
+        south << cardText(c);
+    QVERIFY2(text.contains(south.join(QStringLiteral(", "))), qPrintable(text.left(400)));
+    for (Seat s = South; s <= East; ++s)
+        QVERIFY(text.contains(QString::fromStdString(d.game().name(s))));
+    // The robots' reasons in the words of the log, not the records' rule ids.
+    QVERIFY(text.contains(QStringLiteral(" because ")));
+    QVERIFY(!text.contains(QStringLiteral("PlayIt")) && !text.contains(QStringLiteral("NoTrumps")));
+    // The record's end-of-hand message is the box's.
+    QVERIFY2(text.contains(boxText.simplified()), qPrintable(boxText));
+    QVERIFY(text.contains(QStringLiteral("Bidding")) && text.contains(QStringLiteral("Contract")) &&
+            text.contains(QStringLiteral("Discards")) && text.contains(QStringLiteral("Points")));
+
+    // The game went on as after the first button; the log was not touched.
+    QVERIFY(d.game().awaiting() != Awaiting::Answer);
+    QCOMPARE(d.log().mid(0, logBefore.size()), logBefore);
+    QVERIFY(review->isEnabled());
+    r->hide();
+    review->trigger();
+    QVERIFY(r->isVisible());
+    QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::Bid && !d.box().isVisible(); }));
+}
+
+void TestTableWindow::closingTheBoxStillAnswersItsFirstButton()
+{
+    QTemporaryDir dir;
+    auto w = makeWindow(dir, DiscardingSeed);
+    TableDriver d(*w);
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(handEndAsked(d));
+    QCOMPARE(d.box().closeAnswer(), 0);
+    QTest::keyClick(&d.box(), Qt::Key_Escape);
+    QCOMPARE(d.box().lastAnswer(), 0);
+    QVERIFY(w->reviewWindow() == nullptr);
+    QVERIFY(d.game().awaiting() != Awaiting::Answer);
+}
+
+void TestTableWindow::aLongNameIsCutAtAWord()
+{
+    HandReview hand;
+    hand.names = {"", "Alexandra Bartholomew Cunningham", "Wolfeschlegelsteinhausenbergerdorff", "North", "East"};
+    hand.declarer = South;
+    const QString html = reviewHtml(hand);
+    QVERIFY(html.contains(QStringLiteral("Alexandra Bartholomew\u2026")));
+    QVERIFY(!html.contains(QStringLiteral("Cunningham")));
+    QVERIFY(html.contains(QStringLiteral("Wolfeschlegelsteinhausen\u2026")));  // one word: its first 24 letters
+}
+
+void TestTableWindow::offByDefaultAndRemembered()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("corvane.ini"));
+    {
+        Settings settings(file);
+        auto w = makeWindow(dir, ExplainSeed, &settings);
+        QAction* explain = action(*w, "MnuExplain");
+        QVERIFY(explain != nullptr);
+        QCOMPARE(explain->text(), QStringLiteral("&Explain Robot Play"));
+        QVERIFY(explain->isCheckable());
+        QVERIFY(!explain->isChecked());
+        QVERIFY(!w->explainingRobots());
+        explain->trigger();
+        QVERIFY(w->explainingRobots());
+    }
+    Settings again(file);
+    QVERIFY(again.explainRobots());
+    auto w = makeWindow(dir, ExplainSeed, &again);
+    QVERIFY(action(*w, "MnuExplain")->isChecked());
+    QVERIFY(w->explainingRobots());
+    action(*w, "MnuExplain")->trigger();
+    QVERIFY(!Settings(file).explainRobots());
+}
+
+void TestTableWindow::reasonsFollowTheirActionsOnlyWhenOn()
+{
+    const QList<LogRow> plain = firstHandLog(false, false);
+    // Turned on and off again before the game, the log is as it always was.
+    QVERIFY(plain.size() > 60);
+    QCOMPARE(texts(firstHandLog(true, false)), texts(plain));
+    const QList<LogRow> explained = firstHandLog(false, true);
+    QList<LogRow> own;
+    int asides = 0;
+    QStringList robotCards;
+    for (int r = 0; r < explained.size(); ++r) {
+        const LogRow& row = explained[r];
+        if (!row.text.startsWith(QStringLiteral("      "))) {
+            own.push_back(row);
+            continue;
+        }
+        ++asides;
+        QVERIFY2(row.colour != plain.front().colour, qPrintable(row.text));
+        QVERIFY2(row.text.endsWith(QLatin1Char('.')) && row.text.contains(QStringLiteral(" because ")),
+                 qPrintable(row.text));
+        // The reason of a card names the card its own line just played.
+        QVERIFY(r > 0);
+        if (row.text.contains(QStringLiteral(" plays "))) {
+            const QString card = row.text.section(QStringLiteral(" plays "), 1).section(QStringLiteral(" because "), 0, 0);
+            QVERIFY2(explained[r - 1].text.contains(card), qPrintable(explained[r - 1].text + " / " + row.text));
+            robotCards << card;
+        }
+    }
+    QCOMPARE(texts(own), texts(plain));
+    // The three robots' 36 cards, and their bids or passes besides.
+    QCOMPARE(robotCards.size(), 36);
+    QVERIFY(asides > 36);
 }
 
 QTEST_MAIN(TestTableWindow)
