@@ -159,14 +159,13 @@ private slots:
     void sameDealInTheWindowAndTheSimulator();
     void titleShowsTheHandInPlay();
     void dealNumberDialogRefusesBadNumbersAndCancels();
-    void replayedAndChosenGamesLeaveTheStatisticsFile();
+    void replayedGamesLeaveTheStatisticsFile();
     // `--record FILE`: the window appends the record of every game played in
     // it, South's actions as the person made them, and the simulator's replay
     // reproduces it exactly.
     void wholeGamesReplay();
     void noFileWithoutTheOption();
     void aFailedWriteIsTold();
-    void aGameFromADealNumberReplays();
     void renamesDuringAGameReplay();
     // A seeded hand played with the keyboard alone: F2, Return on "Carry On",
     // Tab and Space through the bid panel, Left, Right and Space on the cards.
@@ -279,7 +278,7 @@ void TestGamesPlayed::dealNumberDialogRefusesBadNumbersAndCancels()
     QCOMPARE(d.game().dealNumber(), std::optional<std::uint64_t>(deal));
 }
 
-void TestGamesPlayed::replayedAndChosenGamesLeaveTheStatisticsFile()
+void TestGamesPlayed::replayedGamesLeaveTheStatisticsFile()
 {
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("Points.dat")), "4,6\r\n");
@@ -313,14 +312,7 @@ void TestGamesPlayed::replayedAndChosenGamesLeaveTheStatisticsFile()
     QCOMPARE(fileText(dir, "Points.dat"), counted);
     QCOMPARE(d.game().statistics().gamesPlayed, 7);
     QVERIFY(d.game().chosenDeal() == last);
-
-    // And a chosen one, started from the command line's option.
-    w.reset();
-    auto chosen = dealWindow(dir, dealNumber({123U, West}));
-    TableDriver c(*chosen);
-    QVERIFY(playToTheEnd(c).endsWith(NotCounted));
-    QCOMPARE(fileText(dir, "Points.dat"), counted);
-    QVERIFY(d.faults.isEmpty() && c.faults.isEmpty());
+    QVERIFY(d.faults.isEmpty());
 }
 
 // A seat renamed in the middle of a hand, and that turn then taken back:
@@ -353,21 +345,6 @@ void TestGamesPlayed::renamesDuringAGameReplay()
     QVERIFY2(r.status == 0, r.message.c_str());
     QCOMPARE(r.games, 1L);
     QCOMPARE(r.lines, static_cast<long>(lines.size()));
-}
-
-void TestGamesPlayed::aGameFromADealNumberReplays()
-{
-    QTemporaryDir dir;
-    TableOptions options = recording(dir);
-    options.deal = 123456;
-    {
-        auto w = makeWindow(dir, DiscardingSeed, nullptr, options);
-        TableDriver d(*w);
-        QVERIFY(gameOver(d));
-    }
-    const record::ReplayResult r = record::replayFile(options.recordFile);
-    QVERIFY2(r.status == 0, r.message.c_str());
-    QCOMPARE(r.games, 1L);
 }
 
 void TestGamesPlayed::wholeGamesReplay()
