@@ -1,30 +1,17 @@
 // The message box, the help window, the remembered settings and what a
 // screen reader is given.
 #include <QAccessible>
-#include <QAction>
 #include <QActionGroup>
-#include <QFile>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <memory>
 
 #include "table_driver.h"
 #include "ui/help_window.h"
-#include "ui/message_box.h"
-#include "ui/message_box_button.h"
-#include "ui/settings.h"
 #include "ui/table_accessibility.h"
-#include "ui/table_view.h"
-#include "ui/table_window.h"
 #include "window_fixture.h"
 
 using namespace corvane;

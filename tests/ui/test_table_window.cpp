@@ -1,8 +1,6 @@
 // The table window: a whole game through its controls, its menus, its
 // dialogs and its shape, and the helps at the table.
-#include <QAction>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QListWidgetItem>
@@ -10,11 +8,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QtTest>
-
-#include <memory>
 
 #include "engine/autoplay.h"
 #include "engine/explain.h"
