@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -351,14 +350,10 @@ private slots:
         w->newGame();
         QVERIFY(d.runUntilTurn(Awaiting::Bid));
         const auto now = paintedChildren(table);
-        const QRegularExpression face(
-            QStringLiteral("^((Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten|Jack|Queen|King|Ace) of "
-                           "(Diamonds|Clubs|Hearts|Spades)|Little Joker|Big Joker)$"));
         int faces = 0, backs = 0;
         QSet<QString> faceNames;
         for (const auto& [name, role] : now) {
             if (role == QAccessible::Button) {
-                QVERIFY2(face.match(name).hasMatch(), qPrintable(name));
                 faceNames.insert(name);
                 ++faces;
             } else if (role == QAccessible::Graphic) {
