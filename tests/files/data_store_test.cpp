@@ -470,21 +470,6 @@ TEST_F(DataStoreTest, FullDiskFailsTheSaveAndTheNextChangeSavesEverything)
     }
 }
 
-TEST_F(DataStoreTest, FolderDeletedWhileRunningIsToldAndTheValuesKeptForLater)
-{
-    DataStore store(forcedDataLocation(m_folder));
-    ASSERT_EQ(store.setStatistics({1, 1}), "");
-    fs::remove_all(m_folder);
-    EXPECT_EQ(store.setStatistics({1, 2}), "Could not save Points.dat: No such file or directory.");
-    EXPECT_EQ(store.rename(South, "Ann"), "Could not save Names2.dat: No such file or directory.");
-    fs::create_directory(m_folder);
-    EXPECT_EQ(store.setStatistics({2, 3}), "");
-    EXPECT_EQ(store.rename(West, "Max"), "");
-    const DataStore again(forcedDataLocation(m_folder));
-    EXPECT_EQ(again.statistics(), (Statistics{2, 3}));
-    EXPECT_EQ(again.names(), (Names{"", "Ann", "Max", "North Bot", "East Bot"}));
-}
-
 // Killed between the flushed temporary and the rename, the old file is
 // whole; killed just after, the new one is.
 TEST_F(DataStoreTest, KilledAroundTheRenameLeavesTheOldOrTheNewFile)

@@ -400,3 +400,25 @@ TEST(Session, TheReviewOfTheLastHandSpeaksAsTheLogDoes)
                       std::string::npos)
                 << b.why;
 }
+
+// Asked for, each robot's reason joins the log beside its action's lines;
+// the log is otherwise the same.
+TEST(Session, TheRobotsReasonsJoinTheLogOnlyWhenAsked)
+{
+    std::vector<std::string> logs[2];
+    for (bool explain : {false, true}) {
+        TableSession::Options o{31};
+        o.explain = explain;
+        Table t(std::move(o));
+        t.play(t.session.newGame());
+        ASSERT_TRUE(t.until([&] { return t.table().tricksPlayed == 11; }));
+        logs[explain] = t.shown.log();
+    }
+    // Reasons for the robots' bids and for most of their cards.
+    ASSERT_GT(logs[true].size(), logs[false].size() + 20);
+    std::vector<std::string> own;
+    for (const std::string& line : logs[true])
+        if (line.find(" because ") == std::string::npos)
+            own.push_back(line);
+    EXPECT_EQ(own, logs[false]);
+}

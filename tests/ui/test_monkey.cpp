@@ -372,39 +372,37 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 class TestMonkey : public QObject {
     Q_OBJECT
 private slots:
-    void randomActionsNeverCrashStickOrLoseTheFiles();
-};
-
-void TestMonkey::randomActionsNeverCrashStickOrLoseTheFiles()
-{
-    const std::uint64_t seed = fromEnv("CORVANE_MONKEY_SEED", 20251207);
-    const int actions = static_cast<int>(fromEnv("CORVANE_MONKEY_ACTIONS", 3000));
-    nextHandler = qInstallMessageHandler(quietPlatform);
-    QTemporaryDir dir;
-    Monkey monkey(seed, dir.path());
-    std::deque<QString> trail;
-    const auto where = [&](int i) {
-        QStringList last(trail.begin(), trail.end());
-        return QStringLiteral("seed %1, action %2 (rerun with CORVANE_MONKEY_SEED=%1); last actions:\n  %3")
-            .arg(seed)
-            .arg(i)
-            .arg(last.join(QStringLiteral("\n  ")));
-    };
-    QVERIFY(monkey.settle());
-    for (int i = 0; i < actions; ++i) {
-        trail.push_back(monkey.act());
-        if (trail.size() > 12)
-            trail.pop_front();
-        QVERIFY2(!trail.back().contains(QStringLiteral("LOST")) && !trail.back().contains(QStringLiteral("MISSING")),
-                 qPrintable(where(i)));
-        QVERIFY2(monkey.settle(), qPrintable(QStringLiteral("stuck: ") + where(i)));
-        const QString fault = monkey.fault();
-        QVERIFY2(fault.isEmpty(), qPrintable(fault + QStringLiteral("\n") + where(i)));
-        monkey.noteGameEnd();
+    void randomActionsNeverCrashStickOrLoseTheFiles()
+    {
+        const std::uint64_t seed = fromEnv("CORVANE_MONKEY_SEED", 20251207);
+        const int actions = static_cast<int>(fromEnv("CORVANE_MONKEY_ACTIONS", 3000));
+        nextHandler = qInstallMessageHandler(quietPlatform);
+        QTemporaryDir dir;
+        Monkey monkey(seed, dir.path());
+        std::deque<QString> trail;
+        const auto where = [&](int i) {
+            QStringList last(trail.begin(), trail.end());
+            return QStringLiteral("seed %1, action %2 (rerun with CORVANE_MONKEY_SEED=%1); last actions:\n  %3")
+                .arg(seed)
+                .arg(i)
+                .arg(last.join(QStringLiteral("\n  ")));
+        };
+        QVERIFY(monkey.settle());
+        for (int i = 0; i < actions; ++i) {
+            trail.push_back(monkey.act());
+            if (trail.size() > 12)
+                trail.pop_front();
+            QVERIFY2(!trail.back().contains(QStringLiteral("LOST")) && !trail.back().contains(QStringLiteral("MISSING")),
+                     qPrintable(where(i)));
+            QVERIFY2(monkey.settle(), qPrintable(QStringLiteral("stuck: ") + where(i)));
+            const QString fault = monkey.fault();
+            QVERIFY2(fault.isEmpty(), qPrintable(fault + QStringLiteral("\n") + where(i)));
+            monkey.noteGameEnd();
+        }
+        qInfo("monkey seed %llu: %d actions, %d games finished, %d restarts", static_cast<unsigned long long>(seed),
+              actions, monkey.gamesFinished(), monkey.restarts());
     }
-    qInfo("monkey seed %llu: %d actions, %d games finished, %d restarts", static_cast<unsigned long long>(seed),
-          actions, monkey.gamesFinished(), monkey.restarts());
-}
+};
 
 QTEST_MAIN(TestMonkey)
 #include "test_monkey.moc"

@@ -1,0 +1,483 @@
+// Games played through the window: chosen and replayed deals, the record
+// it writes, and a hand played with the keys alone.
+#include <QApplication>
+#include <QInputDialog>
+#include <QMenu>
+
+#include <fstream>
+
+#include "record/replay.h"
+#include "sim/simulation.h"
+#include "support/dealt.h"
+#include "table_driver.h"
+#include "window_fixture.h"
+
+using namespace corvane;
+using namespace corvane::testing;
+
+namespace {
+
+constexpr std::uint64_t Seed = 20240611;
+// A game in which South wins the bid, discards and plays.
+constexpr std::uint64_t DiscardingSeed = 40;
+const QString NotCounted =
+    QStringLiteral(" This game began from a replayed or chosen deal, so it is not counted in the statistics.");
+
+// The first hand the simulator deals for a game begun from `deal`.
+Dealt simulatedDeal(std::uint64_t deal)
+{
+    sim::Options o;
+    o.seed = 99;
+    o.deal = deal;
+    Dealt first;
+    int dealt = 0;
+    sim::simulate(o, [&](const Event& e, const TableState&, const Game& g) {
+        if (e.is<ev::CardDealt>() && ++dealt == 54)
+            first = dealtOf(g.table());
+    });
+    return first;
+}
+
+std::unique_ptr<TableWindow> dealWindow(const QTemporaryDir& dir, std::optional<std::uint64_t> deal = {})
+{
+    TableOptions options;
+    options.deal = deal;
+    return makeWindow(dir, Seed, nullptr, options);
+}
+
+QString title(std::uint64_t deal) { return QString::fromUtf8("Corvane — Deal %1").arg(deal); }
+
+// The dialog the deal item opened, once it shows.
+QInputDialog* dealDialog(const TableWindow& w)
+{
+    QInputDialog* found = nullptr;
+    static_cast<void>(QTest::qWaitFor([&] {
+        for (QInputDialog* d : w.findChildren<QInputDialog*>(QStringLiteral("DealNumberDialog")))
+            if (d->isVisible())
+                found = d;
+        return found != nullptr;
+    }, 2000));
+    return found;
+}
+
+bool awaitingBid(const TableDriver& d) { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Bid; }
+
+bool isEndTitle(const QString& t)
+{
+    return t == QLatin1String("You Win!") || t == QLatin1String("You Lost!") || t == QLatin1String("You Won!");
+}
+
+// Plays the game to the message that ends it and answers it; that message's
+// text, and every hand dealt on the way.
+QString playToTheEnd(TableDriver& d, std::vector<Dealt>* hands = nullptr)
+{
+    std::optional<std::uint64_t> seen;
+    const bool ended = d.runUntil([&] {
+        if (hands && d.game().awaiting() == Awaiting::Bid && d.game().dealNumber() != seen) {
+            seen = d.game().dealNumber();
+            hands->push_back(dealtOf(d.table()));
+        }
+        return d.box().isVisible() && isEndTitle(d.boxTitle().trimmed());
+    }, 20000);
+    if (!ended)
+        return {};
+    const QString text = d.boxText();
+    d.answer(0);
+    d.settle();
+    return text;
+}
+
+TableOptions recording(const QTemporaryDir& dir)
+{
+    TableOptions options;
+    options.recordFile = dir.filePath(QStringLiteral("games.jsonl")).toStdString();
+    return options;
+}
+
+std::vector<std::string> fileLines(const std::string& path)
+{
+    std::ifstream in(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool gameOver(TableDriver& d)
+{
+    return d.runUntil([&] { return d.game().awaiting() == Awaiting::NewGame && !d.box().isVisible(); });
+}
+
+QWidget* focused() { return QApplication::focusWidget(); }
+
+void press(int key)
+{
+    QWidget* at = focused();
+    QVERIFY(at != nullptr);
+    QTest::keyClick(at, static_cast<Qt::Key>(key));
+}
+
+// Tab until `target` has the focus; false when it never comes.
+bool tabTo(QWidget* target)
+{
+    for (int i = 0; i < 60 && focused() != target; ++i)
+        press(Qt::Key_Tab);
+    return focused() == target;
+}
+
+std::unique_ptr<TableWindow> start(const QTemporaryDir& dir, std::uint64_t seed = Seed)
+{
+    auto w = makeWindow(dir, seed);
+    w->activateWindow();
+    return w;
+}
+
+}  // namespace
+
+class TestGamesPlayed : public QObject {
+    Q_OBJECT
+private slots:
+    // Deal numbers: the title, the dialog, the simulator's deals and the statistics.
+    void sameDealInTheWindowAndTheSimulator_data()
+    {
+        QTest::addColumn<quint64>("deal");
+        QTest::newRow("South deals") << quint64(dealNumber({31415926U, South}));
+        QTest::newRow("East deals") << quint64(MaxDealNumber);
+    }
+    void sameDealInTheWindowAndTheSimulator()
+    {
+        QFETCH(quint64, deal);
+        QTemporaryDir dir;
+        auto w = dealWindow(dir, deal);  // as corvane --deal N starts
+        TableDriver d(*w);
+        QVERIFY(d.runUntil([&] { return awaitingBid(d); }));
+        QCOMPARE(d.game().chosenDeal(), std::optional<std::uint64_t>(deal));
+        QCOMPARE(d.game().dealNumber(), std::optional<std::uint64_t>(deal));
+        QCOMPARE(w->windowTitle(), title(deal));
+        const Dealt inWindow = dealtOf(d.table());
+        QCOMPARE(inWindow.dealer, dealOf(deal)->dealer);
+        QVERIFY(inWindow == simulatedDeal(deal));
+        QVERIFY(d.faults.isEmpty());
+    }
+    void titleShowsTheHandInPlay()
+    {
+        QTemporaryDir dir;
+        auto w = dealWindow(dir);
+        TableDriver d(*w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Corvane"));
+        action(*w, "MnuNew")->trigger();
+        QVERIFY(d.runUntil([&] { return awaitingBid(d); }));
+        const std::optional<std::uint64_t> first = d.game().dealNumber();
+        QVERIFY(first.has_value());
+        QCOMPARE(w->windowTitle(), title(*first));
+        QVERIFY(!d.game().chosenDeal().has_value());  // a default game
+
+        // The next hand shows its own number.
+        QVERIFY(d.runUntil([&] { return awaitingBid(d) && d.game().dealNumber() != first; }));
+        QCOMPARE(w->windowTitle(), title(*d.game().dealNumber()));
+        QCOMPARE(dealOf(*d.game().dealNumber())->dealer, d.table().dealer);
+    }
+    void dealNumberDialogRefusesBadNumbersAndCancels()
+    {
+        QTemporaryDir dir;
+        auto w = dealWindow(dir);
+        TableDriver d(*w);
+        const QStringList logBefore = d.log();
+
+        action(*w, "MnuDealNumber")->trigger();
+        QInputDialog* ask = dealDialog(*w);
+        QVERIFY(ask != nullptr);
+        QCOMPARE(ask->windowTitle(), QStringLiteral("Deal Number"));
+        QCOMPARE(ask->textValue(), QString());  // nothing dealt yet to propose
+        const QString prompt = QStringLiteral("The number of the deal to play, from 0 to 17179869183:");
+        QCOMPARE(ask->labelText(), prompt);
+
+        // A bad number asks again, saying why, with what was typed.
+        const std::pair<const char*, const char*> bad[] = {
+            {"12x", "\"12x\" is not a deal number: a deal number is a whole number from 0 to 17179869183."},
+            {"17179869184", "17179869184 is too large: a deal number is a whole number from 0 to 17179869183."},
+            {"", "Please type a deal number: a deal number is a whole number from 0 to 17179869183."}};
+        for (const auto& [typed, why] : bad) {
+            ask->setTextValue(QString::fromUtf8(typed));
+            ask->accept();
+            QTRY_VERIFY(!ask->isVisible());
+            ask = dealDialog(*w);
+            QVERIFY2(ask != nullptr, typed);
+            QCOMPARE(ask->labelText(), QString::fromUtf8(why) + QStringLiteral("\n\n") + prompt);
+            QCOMPARE(ask->textValue(), QString::fromUtf8(typed));
+            QCOMPARE(d.game().awaiting(), Awaiting::NewGame);
+        }
+        // Cancel starts nothing.
+        ask->reject();
+        QTRY_VERIFY(dealDialog(*w) == nullptr);
+        QCOMPARE(d.game().awaiting(), Awaiting::NewGame);
+        QCOMPARE(d.log(), logBefore);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Corvane"));
+
+        // A good one starts the game there.
+        const std::uint64_t deal = dealNumber({5U, North});
+        action(*w, "MnuDealNumber")->trigger();
+        ask = dealDialog(*w);
+        QVERIFY(ask != nullptr);
+        ask->setTextValue(QStringLiteral(" %1 ").arg(deal));
+        ask->accept();
+        QVERIFY(d.runUntil([&] { return awaitingBid(d); }));
+        QCOMPARE(d.game().dealNumber(), std::optional<std::uint64_t>(deal));
+        QCOMPARE(d.table().dealer, North);
+
+        // During a game it is refused as New Game is, before anything is typed.
+        action(*w, "MnuDealNumber")->trigger();
+        QTRY_VERIFY(d.box().isVisible());
+        QCOMPARE(d.boxTitle().trimmed(), QStringLiteral("Finish Game"));
+        QVERIFY(dealDialog(*w) == nullptr);
+        d.answer(0);
+        action(*w, "MnuReplayDeal")->trigger();
+        QTRY_VERIFY(d.box().isVisible());
+        QCOMPARE(d.boxTitle().trimmed(), QStringLiteral("Finish Game"));
+        d.answer(0);
+        QCOMPARE(d.game().dealNumber(), std::optional<std::uint64_t>(deal));
+    }
+    void replayedGamesLeaveTheStatisticsFile()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("Points.dat")), "4,6\r\n");
+        auto w = dealWindow(dir);
+        TableDriver d(*w);
+        QMenu* play = w->findChild<QMenu*>(QStringLiteral("MnuPlay"));
+        QVERIFY(play != nullptr);
+        emit play->aboutToShow();
+        QVERIFY(!action(*w, "MnuReplayDeal")->isEnabled());  // nothing dealt yet
+
+        // A default game is counted.
+        action(*w, "MnuNew")->trigger();
+        std::vector<Dealt> hands;
+        const QString plain = playToTheEnd(d, &hands);
+        QVERIFY(!plain.isEmpty());
+        QVERIFY(!plain.endsWith(NotCounted));
+        const QByteArray counted = fileText(dir, "Points.dat");
+        QVERIFY(counted != "4,6\r\n");
+        QVERIFY(counted.endsWith(",7\r\n"));
+
+        // Its last hand replayed: the same cards, the same dealer, not counted.
+        emit play->aboutToShow();
+        QVERIFY(action(*w, "MnuReplayDeal")->isEnabled());
+        const std::uint64_t last = *d.game().dealNumber();
+        action(*w, "MnuReplayDeal")->trigger();
+        std::vector<Dealt> replayed;
+        const QString ended = playToTheEnd(d, &replayed);
+        QVERIFY(!replayed.empty());
+        QVERIFY(replayed.front() == hands.back());
+        QVERIFY2(ended.endsWith(NotCounted), qPrintable(ended));
+        QCOMPARE(fileText(dir, "Points.dat"), counted);
+        QCOMPARE(d.game().statistics().gamesPlayed, 7);
+        QVERIFY(d.game().chosenDeal() == last);
+        QVERIFY(d.faults.isEmpty());
+    }
+    // `--record FILE`: the window appends the record of every game played in
+    // it, South's actions as the person made them, and the simulator's replay
+    // reproduces it exactly.
+    void wholeGamesReplay()
+    {
+        QTemporaryDir dir;
+        const TableOptions options = recording(dir);
+        {
+            auto w = makeWindow(dir, DiscardingSeed, nullptr, options);
+            TableDriver d(*w);
+            action(*w, "MnuNew")->trigger();
+            QVERIFY(gameOver(d));
+            // The driver's false starts were made and are not in the record.
+            QVERIFY(d.discards > 0);
+            QVERIFY(d.refusedFollowSuit);
+            QVERIFY(d.faults.isEmpty());
+        }
+        const std::vector<std::string> lines = fileLines(options.recordFile);
+        std::size_t twoGames = 0;
+        {
+            // A second game in another run appends after the first.
+            auto w = makeWindow(dir, DiscardingSeed + 1, nullptr, options);
+            TableDriver d(*w);
+            action(*w, "MnuNew")->trigger();
+            QVERIFY(gameOver(d));
+            action(*w, "MnuNew")->trigger();  // and a third, in the same window, left at its first card
+            QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::PlayCard; }));
+            twoGames = fileLines(options.recordFile).size();
+        }
+        // A hand in play is written when it is scored, or when the program ends.
+        QVERIFY(twoGames > lines.size());
+        QVERIFY(fileLines(options.recordFile).size() > twoGames);
+        const record::ReplayResult all = record::replayFile(options.recordFile);
+        QVERIFY2(all.status == 0, all.message.c_str());
+        QCOMPARE(all.games, 3L);
+        QVERIFY(lines.size() > 100);
+        QCOMPARE(all.lines, static_cast<long>(fileLines(options.recordFile).size()));
+        QVERIFY(all.lines > static_cast<long>(lines.size()));
+    }
+    void noFileWithoutTheOption()
+    {
+        QTemporaryDir dir;
+        {
+            auto w = makeWindow(dir, DiscardingSeed);
+            TableDriver d(*w);
+            action(*w, "MnuNew")->trigger();
+            QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::PlayCard; }));
+        }
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("games.jsonl"))));
+    }
+    // A full disk: the hand's lines cannot be written, and the log says so.
+    void aFailedWriteIsTold()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full to stand for a full disk");
+        QTemporaryDir dir;
+        TableOptions options;
+        options.recordFile = "/dev/full";
+        auto w = makeWindow(dir, DiscardingSeed, nullptr, options);
+        TableDriver d(*w);
+        const QString told = QStringLiteral("The game record could not be written to /dev/full.");
+        QVERIFY(!d.log().contains(told));
+        action(*w, "MnuNew")->trigger();
+        QVERIFY(d.runUntil([&] { return d.box().isVisible() && d.game().awaiting() == Awaiting::Answer; }));
+        QCOMPARE(d.log().count(told), 1);
+    }
+    // A seat renamed in the middle of a hand, and that turn then taken back:
+    // the lines after it use the new name, and the replay must know it.
+    void renamesDuringAGameReplay()
+    {
+        QTemporaryDir dir;
+        const TableOptions options = recording(dir);
+        {
+            auto w = makeWindow(dir, DiscardingSeed, nullptr, options);
+            TableDriver d(*w);
+            action(*w, "MnuNew")->trigger();
+            QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::PlayCard && d.game().table().tricksPlayed > 0; }));
+            action(*w, "MnuNameWest")->trigger();
+            QInputDialog* ask = nullptr;
+            QVERIFY(QTest::qWaitFor([&] { return (ask = w->findChild<QInputDialog*>()) && ask->isVisible(); }));
+            ask->setTextValue(QStringLiteral("Zoë \\ Max"));
+            ask->accept();
+            QCOMPARE(d.game().name(West), std::string("Zoë \\ Max"));
+            QAction* undo = action(*w, "MnuUndo");
+            QVERIFY(undo->isEnabled());
+            undo->trigger();
+            QVERIFY(gameOver(d));
+        }
+        const std::vector<std::string> lines = fileLines(options.recordFile);
+        const auto renames = std::count_if(lines.begin(), lines.end(),
+                                           [](const std::string& l) { return l.rfind("{\"type\":\"rename\"", 0) == 0; });
+        QCOMPARE(renames, 1);
+        const record::ReplayResult r = record::replayFile(options.recordFile);
+        QVERIFY2(r.status == 0, r.message.c_str());
+        QCOMPARE(r.games, 1L);
+        QCOMPARE(r.lines, static_cast<long>(lines.size()));
+    }
+    // A seeded hand played with the keyboard alone: F2, Return on "Carry On",
+    // Tab and Space through the bid panel, Left, Right and Space on the cards.
+    void wholeHandWithKeysOnly()
+    {
+        QTemporaryDir dir;
+        auto w = start(dir);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        TableView* view = w->view();
+        const TableState& t = w->game().table();
+        const TableDriver d(*w);
+        QTest::keyClick(w.get(), Qt::Key_F2);
+        int played = 0;
+        int bids = 0;
+        for (int guard = 0; guard < 400; ++guard) {
+            QVERIFY(d.settle());
+            if (w->messageDialog()->isVisible())
+                break;  // the hand's score: the hand is over
+            switch (w->game().awaiting()) {
+            case Awaiting::CarryOn:
+                QCOMPARE(focused(), view->carryOnButton());
+                press(Qt::Key_Return);
+                break;
+            case Awaiting::Bid: {
+                BidPanelFrame* panel = view->bidPanel();
+                QVERIFY(!w->game().forcedHumanTurn());
+                QVERIFY(tabTo(panel->passBox()));
+                press(Qt::Key_Space);
+                QVERIFY(panel->passBox()->isChecked());
+                QVERIFY(tabTo(panel->finishedButton()));
+                press(Qt::Key_Space);
+                ++bids;
+                break;
+            }
+            case Awaiting::PlayCard: {
+                QCOMPARE(focused(), view);
+                Card legal = NoCard;
+                for (Card c : t.hand(South))
+                    if (legal == NoCard && isLegalPlay(t, South, c, w->game().trickPosition()))
+                        legal = c;
+                QVERIFY(legal != NoCard);
+                // Right to the end, then Left back to the card.
+                for (int i = 0; i < 20; ++i)
+                    press(Qt::Key_Right);
+                for (int i = 0; i < 20 && view->focusedCard() != legal; ++i)
+                    press(Qt::Key_Left);
+                QCOMPARE(view->focusedCard(), legal);
+                const int held = t.hand(South).count();
+                press(played % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
+                QCOMPARE(t.hand(South).count(), held - 1);
+                QVERIFY(!t.hand(South).has(legal));
+                ++played;
+                break;
+            }
+            default: QFAIL("the table waits for something the keys do not give");
+            }
+        }
+        QCOMPARE(bids, 1);
+        QCOMPARE(played, 12);
+        QVERIFY(t.hand(South).empty());
+    }
+    void arrowsStopAtTheEndsOfTheHand()
+    {
+        QTemporaryDir dir;
+        auto w = start(dir);
+        TableView* view = w->view();
+        view->setKeyboardCards({});
+        QCOMPARE(view->focusedCard(), NoCard);
+        view->setKeyboardCards({5, 17, 30});
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Left);
+        QCOMPARE(view->focusedCard(), Card(5));
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Right);
+        QCOMPARE(view->focusedCard(), Card(30));
+        // The card played leaves; the focus keeps its place in the row.
+        view->setKeyboardCards({5, 17});
+        QCOMPARE(view->focusedCard(), Card(17));
+        view->setKeyboardCards({4, 5, 17});
+        QCOMPARE(view->focusedCard(), Card(17));
+        QSignalSpy clicked(view, &TableView::cardClicked);
+        QTest::keyClick(view, Qt::Key_Space);
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().first().value<Card>(), Card(17));
+    }
+    // Return picks the focused card while there is one to pick, then presses
+    // the discard "Carry On" rather than trying a seventh.
+    void returnFinishesSixPicks()
+    {
+        QTemporaryDir dir;
+        auto w = start(dir, DiscardingSeed);
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        TableDriver d(*w);
+        QTest::keyClick(w.get(), Qt::Key_F2);
+        QVERIFY(d.runUntilTurn(Awaiting::Discards));
+        QCOMPARE(focused(), w->view());
+        for (int i = 0; i < 18 && d.table().selected.count() < 6; ++i)
+            press(Qt::Key_Return);
+        QCOMPARE(d.table().selected.count(), 6);
+        QCOMPARE(d.game().awaiting(), Awaiting::Discards);
+        press(Qt::Key_Return);
+        QVERIFY(!w->messageDialog()->isVisible());
+        QVERIFY(d.game().awaiting() != Awaiting::Discards);
+        QCOMPARE(d.table().kitty().count(), 6);
+        QCOMPARE(d.table().hand(South).count(), 12);
+    }
+
+};
+
+QTEST_MAIN(TestGamesPlayed)
+#include "test_games_played.moc"
