@@ -151,6 +151,9 @@ void Shots::learning()
     };
     action(*w, "MnuExplain")->trigger();
     action(*w, "MnuNew")->trigger();
+    // The robots' reasons while the bidding still keeps their suits secret.
+    QVERIFY(d.runUntil([&] { return !d.box().isVisible() && d.game().awaiting() == Awaiting::Bid; }));
+    shot(w.get(), "explanations-bidding");
     QVERIFY(d.runUntilTurn(Awaiting::Discards));
     action(*w, "MnuHint")->trigger();
     shot(w.get(), "hint-discards");
