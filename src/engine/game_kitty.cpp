@@ -27,7 +27,7 @@ Event Game::robotKitty()
 
 Event Game::takeDiscards(Seat s, const DiscardDecision& d)
 {
-    if (const char* fault = discardFault(m_t, s, d.discards))
+    if (const char* fault = discardFault(m_t.hand(s), m_t.trumps, d.discards))
         return robotFault(s, 0, fault);
     for (Card c : d.discards)
         m_t.move(c, s, KittyPlace);
@@ -110,10 +110,7 @@ Event Game::confirmDiscards()
         return refused(std::nullopt);
     // The picks lie in the kitty already: they are checked as the hand held
     // them, as a robot's are.
-    TableState held = m_t;
-    for (Card c : m_t.selected)
-        held.move(c, KittyPlace, South);
-    if (discardFault(held, South, m_t.selected) != nullptr)
+    if (discardFault(m_t.hand(South) | m_t.selected, m_t.trumps, m_t.selected) != nullptr)
         return refused(std::nullopt,
                        {m_names[South] + " you must click 6 cards to discard before clicking 'Continue'"});
     m_t.discardMode = false;

@@ -34,13 +34,13 @@ const char* bidFault(const TableState& t, Seat s, const BidDecision& d)
     return nullptr;
 }
 
-const char* discardFault(const TableState& t, Seat s, CardSet discards)
+const char* discardFault(CardSet hand, Suit trumps, CardSet discards)
 {
     if (discards.count() != 6)
         return "threw away other than six cards";
-    if (!(discards - t.hand(s)).empty())
+    if (!(discards - hand).empty())
         return "threw away a card it does not hold";
-    if (t.trumps == NoTrumps && !((t.hand(s) & Jokers) - discards).empty())
+    if (trumps == NoTrumps && !((hand & Jokers) - discards).empty())
         return "kept a joker in No Trumps";
     return nullptr;
 }

@@ -22,9 +22,9 @@ bool bidBeatsOthers(const TableState& t, Seat s, int level, Suit trumps);
 // dealer who must bid.
 const char* bidFault(const TableState& t, Seat s, const BidDecision& d);
 
-// What is wrong with the six cards seat s throws away once the kitty is in
-// its hand, or nullptr when they stand: six of its cards, and in No Trumps
+// What is wrong with the six cards thrown away from `hand`, the kitty taken
+// into it, or nullptr when they stand: six of its cards, and in No Trumps
 // every joker it holds among them.
-const char* discardFault(const TableState& t, Seat s, CardSet discards);
+const char* discardFault(CardSet hand, Suit trumps, CardSet discards);
 
 }  // namespace corvane
