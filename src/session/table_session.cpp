@@ -15,11 +15,12 @@ bool opensTurn(const Event& e)
     return e.is<ev::HumanBidTurn>() || e.is<ev::DiscardsOpened>() || e.is<ev::HumanCardTurn>();
 }
 
-void append(TableUpdate& to, TableUpdate&& more)
+void append(Steps& to, Steps&& more)
 {
-    to.steps.insert(to.steps.end(), std::make_move_iterator(more.steps.begin()),
-                    std::make_move_iterator(more.steps.end()));
+    to.insert(to.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
 }
+
+void append(TableUpdate& to, TableUpdate&& more) { append(to.steps, std::move(more.steps)); }
 
 }  // namespace
 
@@ -49,8 +50,7 @@ TableUpdate TableSession::take(const Event& e)
         m_choreographer.add(u.steps, step::Ring{});
     m_recorder.observe(e, m_game);
     follow(e);
-    Steps steps = m_choreographer.stepsFor(e, m_game.table(), m_game.names());
-    u.steps.insert(u.steps.end(), std::make_move_iterator(steps.begin()), std::make_move_iterator(steps.end()));
+    append(u.steps, m_choreographer.stepsFor(e, m_game.table(), m_game.names()));
     if (m_explain) {
         // Placed among the event's steps; the scene's log gains it after the
         // event's own lines, where it goes.
