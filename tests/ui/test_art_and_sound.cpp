@@ -315,7 +315,7 @@ private slots:
     }
     // The pacer: steps in order, pauses by its one timer, drained() only from
     // the event loop, and nothing running once everything is played.
-    void stepsWithoutPausesArePlayedAtOnce()
+    void stepsInOrderAndPausesByItsOneTimer()
     {
         QStringList played;
         Pacer pacer([&](const Step& s) { played << QString::fromStdString(describe(s)); });
@@ -326,24 +326,30 @@ private slots:
         // Not from inside play(): the caller finishes first.
         QCOMPARE(drained.count(), 0);
         QVERIFY(drained.wait(1000));
-    }
-    void pauseHoldsBackTheRest()
-    {
-        QStringList played;
-        Pacer pacer([&](const Step& s) { played << QString::fromStdString(describe(s)); });
-        QSignalSpy drained(&pacer, &Pacer::drained);
+
+        // A pause holds back the rest, and what is queued meanwhile waits too.
+        played.clear();
         pacer.play({logStep("before"), pauseStep(60ms), logStep("after")});
+        pacer.play({logStep("queued")});
         QCOMPARE(played, QStringList{"Log \"before\""});
         QVERIFY(pacer.busy());
         QCOMPARE(pacer.timerInterval(), 60);
         QVERIFY(drained.wait(2000));
-        QCOMPARE(played, (QStringList{"Log \"before\"", "Log \"after\""}));
+        QCOMPARE(played, (QStringList{"Log \"before\"", "Log \"after\"", "Log \"queued\""}));
+        // Drained once, then idle.
+        QTest::qWait(30);
+        QCOMPARE(drained.count(), 2);
+        QVERIFY(!pacer.timerActive());
+        pacer.kick();
+        QVERIFY(drained.wait(1000));
+        QCOMPARE(drained.count(), 3);
+        QVERIFY(!pacer.timerActive());
         // A pause is never shortened: a quarter pace of 12.5 ms waits 13.
         pacer.play({pauseStep(12500us), logStep("late")});
         QCOMPARE(pacer.timerInterval(), 13);
         QVERIFY(drained.wait(2000));
     }
-    void thenFollowsItsSteps()
+    void thenFollowsItsStepsAndClearDropsThem()
     {
         QStringList played;
         Pacer pacer([&](const Step& s) { played << QString::fromStdString(describe(s)); });
@@ -355,25 +361,8 @@ private slots:
         pacer.play({logStep("c")}, [&] { pacer.play({pauseStep(5ms), logStep("d")}); });
         pacer.play({logStep("e")});
         QTRY_COMPARE(played, (QStringList{"Log \"c\"", "Log \"d\"", "Log \"e\""}));
-    }
-    void drainedOnceAndThenIdle()
-    {
-        Pacer pacer([](const Step&) {});
-        QSignalSpy drained(&pacer, &Pacer::drained);
-        pacer.play({pauseStep(5ms), logStep("x")});
-        QVERIFY(drained.wait(1000));
-        QTest::qWait(30);
-        QCOMPARE(drained.count(), 1);
-        QVERIFY(!pacer.timerActive());
-        pacer.kick();
-        QVERIFY(drained.wait(1000));
-        QCOMPARE(drained.count(), 2);
-        QVERIFY(!pacer.timerActive());
-    }
-    void clearDropsWhatIsQueued()
-    {
-        QStringList played;
-        Pacer pacer([&](const Step& s) { played << QString::fromStdString(describe(s)); });
+
+        played.clear();
         bool called = false;
         pacer.play({pauseStep(20ms), logStep("dropped")}, [&] { called = true; });
         pacer.clear();
@@ -382,15 +371,6 @@ private slots:
         QTest::qWait(50);
         QVERIFY(played.isEmpty());
         QVERIFY(!called);
-    }
-    void stepsQueuedDuringAPauseWait()
-    {
-        QStringList played;
-        Pacer pacer([&](const Step& s) { played << QString::fromStdString(describe(s)); });
-        pacer.play({pauseStep(30ms), logStep("first")});
-        pacer.play({logStep("second")});
-        QVERIFY(played.isEmpty());
-        QTRY_COMPARE(played, (QStringList{"Log \"first\"", "Log \"second\""}));
     }
 };
 

@@ -40,6 +40,7 @@ std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Settings& sett
     options.settings = &settings;
     options.pace = settings.pace();
     options.sound = settings.sound();
+    options.explain = settings.explainRobots();
     return std::make_unique<TableWindow>(options);
 }
 
@@ -115,20 +116,6 @@ class TestDialogs : public QObject {
     Q_OBJECT
 private slots:
     // The help window.
-    void rulesTextCoversTheGame()
-    {
-        const QString rules = HelpWindow::rulesText();
-        // The rules of the game, then what this program adds, in a section of its own.
-        const qsizetype added = rules.indexOf(QLatin1String("\nMORE IN THIS PROGRAM\n"));
-        QVERIFY(added > 0);
-        QVERIFY2(added > 7000 && added < 9500, qPrintable(QString::number(added)));
-        for (const char* section : {"THE PLAYERS AND THE CARDS", "THE DEAL", "THE BIDDING", "THE KITTY", "THE PLAY", "THE SCORING"})
-            QVERIFY2(rules.contains(QLatin1String(section)), section);
-        HelpWindow help;
-        auto* text = help.findChild<QPlainTextEdit*>(QStringLiteral("rules"));
-        QCOMPARE(text->toPlainText(), rules);
-        QVERIFY(text->isReadOnly());
-    }
     void closeHidesAndShowBringsBackTheSameWindow()
     {
         QWidget table;
@@ -153,11 +140,21 @@ private slots:
         QCOMPARE(visibleHelpWindows(), QList<QWidget*>{help});
         QCOMPARE(text->verticalScrollBar()->value(), scrolled);
     }
-    // Each item of the built window's menus, with its key where it has one as
-    // "Caption (Key)": an item added without a word of help fails here.
-    void everyMenuItemOfTheWindowIsDescribed()
+    // The rules of the game, then what this program adds, in a section of its
+    // own, where each item of the built window's menus is told, with its key
+    // where it has one as "Caption (Key)": an item added without a word of
+    // help fails here.
+    void rulesTextCoversTheGameAndEveryMenuItem()
     {
         const QString rules = HelpWindow::rulesText();
+        const qsizetype added = rules.indexOf(QLatin1String("\nMORE IN THIS PROGRAM\n"));
+        QVERIFY2(added > 7000 && added < 9500, qPrintable(QString::number(added)));
+        for (const char* section : {"THE PLAYERS AND THE CARDS", "THE DEAL", "THE BIDDING", "THE KITTY", "THE PLAY", "THE SCORING"})
+            QVERIFY2(rules.contains(QLatin1String(section)), section);
+        HelpWindow help;
+        auto* text = help.findChild<QPlainTextEdit*>(QStringLiteral("rules"));
+        QCOMPARE(text->toPlainText(), rules);
+        QVERIFY(text->isReadOnly());
         QTemporaryDir dir;
         TableOptions options;
         options.dataDir = std::filesystem::path(dir.path().toStdString());
@@ -257,12 +254,19 @@ private slots:
         QAction* fast = action(*w, "MnuPaceFast");
         QAction* instant = action(*w, "MnuPaceInstant");
         QAction* sound = action(*w, "MnuSound");
-        QVERIFY(normal && fast && instant && sound);
+        QAction* explain = action(*w, "MnuExplain");
+        QVERIFY(normal && fast && instant && sound && explain);
         QCOMPARE(normal->actionGroup(), fast->actionGroup());
         QCOMPARE(normal->actionGroup(), instant->actionGroup());
         QVERIFY(normal->actionGroup()->isExclusive());
         QVERIFY(normal->isChecked() && !fast->isChecked() && !instant->isChecked());
         QVERIFY(sound->isCheckable() && sound->isChecked());
+        // Explain Robot Play is off by default, and told to the session.
+        QCOMPARE(explain->text(), QStringLiteral("&Explain Robot Play"));
+        QVERIFY(explain->isCheckable() && !explain->isChecked() && !w->explainingRobots());
+        explain->trigger();
+        QVERIFY(w->explainingRobots());
+        QVERIFY(Settings(file).explainRobots());
 
         fast->trigger();
         QCOMPARE(w->pace(), Pace::Fast);
@@ -285,6 +289,9 @@ private slots:
         QCOMPARE(next->pace(), Pace::Instant);
         QVERIFY(action(*next, "MnuPaceInstant")->isChecked());
         QVERIFY(action(*next, "MnuSound")->isChecked());
+        QVERIFY(action(*next, "MnuExplain")->isChecked() && next->explainingRobots());
+        action(*next, "MnuExplain")->trigger();
+        QVERIFY(!Settings(file).explainRobots());
     }
     void windowPlaceIsRestored()
     {
@@ -303,19 +310,16 @@ private slots:
         Settings settings(file);
         auto w = makeWindow(dir, settings);
         QCOMPARE(w->size(), QSize(1000, 900));
-    }
-    void damagedFileStartsTheWindow()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("corvane.ini"));
-        writeFile(file, QByteArray("[General]\npace=warp\n[window]\ngeometry=@ByteArray(garbage)\n"));
-        Settings settings(file);
-        auto w = makeWindow(dir, settings);
-        w->show();
-        QCOMPARE(w->pace(), Pace::Normal);
-        QVERIFY(action(*w, "MnuPaceNormal")->isChecked());
-        // The unreadable place is ignored: the designed size.
-        QCOMPARE(w->view()->size(), QSize(784, 695));
+
+        // An unreadable place and pace are ignored: the designed size, the Normal pace.
+        const QString damagedFile = dir.filePath(QStringLiteral("damaged.ini"));
+        writeFile(damagedFile, QByteArray("[General]\npace=warp\n[window]\ngeometry=@ByteArray(garbage)\n"));
+        Settings damaged(damagedFile);
+        auto again = makeWindow(dir, damaged);
+        again->show();
+        QCOMPARE(again->pace(), Pace::Normal);
+        QVERIFY(action(*again, "MnuPaceNormal")->isChecked());
+        QCOMPARE(again->view()->size(), QSize(784, 695));
     }
     // What a screen reader is given: the painted cards as named children of the
     // table, the seat names and score panel as texts, and each new log line.
@@ -421,40 +425,66 @@ private slots:
     // The message box.
     // Widths and gaps in twips, 15 to the pixel: box 4500, faces 1275 x 300,
     // 90 above the bottom; two faces 23 each side of the centre, three 45 apart.
-    void buttonLayout_data()
+    // A click answers its button's index; Escape or the close box the safe one.
+    void buttons_data()
     {
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<Rects>("lefts");
         QTest::addColumn<QStringList>("shownCaptions");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<bool>("byEscape");
+        QTest::addColumn<int>("closed");  // -1: the box stays up
         QTest::newRow("one, blanks count as absent, a blank first is O.K")
-            << QStringList{" ", " ", "  "} << Rects{{108, 0, 85, 20}} << QStringList{"O.K"};
+            << QStringList{" ", " ", "  "} << Rects{{108, 0, 85, 20}} << QStringList{"O.K"} << 0 << true << 0;
         QTest::newRow("two") << QStringList{"Yes Please", "Don't erase", ""} << Rects{{63, 0, 85, 20}, {152, 0, 85, 20}}
-                             << QStringList{"Yes Please", "Don't erase"};
+                             << QStringList{"Yes Please", "Don't erase"} << 0 << true << 1;
         QTest::newRow("three") << QStringList{"One", "Two", "Three"}
-                               << Rects{{20, 0, 85, 20}, {108, 0, 85, 20}, {196, 0, 85, 20}} << QStringList{"One", "Two", "Three"};
+                               << Rects{{20, 0, 85, 20}, {108, 0, 85, 20}, {196, 0, 85, 20}}
+                               << QStringList{"One", "Two", "Three"} << 1 << true << -1;
         QTest::newRow("first and third") << QStringList{"One", "", "Three"} << Rects{{63, 0, 85, 20}, {152, 0, 85, 20}}
-                                         << QStringList{"One", "Three"};
+                                         << QStringList{"One", "Three"} << 2 << false << 2;
     }
-    void buttonLayout()
+    void buttons()
     {
         QFETCH(QStringList, captions);
         QFETCH(Rects, lefts);
         QFETCH(QStringList, shownCaptions);
+        QFETCH(int, clicked);
+        QFETCH(bool, byEscape);
+        QFETCH(int, closed);
         MessageDialog box;
-        box.ask(request(ShortText, captions[0], captions[1], captions[2]));
+        QSignalSpy answered(&box, &MessageDialog::answered);
+        int called = -1;
+        const MessageRequest asked = request(ShortText, captions[0], captions[1], captions[2]);
+        box.ask(asked, [&called](int answer) { called = answer; });
         QVERIFY(box.isVisible());
         QCOMPARE(box.width(), 300);
-        const int top = box.height() - 26;
         Rects expected;
         for (const QRect& r : lefts)
-            expected << QRect(r.left(), top, r.width(), r.height());
+            expected << QRect(r.left(), box.height() - 26, r.width(), r.height());
         QCOMPARE(shownButtons(box), expected);
         QStringList shown;
-        for (int index = 0; index < 3; ++index) {
+        for (int index = 0; index < 3; ++index)
             if (box.button(index)->isVisible())
                 shown << box.button(index)->caption();
-        }
         QCOMPARE(shown, shownCaptions);
+
+        QTest::mouseClick(box.button(clicked), Qt::LeftButton);
+        QCOMPARE(answered.count(), 1);
+        QCOMPARE(answered.at(0).at(0).toInt(), clicked);
+        QCOMPARE(called, clicked);
+        QCOMPARE(box.lastAnswer(), clicked);
+        QVERIFY(!box.isVisible());
+
+        box.ask(asked);
+        if (byEscape)
+            QTest::keyClick(&box, Qt::Key_Escape);
+        else
+            box.close();
+        QCOMPARE(box.isVisible(), closed < 0);
+        QCOMPARE(answered.count(), closed < 0 ? 1 : 2);
+        if (closed >= 0)
+            QCOMPARE(answered.at(1).at(0).toInt(), closed);
     }
     void longerTextMakesTallerBox()
     {
@@ -469,43 +499,12 @@ private slots:
         QCOMPARE(box.button(0)->geometry().bottom(), box.height() - 7);
         QVERIFY(!box.findChild<QLabel*>(QStringLiteral("picture"))->pixmap().isNull());
     }
-    void clickAnswersTheButtonsIndex_data()
-    {
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<int>("clicked");
-        QTest::newRow("Yes Please") << QStringList{"Yes Please", "Don't erase", ""} << 0;
-        QTest::newRow("third without second") << QStringList{"One", "", "Three"} << 2;
-    }
-    void clickAnswersTheButtonsIndex()
-    {
-        QFETCH(QStringList, captions);
-        QFETCH(int, clicked);
-        MessageDialog box;
-        QSignalSpy answered(&box, &MessageDialog::answered);
-        int called = -1;
-        box.ask(request(ShortText, captions[0], captions[1], captions[2]), [&called](int answer) { called = answer; });
-        QTest::mouseClick(box.button(clicked), Qt::LeftButton);
-        QCOMPARE(answered.count(), 1);
-        QCOMPARE(answered.at(0).at(0).toInt(), clicked);
-        QCOMPARE(called, clicked);
-        QCOMPARE(box.lastAnswer(), clicked);
-        QVERIFY(!box.isVisible());
-    }
-    void releaseOutsideIsNoClick()
+    // A pressed face sinks; released off the face it is no click, and the
+    // next box shows it raised.
+    void releaseOutsideIsNoClickAndTheNextBoxIsRaised()
     {
         MessageDialog box;
         QSignalSpy answered(&box, &MessageDialog::answered);
-        box.ask(request(ShortText, QStringLiteral("Right")));
-        MessageBoxButton* face = box.button(0);
-        QTest::mousePress(face, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(10, 40));
-        QCOMPARE(answered.count(), 0);
-        QVERIFY(!face->isPressed());
-        QVERIFY(box.isVisible());
-    }
-    void pressedButtonIsRaisedInTheNextBox()
-    {
-        MessageDialog box;
         box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")));
         MessageBoxButton* face = box.button(1);
         const auto* caption = face->findChild<QLabel*>(QStringLiteral("caption"));
@@ -516,37 +515,11 @@ private slots:
         box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")));
         QVERIFY(!face->isPressed());
         QCOMPARE(caption->geometry(), QRect(1, 1, 83, 18));
-    }
-    void closingAnswersTheSafeButton_data()
-    {
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<bool>("byEscape");
-        QTest::addColumn<int>("answer");  // -1: the box stays up
-        QTest::newRow("one, Escape") << QStringList{"Right", " ", " "} << true << 0;
-        QTest::newRow("two, Escape") << QStringList{"Yes Please", "Don't erase", ""} << true << 1;
-        QTest::newRow("first and third, closed") << QStringList{"One", "", "Three"} << false << 2;
-        QTest::newRow("three, Escape") << QStringList{"One", "Two", "Three"} << true << -1;
-    }
-    void closingAnswersTheSafeButton()
-    {
-        QFETCH(QStringList, captions);
-        QFETCH(bool, byEscape);
-        QFETCH(int, answer);
-        MessageDialog box;
-        QSignalSpy answered(&box, &MessageDialog::answered);
-        box.ask(request(ShortText, captions[0], captions[1], captions[2]));
-        if (byEscape)
-            QTest::keyClick(&box, Qt::Key_Escape);
-        else
-            box.close();
-        if (answer < 0) {
-            QCOMPARE(answered.count(), 0);
-            QVERIFY(box.isVisible());
-            return;
-        }
-        QCOMPARE(answered.count(), 1);
-        QCOMPARE(answered.at(0).at(0).toInt(), answer);
-        QVERIFY(!box.isVisible());
+        QTest::mousePress(face, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(10, 40));
+        QCOMPARE(answered.count(), 0);
+        QVERIFY(!face->isPressed());
+        QVERIFY(box.isVisible());
     }
     void answerMayAskTheNextQuestion()
     {
