@@ -68,9 +68,14 @@ TEST_P(FirstLead, LogFromNewGameToTheFirstLead)
     };
     d.command(g.carryOn());
     Awaiting a = d.run();
-    EXPECT_EQ(g.table().kitty().count(), 6);
-    for (Seat s = South; s <= East; ++s)
-        EXPECT_EQ(g.table().hand(s).count(), 12);
+    // Dealt from the dealer's left, the kitty last.
+    std::vector<Place> to;
+    for (const auto& e : d.events)
+        if (auto c = e.as<ev::CardDealt>())
+            to.push_back(c->to);
+    ASSERT_EQ(to.size(), 54U);
+    for (int i = 0; i < 54; ++i)
+        EXPECT_EQ(to[i], i < 48 ? (dealer + i % 4) % 4 + 1 : KittyPlace) << "card " << i;
     if (first != South)
         want.push_back("Ann your turn to bid. Make a bid as above or Check Pass.");
     ASSERT_EQ(a, Awaiting::Bid);
@@ -111,12 +116,16 @@ TEST_P(FirstLead, LogFromNewGameToTheFirstLead)
 
 INSTANTIATE_TEST_SUITE_P(EachDealer, FirstLead, ::testing::Values(South, West, North, East));
 
-TEST(NewGame, RefusedDuringAGame)
+// A new game may start again while the dealer is announced, not once the
+// hand is dealt.
+TEST(NewGame, RefusedDuringAGameOnceDealt)
 {
     Game g(7, names());
     Driver d{g};
     d.command(g.newGame());
-    d.run();
+    ASSERT_EQ(d.run(), Awaiting::CarryOn);
+    EXPECT_FALSE(g.newGame().is<ev::Refused>());
+    EXPECT_EQ(d.run(), Awaiting::CarryOn);
     d.command(g.carryOn());
     d.run();
     const Event e = g.newGame();
@@ -126,16 +135,6 @@ TEST(NewGame, RefusedDuringAGame)
     EXPECT_EQ(e.message->text, "Ann you are in the middle of a game. Please finish the current one before starting a "
                                "new one.");
     EXPECT_EQ(g.awaiting(), Awaiting::Bid);
-}
-
-TEST(NewGame, AcceptedAgainWhileTheDealerIsAnnounced)
-{
-    Game g(7, names());
-    Driver d{g};
-    d.command(g.newGame());
-    ASSERT_EQ(d.run(), Awaiting::CarryOn);
-    EXPECT_FALSE(g.newGame().is<ev::Refused>());
-    EXPECT_EQ(d.run(), Awaiting::CarryOn);
     EXPECT_EQ(d.fault, "");
 }
 
@@ -160,27 +159,6 @@ TEST(DealerDraw, TurnsUpCardsWestNorthEastSouthUntilADiamond)
         EXPECT_EQ(g.table().dealer, turned.back().seat);
         EXPECT_EQ(g.table().leader, nextSeat(turned.back().seat));
         EXPECT_EQ(g.table().at[SetAside].count(), static_cast<int>(turned.size()));
-    }
-}
-
-TEST(Deal, OrderFollowsTheDealerAndTheKittyComesLast)
-{
-    for (Seat dealer = South; dealer <= East; ++dealer) {
-        Game g(seedForDealer(dealer), names());
-        Driver d{g};
-        d.command(g.newGame());
-        d.run();
-        d.command(g.carryOn());
-        d.run();
-        std::vector<Place> to;
-        for (const auto& e : d.events)
-            if (auto c = e.as<ev::CardDealt>())
-                to.push_back(c->to);
-        ASSERT_EQ(to.size(), 54U);
-        for (int i = 0; i < 48; ++i)
-            EXPECT_EQ(to[i], (dealer + i % 4) % 4 + 1) << "card " << i;
-        for (int i = 48; i < 54; ++i)
-            EXPECT_EQ(to[i], KittyPlace);
     }
 }
 
@@ -290,13 +268,24 @@ BidDecision underTheLadder(const TableState& t, Seat s)
 
 // A robot seat that decides outside the engine plays the same games, given
 // the same choices, as one that decides inside it.
-TEST(RobotDoor, ChoicesFromOutsideMakeTheSameGames)
+// The dealer moves one seat to the left, South to West to North to East,
+// each hand of a whole game.
+TEST(RobotDoor, ChoicesFromOutsideMakeTheSameGamesWhoseDealerMovesLeft)
 {
-    for (std::uint64_t seed : {3u, 4u}) {
+    std::size_t hands = 0;
+    for (std::uint64_t seed : {1u, 2u, 3u, 4u}) {
         const std::vector<std::string> inside = wholeGames(seed, false);
         EXPECT_EQ(wholeGames(seed, true), inside) << seed;
         EXPECT_GT(inside.size(), 300U);
+        std::vector<Seat> dealers;
+        for (const std::string& line : inside)
+            if (line.rfind("BiddingOpened first=", 0) == 0)
+                dealers.push_back((line[20] - '0' + 2) % 4 + 1);  // the seat before the first bidder
+        hands += dealers.size();
+        for (std::size_t i = 1; i < dealers.size(); ++i)
+            EXPECT_EQ(dealers[i], dealers[i - 1] % 4 + 1) << "hand " << i + 1 << " of seed " << seed;
     }
+    EXPECT_GT(hands, 12U);
     // Not a robot's turn: refused.
     Game g(1, names());
     g.decideOutside(West, true);
@@ -414,21 +403,4 @@ TEST(Discards, ExactlySixThePersonsAndARobots)
         }
     }
     EXPECT_TRUE(person && robot);
-}
-
-// The dealer moves one seat to the left, South to West to North to East,
-// each hand of a whole game.
-TEST(Dealer, MovesOneSeatLeftEachHand)
-{
-    std::size_t hands = 0;
-    for (std::uint64_t seed = 1; seed <= 4; ++seed) {
-        std::vector<Seat> dealers;
-        for (const std::string& line : wholeGames(seed, false))
-            if (line.rfind("BiddingOpened first=", 0) == 0)
-                dealers.push_back((line[20] - '0' + 2) % 4 + 1);  // the seat before the first bidder
-        hands += dealers.size();
-        for (std::size_t i = 1; i < dealers.size(); ++i)
-            EXPECT_EQ(dealers[i], dealers[i - 1] % 4 + 1) << "hand " << i + 1 << " of seed " << seed;
-    }
-    EXPECT_GT(hands, 12U);
 }

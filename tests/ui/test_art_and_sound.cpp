@@ -109,24 +109,35 @@ private slots:
         }
         QCOMPARE(seen.size(), BackPicture);
     }
-    void deckPicturesHaveTheAskedSize_data()
+    // The deck's pictures, or plain ones when the deck is missing (given as a
+    // folder or by CORVANE_CARD_DECK), at the asked size, drawn and distinct.
+    void picturesHaveTheAskedSize_data()
     {
+        QTest::addColumn<int>("missing");  // 0: the deck; 1: a missing folder; 2: by the variable
         QTest::addColumn<QSize>("size");
         QTest::addColumn<double>("dpr");
         QTest::addColumn<QSize>("pixels");
-        QTest::newRow("natural") << QSize(71, 96) << 1.0 << QSize(71, 96);
-        QTest::newRow("HiDPI") << QSize(71, 96) << 2.0 << QSize(142, 192);
-        QTest::newRow("fractional") << QSize(142, 192) << 1.25 << QSize(178, 240);
+        QTest::newRow("natural") << 0 << QSize(71, 96) << 1.0 << QSize(71, 96);
+        QTest::newRow("HiDPI") << 0 << QSize(71, 96) << 2.0 << QSize(142, 192);
+        QTest::newRow("fractional") << 0 << QSize(142, 192) << 1.25 << QSize(178, 240);
+        QTest::newRow("missing folder given") << 1 << QSize(71, 96) << 1.0 << QSize(71, 96);
+        QTest::newRow("missing CORVANE_CARD_DECK") << 2 << QSize(71, 96) << 1.0 << QSize(71, 96);
     }
-    void deckPicturesHaveTheAskedSize()
+    void picturesHaveTheAskedSize()
     {
+        QFETCH(int, missing);
         QFETCH(QSize, size);
         QFETCH(double, dpr);
         QFETCH(QSize, pixels);
-        CardArt art;
+        const QString absent = QStringLiteral("/nonexistent/svg-nicu-white");
+        if (missing == 2)
+            qputenv(DeckVariable, absent.toUtf8());
+        auto art = missing == 1 ? std::make_unique<CardArt>(absent) : std::make_unique<CardArt>();
+        qunsetenv(DeckVariable);
+        QCOMPARE(art->usesDeck(), missing == 0);
         QSet<QByteArray> pictures;
         for (const int number : Distinct) {
-            const QPixmap pixmap = art.picture(number, size, dpr);
+            const QPixmap pixmap = art->picture(number, size, dpr);
             QCOMPARE(pixmap.size(), pixels);
             QCOMPARE(pixmap.devicePixelRatio(), dpr);
             const QImage image = imageOf(pixmap);
@@ -147,51 +158,21 @@ private slots:
         QVERIFY(art.face(0, QSize(71, 96), 1.0).isNull());
         QVERIFY(art.face(20, QSize(0, 96), 1.0).isNull());
     }
-    void missingDeckGivesPlainCards_data()
-    {
-        QTest::addColumn<bool>("byVariable");
-        QTest::newRow("folder given") << false;
-        QTest::newRow("CORVANE_CARD_DECK") << true;
-    }
-    void missingDeckGivesPlainCards()
-    {
-        QFETCH(bool, byVariable);
-        const QString missing = QStringLiteral("/nonexistent/svg-nicu-white");
-        if (byVariable)
-            qputenv(DeckVariable, missing.toUtf8());
-        auto art = byVariable ? std::make_unique<CardArt>() : std::make_unique<CardArt>(missing);
-        qunsetenv(DeckVariable);
-        QVERIFY(!art->usesDeck());
-        QSet<QByteArray> pictures;
-        for (const int number : Distinct) {
-            const QImage image = imageOf(art->picture(number, QSize(71, 96), 1.0));
-            QCOMPARE(image.size(), QSize(71, 96));
-            QCOMPARE(qAlpha(image.pixel(35, 48)), 255);
-            pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
-        }
-        QCOMPARE(pictures.size(), int(std::size(Distinct)));
-    }
-    void unreadableDeckGivesPlainCards()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        QFile broken(folder.filePath(QStringLiteral("broken.svg")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("<svg xmlns='http://www.w3.org/2000/svg'><rect id='back' width='10' height='10'/></svg>");
-        broken.close();
-        const CardArt art(folder.path());
-        QCOMPARE(art.deckFile(), broken.fileName());
-        QVERIFY2(!art.usesDeck(), "a deck without the card faces must not be used");
-    }
-    void deckFileFromIndex()
+    // The deck file of a folder: its index's, else its first; one without
+    // the card faces is not used.
+    void deckFileFromIndexAndUnreadableDeck()
     {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         for (const char* name : {"a.svg", "b.svgz"}) {
             QFile file(folder.filePath(QLatin1String(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<svg xmlns='http://www.w3.org/2000/svg'><rect id='back' width='10' height='10'/></svg>");
         }
         QCOMPARE(deckFileIn(folder.path()), folder.filePath(QStringLiteral("a.svg")));
+        const CardArt art(folder.path());
+        QCOMPARE(art.deckFile(), folder.filePath(QStringLiteral("a.svg")));
+        QVERIFY2(!art.usesDeck(), "a deck without the card faces must not be used");
         QFile index(folder.filePath(QStringLiteral("index.desktop")));
         QVERIFY(index.open(QIODevice::WriteOnly));
         index.write("[KDE Backdeck]\nName=Test\nSVG=b.svgz\n");
@@ -288,23 +269,19 @@ private slots:
         // A program found through a relative or untidy path comes to the same folder.
         QCOMPARE(SoundPlayer::folderFor(rootPath + QStringLiteral("/bin/../bin/")), rootPath + '/' + expected);
     }
-    void missingFilesAreSilent()
+    // Without files nothing plays; with or without a sound device (there is
+    // none where the tests usually run), every cue may be asked for, muted or not.
+    void missingFilesAreSilentAndMutingKeepsTheFiles()
     {
         QTemporaryDir empty;
-        SoundPlayer player(empty.path());
+        SoundPlayer silent(empty.path());
+        SoundPlayer player(QStringLiteral(CORVANE_SOUND_DIR));
         for (const SoundCue cue : Cues) {
-            QVERIFY(player.filePath(cue).isEmpty());
-            QVERIFY(!player.canPlay(cue));
+            QVERIFY(silent.filePath(cue).isEmpty());
+            QVERIFY(!silent.canPlay(cue));
+            silent.play(cue);
             player.play(cue);
         }
-    }
-    // With or without a sound device (there is none where the tests usually
-    // run), every cue may be asked for, muted or not.
-    void mutingKeepsTheFiles()
-    {
-        SoundPlayer player(QStringLiteral(CORVANE_SOUND_DIR));
-        for (const SoundCue cue : Cues)
-            player.play(cue);
         player.setMuted(true);
         QVERIFY(player.isMuted());
         player.play(SoundCue::RingOut);
