@@ -242,7 +242,9 @@ TEST(RecordLines, ReasonsNameTheModuleAndRuleAndReadBack)
     EXPECT_FALSE(readReason(""));
 }
 
-TEST(RecordLines, NamesWithQuotesBackslashesAndLettersSurvive)
+// Names with quotes, backslashes and letters survive; names that are not
+// UTF-8 (Latin-1, as an old names file may be) are written readably.
+TEST(RecordLines, NamesSurviveAndAreWrittenReadably)
 {
     Names names = {"", "Zo\xC3\xAB \"the\" \\ Player", "West\tBot \xE6\x9D\xB1", "\xC3\x91" "and\xC3\xBA",
                    "East \xF0\x9F\x82\xA1 \\\""};
@@ -255,16 +257,11 @@ TEST(RecordLines, NamesWithQuotesBackslashesAndLettersSurvive)
     const ReplayResult r = replayLines(lines);
     EXPECT_EQ(r.status, 0) << r.message;
     EXPECT_EQ(r.games, 2);
-}
 
-TEST(RecordLines, NamesThatAreNotUtf8AreWrittenReadably)
-{
-    Names names = {"", "Zo\xEB", "West Bot", "North Bot", "East Bot"};  // Latin-1, as an old names file may be
-    Game g(8, names);
-    const auto lines = recordGames(g, {8, SouthPlayer::Robot, false, 1}, 1);
-    EXPECT_EQ(parsedLine(lines[0]).strings(field::names)[0], "Zo\xEF\xBF\xBD");
-    const ReplayResult r = replayLines(lines);
-    EXPECT_EQ(r.status, 0) << r.message;
+    Game latin(8, {"", "Zo\xEB", "West Bot", "North Bot", "East Bot"});
+    const auto written = recordGames(latin, {8, SouthPlayer::Robot, false, 1}, 1);
+    EXPECT_EQ(parsedLine(written[0]).strings(field::names)[0], "Zo\xEF\xBF\xBD");
+    EXPECT_EQ(replayLines(written).status, 0) << replayLines(written).message;
 }
 
 TEST(RecordLines, GameNumbersAndSeedsAsGiven)
