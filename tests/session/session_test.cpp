@@ -161,31 +161,6 @@ TEST(Session, UndoGoesBackThroughTheDiscardsToTheBidButNoFurther)
     EXPECT_TRUE(t.shown.shown(Control::BidPanel));
 }
 
-TEST(Session, NothingOfAScoredHandIsTakenBack)
-{
-    Table t;
-    t.play(t.session.newGame());
-    // Two hands, each scored and answered; at every scored hand and at the
-    // first turn of the next, undo has nothing to take back.
-    int hands = 0;
-    while (hands < 2 && t.game().awaiting() != Awaiting::NewGame) {
-        if (t.game().awaiting() == Awaiting::Nothing) {
-            TableUpdate u = t.session.advance();
-            if (u.message && u.flowMessage && u.reviewButton >= 0) {
-                ++hands;
-                EXPECT_FALSE(t.session.canUndo());
-                const TableState scored = t.table();
-                EXPECT_FALSE(t.session.undo().restore);
-                EXPECT_EQ(t.table(), scored);
-            }
-            t.play(std::move(u));
-            continue;
-        }
-        t.act();
-    }
-    EXPECT_EQ(hands, 2);
-}
-
 TEST(Session, NamesGivenMidHandStayAfterATurnIsTakenBack)
 {
     Table t;
@@ -366,6 +341,11 @@ TEST(Session, TheReviewOfTheLastHandSpeaksAsTheLogDoes)
     // The end-of-hand message keeps its title, text and first button, with
     // "Review" on a free one.
     ASSERT_TRUE(end.message && end.flowMessage);
+    // Nothing of a scored hand is taken back.
+    EXPECT_FALSE(t.session.canUndo());
+    const TableState scored = t.table();
+    EXPECT_FALSE(t.session.undo().restore);
+    EXPECT_EQ(t.table(), scored);
     EXPECT_EQ(end.reviewButton, 1);
     EXPECT_EQ(end.message->caption2, "Review");
     EXPECT_NE(end.message->caption1, "Review");

@@ -181,35 +181,8 @@ private slots:
         for (const char* also : {"Carry On", "Return", "--record", "Left and Right", "Space", "Alt+O", "Review"})
             QVERIFY2(rules.contains(QLatin1String(also)), also);
     }
-    // The remembered choices: the file's round trip, damaged files, and the
-    // Options menu and the window's place kept through the settings.
-    void choicesSurviveANewReader()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("corvane.ini"));
-        const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03 any bytes\n=[]", 18);
-        {
-            Settings s(file);
-            s.setPace(Pace::Fast);
-            s.setSound(false);
-            s.setGeometry(geometry);
-        }
-        {
-            Settings s(file);
-            QCOMPARE(s.pace(), Pace::Fast);
-            QVERIFY(!s.sound());
-            QCOMPARE(s.geometry(), geometry);
-            s.setPace(Pace::Instant);
-            s.setSound(true);
-        }
-        // The setter wrote at once: the file says so while the writer lives.
-        Settings writer(file);
-        writer.setPace(Pace::Normal);
-        const Settings reader(file);
-        QCOMPARE(reader.pace(), Pace::Normal);
-        QVERIFY(reader.sound());
-        QVERIFY(QFile(file).size() > 0);
-    }
+    // The remembered choices: damaged files, and the Options menu and the
+    // window's place kept through the settings.
     void damagedFilesGiveDefaults_data()
     {
         QTest::addColumn<QByteArray>("bytes");  // null: no file, in a folder not made yet
