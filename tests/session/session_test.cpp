@@ -207,6 +207,10 @@ TEST(Session, TheRecordFollowsTheUndo)
             t.play(t.session.pickDiscard(hand[i]));
         t.play(t.session.confirmDiscards());
         ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 2; }));
+        // A seat renamed mid-hand, a card played, and turns taken back: the
+        // name stays, and the record tells the replay once.
+        t.play(t.session.rename(West, "Zo\xC3\xAB \\ Max"));
+        t.play(t.session.playCard(hintFor(t.game()).card));
         t.play(t.session.undo());
         t.play(t.session.undo());
         // The review holds the hand as it was played after the undo.
@@ -219,6 +223,10 @@ TEST(Session, TheRecordFollowsTheUndo)
         EXPECT_EQ(played.count(), 48);
         ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::NewGame; }));
     }
+    std::size_t renames = 0;
+    for (std::size_t at = 0; (at = record.str().find("{\"type\":\"rename\"", at)) != std::string::npos; ++at)
+        ++renames;
+    EXPECT_EQ(renames, 1U);
     std::istringstream in(record.str());
     const record::ReplayResult r = record::replayRecord(in);
     EXPECT_EQ(r.status, 0) << r.message;

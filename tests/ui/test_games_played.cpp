@@ -337,37 +337,6 @@ private slots:
         QVERIFY(d.runUntil([&] { return d.box().isVisible() && d.game().awaiting() == Awaiting::Answer; }));
         QCOMPARE(d.log().count(told), 1);
     }
-    // A seat renamed in the middle of a hand, and that turn then taken back:
-    // the lines after it use the new name, and the replay must know it.
-    void renamesDuringAGameReplay()
-    {
-        QTemporaryDir dir;
-        const TableOptions options = recording(dir);
-        {
-            auto w = makeWindow(dir, DiscardingSeed, nullptr, options);
-            TableDriver d(*w);
-            action(*w, "MnuNew")->trigger();
-            QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::PlayCard && d.game().table().tricksPlayed > 0; }));
-            action(*w, "MnuNameWest")->trigger();
-            QInputDialog* ask = nullptr;
-            QVERIFY(QTest::qWaitFor([&] { return (ask = w->findChild<QInputDialog*>()) && ask->isVisible(); }));
-            ask->setTextValue(QStringLiteral("Zoë \\ Max"));
-            ask->accept();
-            QCOMPARE(d.game().name(West), std::string("Zoë \\ Max"));
-            QAction* undo = action(*w, "MnuUndo");
-            QVERIFY(undo->isEnabled());
-            undo->trigger();
-            QVERIFY(gameOver(d));
-        }
-        const std::vector<std::string> lines = fileLines(options.recordFile);
-        const auto renames = std::count_if(lines.begin(), lines.end(),
-                                           [](const std::string& l) { return l.rfind("{\"type\":\"rename\"", 0) == 0; });
-        QCOMPARE(renames, 1);
-        const record::ReplayResult r = record::replayFile(options.recordFile);
-        QVERIFY2(r.status == 0, r.message.c_str());
-        QCOMPARE(r.games, 1L);
-        QCOMPARE(r.lines, static_cast<long>(lines.size()));
-    }
     // A seeded hand played with the keyboard alone: F2, Return on "Carry On",
     // Tab and Space through the bid panel, Left, Right and Space on the cards.
     void wholeHandWithKeysOnly()
