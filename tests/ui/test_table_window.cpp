@@ -105,9 +105,12 @@ QString cardText(Card c) { return QString::fromUtf8(cardName(c)).simplified(); }
 class TestTableWindow : public QObject {
     Q_OBJECT
 private slots:
-    void startsWithGreetingsAndMenus()
+    // A new window before any game: its greetings, menus and tips; the
+    // statistics shown and erased; a seat renamed and a rename cancelled.
+    void aNewWindowBeforeAnyGame()
     {
         QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("Points.dat")), "4,6\r\n");
         auto w = makeWindow(dir, Seed);
         TableDriver d(*w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Corvane"));
@@ -131,6 +134,54 @@ private slots:
         QVERIFY(!w->view()->bidPanel()->isVisible());
         action(*w, "RulesMnu")->trigger();
         QVERIFY(w->helpWindow()->isVisible());
+
+        action(*w, "MnuView")->trigger();
+        QCOMPARE(d.boxTitle(), QStringLiteral("Beating 'Em   "));
+        QCOMPARE(d.boxText(), QStringLiteral("Player You are now winning 4 out of  6"));
+        d.answer(0);
+
+        action(*w, "MnuErase")->trigger();
+        QCOMPARE(d.boxTitle(), QStringLiteral("Really Errase Stats?   "));
+        QCOMPARE(d.box().button(1)->caption(), QStringLiteral("Don't erase"));
+        d.answer(1);
+        QCOMPARE(fileText(dir, "Points.dat"), QByteArray("4,6\r\n"));
+
+        action(*w, "MnuErase")->trigger();
+        d.answer(0);
+        QCOMPARE(fileText(dir, "Points.dat"), QByteArray("0,0\r\n"));
+        action(*w, "MnuView")->trigger();
+        QCOMPARE(d.boxTitle(), QStringLiteral("They are Winning   "));
+        QCOMPARE(d.boxText(), QStringLiteral("Player You are now winning 0 out of  0"));
+        d.answer(0);
+        const auto dialog = [&] { return w->findChild<QInputDialog*>(QStringLiteral("RenameDialog")); };
+
+        action(*w, "MnuNameWest")->trigger();
+        QInputDialog* ask = dialog();
+        QVERIFY(ask != nullptr && ask->isVisible());
+        QCOMPARE(ask->windowTitle(), QStringLiteral("Enter name of West Bot"));
+        QCOMPARE(ask->labelText(), QStringLiteral("Replace West Robot with name of your choice?"));
+        QCOMPARE(ask->textValue(), QStringLiteral("West Bot"));
+        ask->setTextValue(QStringLiteral("Max"));
+        ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(caption(d, Label::WestName), QStringLiteral("Max- Welcome Player"));
+        QCOMPARE(fileText(dir, "Names2.dat"), QByteArray("\"Player\",\"Max\",\"North Bot\",\"East Bot\"\r\n"));
+        QTRY_VERIFY(dialog() == nullptr);  // deleted on close
+
+        action(*w, "MnuNameP")->trigger();
+        ask = dialog();
+        QCOMPARE(ask->windowTitle(), QStringLiteral("Enter your name "));
+        QCOMPARE(ask->textValue(), QStringLiteral("You name please"));
+        ask->setTextValue(QStringLiteral("Zed"));
+        ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        QCOMPARE(caption(d, Label::SouthName), QStringLiteral("Player"));
+        QCOMPARE(d.game().name(South), std::string("Player"));
+        QCOMPARE(fileText(dir, "Names2.dat"), QByteArray("\"Player\",\"Max\",\"North Bot\",\"East Bot\"\r\n"));
+
+        // A new window reads the names back.
+        auto again = makeWindow(dir, Seed);
+        TableDriver d2(*again);
+        QCOMPARE(caption(d2, Label::NorthName), QStringLiteral("North Bot - Hello and Welcome Player"));
+        QCOMPARE(caption(d2, Label::WestName), QStringLiteral("Max- Welcome Player"));
     }
     void bidPanelRefusalsShowTheirMessages()
     {
@@ -293,66 +344,6 @@ private slots:
         d.answer(0);
         QCOMPARE(ended.count(), 1);
         QVERIFY(!w->isVisible());
-    }
-    void renameAndCancel()
-    {
-        QTemporaryDir dir;
-        auto w = makeWindow(dir, Seed);
-        TableDriver d(*w);
-        const auto dialog = [&] { return w->findChild<QInputDialog*>(QStringLiteral("RenameDialog")); };
-
-        action(*w, "MnuNameWest")->trigger();
-        QInputDialog* ask = dialog();
-        QVERIFY(ask != nullptr && ask->isVisible());
-        QCOMPARE(ask->windowTitle(), QStringLiteral("Enter name of West Bot"));
-        QCOMPARE(ask->labelText(), QStringLiteral("Replace West Robot with name of your choice?"));
-        QCOMPARE(ask->textValue(), QStringLiteral("West Bot"));
-        ask->setTextValue(QStringLiteral("Max"));
-        ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        QCOMPARE(caption(d, Label::WestName), QStringLiteral("Max- Welcome Player"));
-        QCOMPARE(fileText(dir, "Names2.dat"), QByteArray("\"Player\",\"Max\",\"North Bot\",\"East Bot\"\r\n"));
-        QTRY_VERIFY(dialog() == nullptr);  // deleted on close
-
-        action(*w, "MnuNameP")->trigger();
-        ask = dialog();
-        QCOMPARE(ask->windowTitle(), QStringLiteral("Enter your name "));
-        QCOMPARE(ask->textValue(), QStringLiteral("You name please"));
-        ask->setTextValue(QStringLiteral("Zed"));
-        ask->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-        QCOMPARE(caption(d, Label::SouthName), QStringLiteral("Player"));
-        QCOMPARE(d.game().name(South), std::string("Player"));
-        QCOMPARE(fileText(dir, "Names2.dat"), QByteArray("\"Player\",\"Max\",\"North Bot\",\"East Bot\"\r\n"));
-
-        // A new window reads the names back.
-        auto again = makeWindow(dir, Seed);
-        TableDriver d2(*again);
-        QCOMPARE(caption(d2, Label::NorthName), QStringLiteral("North Bot - Hello and Welcome Player"));
-        QCOMPARE(caption(d2, Label::WestName), QStringLiteral("Max- Welcome Player"));
-    }
-    void statisticsViewAndErase()
-    {
-        QTemporaryDir dir;
-        writeFile(dir.filePath(QStringLiteral("Points.dat")), "4,6\r\n");
-        auto w = makeWindow(dir, Seed);
-        TableDriver d(*w);
-        action(*w, "MnuView")->trigger();
-        QCOMPARE(d.boxTitle(), QStringLiteral("Beating 'Em   "));
-        QCOMPARE(d.boxText(), QStringLiteral("Player You are now winning 4 out of  6"));
-        d.answer(0);
-
-        action(*w, "MnuErase")->trigger();
-        QCOMPARE(d.boxTitle(), QStringLiteral("Really Errase Stats?   "));
-        QCOMPARE(d.box().button(1)->caption(), QStringLiteral("Don't erase"));
-        d.answer(1);
-        QCOMPARE(fileText(dir, "Points.dat"), QByteArray("4,6\r\n"));
-
-        action(*w, "MnuErase")->trigger();
-        d.answer(0);
-        QCOMPARE(fileText(dir, "Points.dat"), QByteArray("0,0\r\n"));
-        action(*w, "MnuView")->trigger();
-        QCOMPARE(d.boxTitle(), QStringLiteral("They are Winning   "));
-        QCOMPARE(d.boxText(), QStringLiteral("Player You are now winning 0 out of  0"));
-        d.answer(0);
     }
     void menusAnswerDuringAPauseAndTheTableIdles()
     {
