@@ -15,6 +15,7 @@
 
 using namespace corvane;
 using corvane::testing::action;
+using corvane::testing::makeWindow;
 using corvane::testing::writeFile;
 using corvane::testing::TableDriver;
 using Rects = QList<QRect>;
@@ -29,19 +30,6 @@ QList<QWidget*> visibleHelpWindows()
             found << widget;
     }
     return found;
-}
-
-std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, Settings& settings)
-{
-    TableOptions options;
-    options.seed = 5;
-    options.dataDir = std::filesystem::path(dir.path().toStdString());
-    options.soundFolder = dir.path();
-    options.settings = &settings;
-    options.pace = settings.pace();
-    options.sound = settings.sound();
-    options.explain = settings.explainRobots();
-    return std::make_unique<TableWindow>(options);
 }
 
 struct Announced {
@@ -63,7 +51,6 @@ void recordAlerts(QAccessibleEvent* e)
                       item != nullptr ? item->text() : QString()});
 }
 
-std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir) { return corvane::testing::makeWindow(dir, 20240611); }
 
 // Every painted child of the table: name and role.
 std::vector<std::pair<QString, QAccessible::Role>> paintedChildren(QAccessibleInterface* table)
@@ -217,7 +204,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("corvane.ini"));
         Settings settings(file);
-        auto w = makeWindow(dir, settings);
+        auto w = makeWindow(dir, 5, &settings);
 
         QMenu* options = w->findChild<QMenu*>(QStringLiteral("MnuOptions"));
         QVERIFY(options != nullptr);
@@ -258,7 +245,7 @@ private slots:
 
         // A new window starts with what the last one chose.
         Settings again(file);
-        auto next = makeWindow(dir, again);
+        auto next = makeWindow(dir, 5, &again);
         QCOMPARE(next->pace(), Pace::Instant);
         QVERIFY(action(*next, "MnuPaceInstant")->isChecked());
         QVERIFY(action(*next, "MnuSound")->isChecked());
@@ -272,8 +259,7 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("corvane.ini"));
         {
             Settings settings(file);
-            auto w = makeWindow(dir, settings);
-            w->show();
+            auto w = makeWindow(dir, 5, &settings);
             w->resize(1000, 900);
             QTRY_COMPARE(w->size(), QSize(1000, 900));
             action(*w, "MnuExit")->trigger();  // no game: leaves at once
@@ -281,15 +267,14 @@ private slots:
             QVERIFY(!settings.geometry().isEmpty());
         }
         Settings settings(file);
-        auto w = makeWindow(dir, settings);
+        auto w = makeWindow(dir, 5, &settings);
         QCOMPARE(w->size(), QSize(1000, 900));
 
         // An unreadable place and pace are ignored: the designed size, the Normal pace.
         const QString damagedFile = dir.filePath(QStringLiteral("damaged.ini"));
         writeFile(damagedFile, QByteArray("[General]\npace=warp\n[window]\ngeometry=@ByteArray(garbage)\n"));
         Settings damaged(damagedFile);
-        auto again = makeWindow(dir, damaged);
-        again->show();
+        auto again = makeWindow(dir, 5, &damaged);
         QCOMPARE(again->pace(), Pace::Normal);
         QVERIFY(action(*again, "MnuPaceNormal")->isChecked());
         QCOMPARE(again->view()->size(), QSize(784, 695));
@@ -314,7 +299,7 @@ private slots:
     void southsHandIsNamedOnTheTable()
     {
         QTemporaryDir dir;
-        auto w = makeWindow(dir);
+        auto w = makeWindow(dir, 20240611);
         TableDriver d(*w);
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w->view());
         QVERIFY(table != nullptr);
@@ -373,7 +358,7 @@ private slots:
     void eachLogLineIsAnnounced()
     {
         QTemporaryDir dir;
-        auto w = makeWindow(dir);
+        auto w = makeWindow(dir, 20240611);
         TableDriver d(*w);
         MessageLog* log = w->view()->log();
         alerts.clear();

@@ -12,8 +12,8 @@
 
 namespace corvane::testing {
 
-// A shown table window at the Instant pace, silent, with its data (and, when
-// given, its settings) in a temporary folder.
+// A shown table window, silent, with its data in a temporary folder: at the
+// Instant pace, or with the pace and choices of the settings given.
 inline std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::uint64_t seed,
                                                Settings* settings = nullptr, TableOptions options = {})
 {
@@ -22,8 +22,11 @@ inline std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::ui
     options.pace = Pace::Instant;
     options.soundFolder = dir.path();
     options.settings = settings;
-    if (settings != nullptr)
+    if (settings != nullptr) {
+        options.pace = settings->pace();
+        options.sound = settings->sound();
         options.explain = settings->explainRobots();
+    }
     auto w = std::make_unique<TableWindow>(options);
     w->show();
     return w;
