@@ -63,10 +63,13 @@ TEST_F(InstalledDataTest, InstalledFoldersAreTold)
     EXPECT_FALSE(isInstalledFolder("/usr/binx"));
 }
 
-// As root, an installed program's folder can be written; nothing is put there.
+// As root, an installed program's folder can be written; nothing is put
+// there, nor moved aside: the files that came with it stay as they are, and
+// the person's own copies in the user folder win once they exist.
 TEST_F(InstalledDataTest, AWritableInstalledFolderKeepsNothingBesideTheProgram)
 {
-    std::ofstream(bin() / "Points.dat", std::ios::binary) << "2,5\r\n";  // came with the program
+    std::ofstream(bin() / "Points.dat", std::ios::binary) << "2,5\r\n";
+    std::ofstream(bin() / "Names2.dat", std::ios::binary) << "oops";
     const DataLocation where = locateData(bin());
     EXPECT_EQ(where.writeFolder, user());
     EXPECT_EQ(where.readFolders, (std::vector<fs::path>{user(), bin()}));
@@ -74,17 +77,21 @@ TEST_F(InstalledDataTest, AWritableInstalledFolderKeepsNothingBesideTheProgram)
     {
         DataStore store(where);
         EXPECT_EQ(store.statistics(), (Statistics{2, 5}));  // read from beside the program until it has its own
+        EXPECT_EQ(store.notices(), std::vector<std::string>{"Names2.dat could not be read, so the default names are used."});
         EXPECT_EQ(store.setStatistics({3, 6}), "");
         EXPECT_EQ(store.rename(West, "Wendy"), "");
     }
     EXPECT_TRUE(fs::exists(user() / "Points.dat"));
     EXPECT_TRUE(fs::exists(user() / "Names2.dat"));
-    EXPECT_FALSE(fs::exists(bin() / "Names2.dat"));
-    std::ifstream beside(bin() / "Points.dat", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(beside), {}), "2,5\r\n");
+    for (const char* name : {"Points.dat", "Names2.dat"}) {
+        std::ifstream beside(bin() / name, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(beside), {}), name[0] == 'P' ? "2,5\r\n" : "oops");
+    }
     for (const auto& entry : fs::directory_iterator(bin()))
-        EXPECT_EQ(entry.path().filename(), "Points.dat");  // no temporary left either
-    EXPECT_EQ(DataStore(locateData(bin())).statistics(), (Statistics{3, 6}));
+        EXPECT_TRUE(entry.path().filename() == "Points.dat" || entry.path().filename() == "Names2.dat");
+    const DataStore again(locateData(bin()));
+    EXPECT_EQ(again.statistics(), (Statistics{3, 6}));
+    EXPECT_EQ(again.names()[West], "Wendy");
 }
 
 // With no per-user folder to be had, an installed program that may write

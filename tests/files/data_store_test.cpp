@@ -277,27 +277,6 @@ TEST_F(DataStoreTest, WrittenFileKeepsTheOldPermissions)
     EXPECT_EQ(fs::status(dir() / "Names2.dat").permissions() & fs::perms::all, fs::perms(0644));
 }
 
-// Files that came with the program stay where they are; the person's own
-// copies in the user folder win once they exist.
-TEST_F(DataStoreTest, UserFolderCopiesTakePrecedence)
-{
-    const fs::path program = dir("program");
-    const fs::path user = dir("user");
-    put(program / "Names2.dat", "\"Ann\",\"W\",\"N\",\"E\"\r\n");
-    put(program / "Points.dat", "oops");
-    const DataLocation where{user, {user, program}, {}};
-    {
-        DataStore store(where);
-        EXPECT_EQ(store.names()[West], "W");
-        ASSERT_EQ(store.notices().size(), 1U);  // no backup: the program's file is never written
-        EXPECT_EQ(store.notices()[0], "Points.dat could not be read, so the statistics start at 0 won of 0.");
-        EXPECT_EQ(store.rename(West, "Max"), "");
-    }
-    EXPECT_EQ(contents(program / "Names2.dat"), "\"Ann\",\"W\",\"N\",\"E\"\r\n");
-    EXPECT_EQ(contents(program / "Points.dat"), "oops");
-    EXPECT_EQ(DataStore(where).names()[West], "Max");
-}
-
 class EnvironmentGuard {
 public:
     explicit EnvironmentGuard(const char* name) : m_name(name)
