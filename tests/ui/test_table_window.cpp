@@ -195,17 +195,17 @@ private slots:
         QCOMPARE(panel.levelOption(7)->text(), QStringLiteral("Bid 7 - make 13 tricks"));
         QCOMPARE(panel.trumpsOption(0)->text(), QStringLiteral(" Diamonds"));
 
-        // A level before the trumps.
+        // A level before the trumps. (Which choices are refused, with which
+        // message: the bid panel's own tests; here, that the panel shows what
+        // the engine kept.)
         d.click(panel.levelOption(5));
         QVERIFY(d.box().isVisible());
         QCOMPARE(d.boxTitle(), QStringLiteral(" Choose trumps first   "));
-        QCOMPARE(d.box().button(0)->caption(), QStringLiteral("O.K"));
-        QVERIFY(d.box().button(1)->isHidden());
         QVERIFY(!panel.levelOption(5)->isChecked());
         d.answer(0);
         QVERIFY(!d.box().isVisible());
 
-        // Pass after choosing the trumps.
+        // Pass after choosing the trumps: the click ticks the box, the refusal unticks it.
         d.click(panel.trumpsOption(2));
         QVERIFY(panel.trumpsOption(2)->isChecked());
         d.click(panel.passBox());
