@@ -138,26 +138,6 @@ private slots:
         QCOMPARE(d.table().dealer, dealOf(deal)->dealer);
         QVERIFY(d.faults.isEmpty());
     }
-    void titleShowsTheHandInPlay()
-    {
-        QTemporaryDir dir;
-        auto w = dealWindow(dir);
-        TableDriver d(*w);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Corvane"));
-        action(*w, "MnuNew")->trigger();
-        QVERIFY(d.runUntil([&] { return awaitingBid(d); }));
-        const std::optional<std::uint64_t> first = d.game().dealNumber();
-        QVERIFY(first.has_value());
-        QCOMPARE(w->windowTitle(), title(*first));
-        QVERIFY(!d.game().chosenDeal().has_value());  // a default game
-
-        // The next hand shows its own number.
-        QVERIFY(d.runUntil([&] { return awaitingBid(d) && d.game().dealNumber() != first; }));
-        QCOMPARE(w->windowTitle(), title(*d.game().dealNumber()));
-        QCOMPARE(dealOf(*d.game().dealNumber())->dealer, d.table().dealer);
-        // A hand was scored, but no record was asked for.
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("games.jsonl"))));
-    }
     void dealNumberDialogRefusesBadNumbersAndCancels()
     {
         QTemporaryDir dir;
@@ -228,9 +208,20 @@ private slots:
         QVERIFY(play != nullptr);
         emit play->aboutToShow();
         QVERIFY(!action(*w, "MnuReplayDeal")->isEnabled());  // nothing dealt yet
+        QCOMPARE(w->windowTitle(), QStringLiteral("Corvane"));
 
-        // A default game is counted.
+        // A default game is counted; the title shows the hand in play.
         action(*w, "MnuNew")->trigger();
+        QVERIFY(d.runUntil([&] { return awaitingBid(d); }));
+        const std::optional<std::uint64_t> first = d.game().dealNumber();
+        QVERIFY(first.has_value());
+        QCOMPARE(w->windowTitle(), title(*first));
+        QVERIFY(!d.game().chosenDeal().has_value());
+        QVERIFY(d.runUntil([&] { return awaitingBid(d) && d.game().dealNumber() != first; }));
+        QCOMPARE(w->windowTitle(), title(*d.game().dealNumber()));
+        QCOMPARE(dealOf(*d.game().dealNumber())->dealer, d.table().dealer);
+        // A hand was scored, but no record was asked for.
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("games.jsonl"))));
         const QString plain = playToTheEnd(d);
         QVERIFY(!plain.isEmpty());
         QVERIFY(!plain.endsWith(NotCounted));
