@@ -72,6 +72,15 @@ FileRead readWholeFile(const std::filesystem::path& file)
     return {FileRead::Status::Read, std::move(text)};
 }
 
+bool appendLines(const std::filesystem::path& file, const std::vector<std::string>& lines)
+{
+    std::ofstream out(file, std::ios::app | std::ios::binary);
+    for (const std::string& line : lines)
+        out << line << '\n';
+    out.flush();
+    return static_cast<bool>(out);
+}
+
 std::string writeFileAtomically(const std::filesystem::path& file, std::string_view content)
 {
     std::string temporary = file.string() + ".tmp-XXXXXX";

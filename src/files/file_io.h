@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -22,6 +23,10 @@ FileRead readWholeFile(const std::filesystem::path& file);
 // disk and renamed over the old one. Returns an empty string when saved,
 // else why not (the old file then stays as it was, and no temporary is left).
 std::string writeFileAtomically(const std::filesystem::path& file, std::string_view content);
+
+// Adds each line and a newline at the end of `file`, made if missing, and
+// flushes it; whether all of it was written.
+bool appendLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // Removes the temporaries of `file` that a save cut short (the program
 // killed or the power lost before the rename) left behind, once they are

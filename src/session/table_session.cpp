@@ -1,5 +1,7 @@
 #include "session/table_session.h"
 
+#include <algorithm>
+
 #include "engine/autoplay.h"
 #include "engine/explain.h"
 #include "scene/explanation.h"
@@ -200,6 +202,24 @@ TableUpdate TableSession::hideLastTrick() const
     TableUpdate u;
     u.steps.push_back(step::ShowTrick{});
     return u;
+}
+
+std::vector<Card> TableSession::keyboardCards() const
+{
+    const Awaiting a = m_game.awaiting();
+    if (a != Awaiting::Discards && a != Awaiting::PlayCard)
+        return {};
+    std::vector<Card> cards;
+    for (Card c : m_game.table().hand(South))
+        cards.push_back(c);
+    std::stable_sort(cards.begin(), cards.end(),
+                     [&](Card a1, Card a2) { return scene().card(a1).left < scene().card(a2).left; });
+    return cards;
+}
+
+bool TableSession::discardsPicked() const
+{
+    return m_game.awaiting() == Awaiting::Discards && m_game.table().selected.count() == 6;
 }
 
 int TableSession::addReviewButton(MessageBox& message)

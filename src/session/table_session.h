@@ -115,6 +115,12 @@ public:
     TableUpdate showLastTrick() const;
     TableUpdate hideLastTrick() const;
 
+    // South's cards as they lie, left to right, while the person picks
+    // discards or plays a card: what the keys move over. None otherwise.
+    std::vector<Card> keyboardCards() const;
+    // Six discards are picked and only "Carry On" is left to press.
+    bool discardsPicked() const;
+
     // The last hand scored; nothing before the first.
     const std::optional<HandReview>& lastHand() const { return m_lastHand; }
     // Adds "Review" to the end-of-hand message when a button is free; the

@@ -17,6 +17,12 @@
 
 namespace corvane {
 
+MessageRequest requestOf(const MessageBox& m, int closeButton)
+{
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    return {text(m.text), {text(m.caption1), text(m.caption2), text(m.caption3)}, m.picture, text(m.title), closeButton};
+}
+
 namespace {
 
 // The layout, in twips of the box's inner area.

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 
+#include "table/event.h"
+
 class QLabel;
 
 namespace corvane {
@@ -25,6 +27,9 @@ struct MessageRequest {
     // a button added to a box keeps its closing as it was.
     int closeButton = -1;
 };
+
+// The engine's message as the box asks it.
+MessageRequest requestOf(const MessageBox& message, int closeButton = -1);
 
 // The program's message box: a title strip, a picture, the wrapping text
 // and the caller's buttons, shown modal over the whole program. ask()

@@ -5,12 +5,14 @@
 
 #include <array>
 
+#include "scene/step.h"
+
 class QSoundEffect;
 
 namespace corvane {
 
-// The table's three sounds.
-enum class SoundCue { Shuffle, CardDeal, RingOut };
+// The table's three sounds, as the scene cues them.
+using SoundCue = step::Cue;
 
 // Plays the program's sound files (see folderFor()). A cue starts at once
 // and plays on while the game goes on; a new cue stops the one still

@@ -1,101 +1,35 @@
 #include "ui/table_window.h"
 
-#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <algorithm>
-#include <fstream>
-#include <random>
-
-#include "files/data_location.h"
 #include "files/data_store.h"
 #include "session/table_texts.h"
 #include "ui/bid_panel_frame.h"
 #include "ui/help_window.h"
+#include "ui/leave_question.h"
 #include "ui/pacer.h"
+#include "ui/review_window.h"
 #include "ui/settings.h"
 #include "ui/sound_player.h"
+#include "ui/table_menus.h"
 #include "ui/table_view.h"
+#include "ui/typed_questions.h"
 
 namespace corvane {
 
-namespace {
-
-std::uint64_t seedFrom(std::uint64_t asked)
-{
-    if (asked != 0)
-        return asked;
-    std::random_device device;
-    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
-}
-
-DataLocation dataLocation(const TableOptions& options)
-{
-    return options.dataDir ? forcedDataLocation(*options.dataDir) : locateData(programFolder());
-}
-
-QString paceCaption(Pace p)
-{
-    switch (p) {
-    case Pace::Normal: return QStringLiteral("Normal");
-    case Pace::Fast: return QStringLiteral("Fast");
-    case Pace::Instant: break;
-    }
-    return QStringLiteral("Instant");
-}
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
-MessageRequest request(const MessageBox& m)
-{
-    return {text(m.text), {text(m.caption1), text(m.caption2), text(m.caption3)}, m.picture, text(m.title)};
-}
-
-SoundCue cueOf(step::Cue c)
-{
-    switch (c) {
-    case step::Cue::Shuffle: return SoundCue::Shuffle;
-    case step::Cue::CardDeal: return SoundCue::CardDeal;
-    case step::Cue::RingOut: break;
-    }
-    return SoundCue::RingOut;
-}
-
-// Each hand's lines are appended as the hand is scored; a game left
-// unfinished keeps what was played of it. A failed write is told, never
-// passed over: the person relies on the file.
-TableSession::RecordSink recordSink(const std::string& file)
-{
-    if (file.empty())
-        return {};
-    return [file](const std::vector<std::string>& lines) -> std::string {
-        std::ofstream out(file, std::ios::app | std::ios::binary);
-        for (const std::string& line : lines)
-            out << line << '\n';
-        out.flush();
-        return out ? std::string() : "The game record could not be written to " + file + ".";
-    };
-}
-
-TableSession::Options sessionOptions(const TableOptions& options, const DataStore& store)
-{
-    return {seedFrom(options.seed), store.names(), store.statistics(), options.pace, options.explain,
-            recordSink(options.recordFile)};
-}
-
-}  // namespace
-
 TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
     : QMainWindow(parent),
-      m_store(std::make_unique<DataStore>(dataLocation(options))),
-      m_session(sessionOptions(options, *m_store)),
+      m_store(std::make_unique<DataStore>(dataLocationOf(options))),
+      m_session(sessionOptionsOf(options, *m_store)),
       m_view(new TableView(this)),
       m_pacer(new Pacer([this](const Step& s) { playStep(s); }, this)),
       m_sound(options.soundFolder.isEmpty() ? new SoundPlayer(this) : new SoundPlayer(options.soundFolder, this)),
       m_box(new MessageDialog(this)),
       m_help(new HelpWindow(this)),
+      m_leave(new LeaveQuestion(this)),
       m_settings(options.settings),
       m_questions(m_box,
                   [this] {
@@ -110,7 +44,7 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
     setWindowTitle(QStringLiteral("Corvane"));
     setCentralWidget(m_view);
     updateMute();
-    buildMenus();
+    m_menus = new TableMenus(*this);
     connectControls();
     // The designed table is 784 x 695 pixels below the menu bar.
     resize(784, 695 + menuBar()->sizeHint().height());
@@ -132,12 +66,13 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
 
 TableWindow::~TableWindow() = default;
 
+bool TableWindow::asking() const { return m_questions.asking() || m_leave->isUp(); }
+
 void TableWindow::setPace(Pace pace)
 {
     m_session.setPace(pace);
     updateMute();
-    if (QAction* a = findChild<QAction*>(QStringLiteral("MnuPace%1").arg(paceCaption(pace))))
-        a->setChecked(true);
+    m_menus->showChoices(pace, m_soundOn, explainingRobots());
     if (m_settings != nullptr)
         m_settings->setPace(pace);
 }
@@ -146,8 +81,7 @@ void TableWindow::setSound(bool on)
 {
     m_soundOn = on;
     updateMute();
-    if (QAction* a = findChild<QAction*>(QStringLiteral("MnuSound")))
-        a->setChecked(on);
+    m_menus->showChoices(pace(), on, explainingRobots());
     if (m_settings != nullptr)
         m_settings->setSound(on);
 }
@@ -155,8 +89,7 @@ void TableWindow::setSound(bool on)
 void TableWindow::setExplainRobots(bool on)
 {
     m_session.setExplain(on);
-    if (QAction* a = findChild<QAction*>(QStringLiteral("MnuExplain")))
-        a->setChecked(on);
+    m_menus->showChoices(pace(), m_soundOn, on);
     if (m_settings != nullptr)
         m_settings->setExplainRobots(on);
 }
@@ -169,6 +102,7 @@ void TableWindow::connectControls()
     connect(m_pacer, &Pacer::drained, this, &TableWindow::advanceWhenReady);
     connect(m_view, &TableView::cardClicked, this, &TableWindow::cardClicked);
     connect(m_view, &TableView::cardReturned, this, &TableWindow::cardReturned);
+    connect(m_view, &TableView::trickAreaClicked, this, &TableWindow::showLastTrick);
     connect(m_view, &TableView::trickDismissed, this, [this] {
         for (const Step& s : m_session.hideLastTrick().steps)
             m_view->apply(s);
@@ -211,22 +145,20 @@ void TableWindow::play(TableUpdate u)
     if (u.message) {
         then = [this, message = *u.message, flow = u.flowMessage, review = u.reviewButton] {
             offerKeyboardCards();
-            ask(
-                message,
-                [this, flow, review](int button) {
-                    // "Review" looks at the hand first, then goes on as the first button.
-                    if (button == review) {
-                        reviewLastHand();
-                        button = 0;
-                    }
-                    if (flow)
-                        play(m_session.answer(button));
-                },
-                review >= 0 ? 0 : -1);
+            const auto answer = [this, flow, review](int button) {
+                // "Review" looks at the hand first, then goes on as the first button.
+                if (button == review) {
+                    reviewLastHand();
+                    button = 0;
+                }
+                if (flow)
+                    play(m_session.answer(button));
+            };
+            ask(message, answer, review >= 0 ? 0 : -1);
         };
     }
     m_pacer->play(std::move(u.steps), std::move(then));
-    refreshPlayItems();
+    m_menus->refresh();
 }
 
 // The table at once as the session has it: a turn taken back.
@@ -237,12 +169,12 @@ void TableWindow::restoreTable()
     if (m_session.scene().shown(Control::BidPanel))
         m_view->bidPanel()->showState(game().table().panel);
     offerKeyboardCards();
-    refreshPlayItems();
+    m_menus->refresh();
 }
 
 void TableWindow::advanceWhenReady()
 {
-    refreshPlayItems();
+    m_menus->refresh();
     if (m_quitting || asking() || m_pacer->busy())
         return;
     if (game().awaiting() == Awaiting::Nothing)
@@ -252,7 +184,7 @@ void TableWindow::advanceWhenReady()
 void TableWindow::playStep(const Step& s)
 {
     if (const auto* sound = std::get_if<step::Sound>(&s)) {
-        m_sound->play(cueOf(sound->cue));
+        m_sound->play(sound->cue);
         return;
     }
     m_view->apply(s);
@@ -260,23 +192,14 @@ void TableWindow::playStep(const Step& s)
         m_view->bidPanel()->showState(game().table().panel);
 }
 
-// While the person picks or plays a card, the keys move over South's hand
-// as it lies, and the table has the focus to take them.
+// While the person picks or plays a card, the keys move over South's hand,
+// and the table has the focus to take them.
 void TableWindow::offerKeyboardCards()
 {
-    const Awaiting a = game().awaiting();
-    if (a != Awaiting::Discards && a != Awaiting::PlayCard) {
-        m_view->setKeyboardCards({});
-        return;
-    }
-    std::vector<Card> cards;
-    for (Card c : game().table().hand(South))
-        cards.push_back(c);
-    const Scene& scene = m_view->scene();
-    std::stable_sort(cards.begin(), cards.end(),
-                     [&](Card a1, Card a2) { return scene.card(a1).left < scene.card(a2).left; });
+    std::vector<Card> cards = m_session.keyboardCards();
+    const bool any = !cards.empty();
     m_view->setKeyboardCards(std::move(cards));
-    if (isActiveWindow() || QApplication::focusWidget() == nullptr || !QApplication::focusWidget()->isVisible())
+    if (any && (isActiveWindow() || QApplication::focusWidget() == nullptr || !QApplication::focusWidget()->isVisible()))
         m_view->setFocus(Qt::OtherFocusReason);
 }
 
@@ -298,7 +221,7 @@ void TableWindow::cardClicked(Card c)
 void TableWindow::cardReturned(Card c)
 {
     QPushButton* done = m_view->discardCarryOnButton();
-    if (game().awaiting() == Awaiting::Discards && game().table().selected.count() == 6 && done->isVisible())
+    if (m_session.discardsPicked() && done->isVisible())
         done->click();
     else
         cardClicked(c);
@@ -306,9 +229,7 @@ void TableWindow::cardReturned(Card c)
 
 void TableWindow::ask(const MessageBox& message, std::function<void(int)> answer, int closeButton)
 {
-    MessageRequest r = request(message);
-    r.closeButton = closeButton;
-    m_questions.ask(std::move(r), std::move(answer));
+    m_questions.ask(requestOf(message, closeButton), std::move(answer));
 }
 
 void TableWindow::saveStatisticsIfChanged()
@@ -320,5 +241,123 @@ void TableWindow::saveStatisticsIfChanged()
 }
 
 void TableWindow::logLine(const std::string& line) { m_pacer->play(m_session.note(line).steps); }
+
+void TableWindow::newGame() { play(m_session.newGame()); }
+
+void TableWindow::replayDeal() { play(m_session.replayDeal()); }
+
+void TableWindow::askDealNumber()
+{
+    // Told before typing, not after, that a game under way must be finished.
+    if (std::optional<TableUpdate> refusal = m_session.refusesNewGame())
+        return play(std::move(*refusal));
+    corvane::askDealNumber(this, game().dealNumber(), [this](std::uint64_t n) { play(m_session.newGameAt(n)); });
+}
+
+void TableWindow::showDealNumber()
+{
+    const std::optional<std::uint64_t> n = game().dealNumber();
+    setWindowTitle(n ? QString::fromUtf8("Corvane — Deal %1").arg(*n) : QStringLiteral("Corvane"));
+}
+
+void TableWindow::showHint()
+{
+    if (m_pacer->busy() || asking() || !m_session.canHint())
+        return;
+    play(m_session.hint());
+    m_view->bidPanel()->showState(game().table().panel);
+}
+
+void TableWindow::undoTurn()
+{
+    if (!asking() && m_session.canUndo())
+        play(m_session.undo());
+}
+
+void TableWindow::showLastTrick()
+{
+    if (!asking())
+        play(m_session.showLastTrick());
+}
+
+void TableWindow::reviewLastHand()
+{
+    if (!m_session.lastHand())
+        return;
+    if (m_review == nullptr)
+        m_review = new ReviewWindow(this);
+    m_review->showHand(*m_session.lastHand());
+}
+
+void TableWindow::rename(Seat s)
+{
+    const RenameDialogTexts t = renameTexts(s);
+    const auto text = [](const std::string& line) { return QString::fromStdString(line); };
+    // Cancel keeps the name the seat had.
+    askText(this, {QStringLiteral("RenameDialog"), text(t.title), text(t.prompt), text(t.proposal)},
+            [this, s](const QString& name) { applyRename(s, name); });
+}
+
+void TableWindow::applyRename(Seat s, const QString& name)
+{
+    if (const std::string trouble = m_store->rename(s, name.toStdString()); !trouble.empty())
+        logLine(trouble);
+    play(m_session.rename(s, m_store->names()[s]));
+}
+
+void TableWindow::viewStatistics() { ask(statisticsNotice(game().names(), game().statistics())); }
+
+void TableWindow::eraseStatistics()
+{
+    ask(eraseQuestion(game().names()), [this](int button) {
+        if (button != 0)
+            return;
+        m_session.setStatistics({});
+        if (const std::string trouble = m_store->setStatistics({}); !trouble.empty())
+            logLine(trouble);
+    });
+}
+
+void TableWindow::showHelp() { m_help->showAndRaise(); }
+
+void TableWindow::exitProgram()
+{
+    if (!game().table().gameStarted)
+        return quitProgram();
+    ask(exitQuestion(game().names()), [this](int button) {
+        if (button == 0)
+            quitProgram();
+    });
+}
+
+void TableWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_quitting) {
+        if (m_settings != nullptr)
+            m_settings->setGeometry(saveGeometry());
+        event->accept();
+        return;
+    }
+    event->ignore();
+    m_leave->ask([this](bool leave) {
+        if (leave)
+            quitProgram();
+        else
+            m_pacer->kick();
+    });
+}
+
+void TableWindow::quitProgram()
+{
+    m_quitting = true;
+    m_session.flushRecord();
+    m_pacer->clear();
+    m_questions.clear();
+    m_box->hide();
+    m_help->close();
+    m_leave->hide();
+    close();
+    emit programEnded();
+}
 
 }  // namespace corvane

@@ -2,44 +2,25 @@
 
 #include <QMainWindow>
 
-#include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "session/table_session.h"
 #include "ui/message_box.h"
 #include "ui/question_queue.h"
-
-class QMenu;
-class QMessageBox;
+#include "ui/table_options.h"
 
 namespace corvane {
 
 class DataStore;
 class HelpWindow;
+class LeaveQuestion;
 class ReviewWindow;
 class Pacer;
 class Settings;
 class SoundPlayer;
+class TableMenus;
 class TableView;
-
-// How the window is started.
-struct TableOptions {
-    std::uint64_t seed = 0;  // 0: a new seed each run
-    std::optional<std::filesystem::path> dataDir;  // where the names and statistics live
-    Pace pace = Pace::Normal;
-    bool sound = true;
-    bool explain = false;  // the robots' reasons in the log
-    QString soundFolder;  // empty: the program's folder
-    std::optional<std::uint64_t> deal;  // start at once with a game from this deal number
-    // Where the record of every game played is appended; empty: none kept.
-    std::string recordFile;
-    // Where the Options menu's choices and the window's place are kept;
-    // none: they last for this run only. Not owned.
-    Settings* settings = nullptr;
-};
 
 // The table window "Corvane": the menus, the dialogs, the settings, the
 // names and statistics on disk, and the pacer that plays the table
@@ -63,7 +44,7 @@ public:
     ReviewWindow* reviewWindow() const { return m_review; }
     const Pacer& pacer() const { return *m_pacer; }
     // A question of the message box is up or waiting to be asked.
-    bool asking() const { return m_questions.asking() || m_leaving; }
+    bool asking() const;
 
     Pace pace() const { return m_session.pace(); }
     void setPace(Pace pace);
@@ -96,15 +77,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    void buildOptionsMenu();
-    void buildDealItems(QMenu* play);
-    void openDealDialog(const QString& trouble, const QString& typed);
-    void startAtDeal(const QString& typed);
-    void showDealNumber();
-    void addLearningItems(QMenu* play);
-    void refreshPlayItems();
-    void updateMute();
     void connectControls();
     void connectPanel();
     void play(TableUpdate u);
@@ -112,27 +84,28 @@ private:
     void advanceWhenReady();
     void playStep(const Step& s);
     void ask(const MessageBox& message, std::function<void(int)> answer = {}, int closeButton = -1);
-    void askToLeave();
+    void showDealNumber();
     void applyRename(Seat s, const QString& name);
     void saveStatisticsIfChanged();
     void logLine(const std::string& line);
     void cardClicked(Card c);
     void cardReturned(Card c);
     void offerKeyboardCards();
+    void updateMute();
     void quitProgram();
 
     std::unique_ptr<DataStore> m_store;
     TableSession m_session;
     TableView* m_view;
     Pacer* m_pacer;
+    TableMenus* m_menus = nullptr;
     SoundPlayer* m_sound;
     MessageDialog* m_box;
     HelpWindow* m_help;
+    LeaveQuestion* m_leave;
     ReviewWindow* m_review = nullptr;
     Settings* m_settings;
-    QMessageBox* m_leaveBox = nullptr;
     QuestionQueue m_questions;
-    bool m_leaving = false;
     bool m_quitting = false;
     bool m_soundOn = true;
 };

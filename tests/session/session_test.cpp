@@ -3,6 +3,7 @@
 // scene played from the session's steps standing in for the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "record/replay.h"
@@ -310,7 +311,9 @@ TEST(Session, TheHintDoesWhatTheRobotsRulesWouldThroughThePersonsCommands)
     EXPECT_EQ(t.table().selected, discards.discards);
     EXPECT_EQ(t.shown.rings(), discards.discards - before);
     EXPECT_TRUE(saidWhy(discards));
+    EXPECT_TRUE(t.session.discardsPicked());
     t.play(t.session.startAgain());
+    EXPECT_FALSE(t.session.discardsPicked());
     EXPECT_EQ(t.table().hand(South), hand);
     EXPECT_TRUE(t.shown.rings().empty());
     t.play(t.session.hint());
@@ -318,9 +321,19 @@ TEST(Session, TheHintDoesWhatTheRobotsRulesWouldThroughThePersonsCommands)
     EXPECT_NE(t.game().awaiting(), Awaiting::Discards);
     EXPECT_EQ(t.table().kitty(), discards.discards);
 
-    // Play: the rule's card is ringed and still in the hand, until played.
+    // Play: the rule's card is ringed and still in the hand, until played;
+    // the keys move over the hand as it lies.
     for (int turn = 0; turn < 3; ++turn) {
         ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+        const std::vector<Card> keys = t.session.keyboardCards();
+        CardSet keyed;
+        for (Card c : keys)
+            keyed.add(c);
+        EXPECT_EQ(keyed, t.table().hand(South));
+        EXPECT_EQ(keys.size(), 12U - turn);
+        EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end(), [&](Card a, Card b) {
+            return t.shown.card(a).left < t.shown.card(b).left;
+        }));
         const Hint card = hintFor(t.game());
         t.play(t.session.hint());
         EXPECT_EQ(t.shown.rings(), CardSet::of(card.card));
@@ -330,6 +343,7 @@ TEST(Session, TheHintDoesWhatTheRobotsRulesWouldThroughThePersonsCommands)
         EXPECT_TRUE(t.shown.rings().empty());
     }
     EXPECT_FALSE(t.session.canHint());  // no hint while the robots play
+    EXPECT_TRUE(t.session.keyboardCards().empty());
 }
 
 TEST(Session, TheReviewOfTheLastHandSpeaksAsTheLogDoes)
