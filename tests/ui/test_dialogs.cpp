@@ -296,7 +296,7 @@ private slots:
             names.insert(accessibleCardName(c, true));
         QCOMPARE(names.size(), 54);
     }
-    void southsHandIsNamedOnTheTable()
+    void southsHandIsNamedOnTheTableAndEachLogLineAnnounced()
     {
         QTemporaryDir dir;
         auto w = makeWindow(dir, 20240611);
@@ -309,7 +309,26 @@ private slots:
         for (const auto& [name, role] : paintedChildren(table))
             QCOMPARE(role, QAccessible::StaticText);
 
+        // Each new log line is announced.
+        MessageLog* messages = w->view()->log();
+        alerts.clear();
         w->newGame();
+        QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
+        // One announcement a line since the log was cleared for the hand, each
+        // of the row just added, as a list item of the log.
+        QStringList announced;
+        for (const Announced& a : alerts) {
+            QCOMPARE(a.object, messages);
+            if (a.child == 0)
+                announced.clear();
+            QCOMPARE(a.child, static_cast<int>(announced.size()));
+            QCOMPARE(a.role, QAccessible::ListItem);
+            announced << a.text;
+        }
+        QVERIFY(announced.size() >= 2);
+        QCOMPARE(announced, messages->lines());
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(messages);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Record of the game"));
         QVERIFY(d.runUntilTurn(Awaiting::Bid));
         const auto now = paintedChildren(table);
         int faces = 0, backs = 0;
@@ -354,31 +373,6 @@ private slots:
         for (int i = 0; i < table->childCount(); ++i)
             log = log || table->child(i)->object() == w->view()->log();
         QVERIFY(log);
-    }
-    void eachLogLineIsAnnounced()
-    {
-        QTemporaryDir dir;
-        auto w = makeWindow(dir, 20240611);
-        TableDriver d(*w);
-        MessageLog* log = w->view()->log();
-        alerts.clear();
-        w->newGame();
-        QVERIFY(d.runUntil([&] { return d.game().awaiting() == Awaiting::CarryOn; }));
-        // One announcement a line since the log was cleared for the hand, each
-        // of the row just added, as a list item of the log.
-        QStringList announced;
-        for (const Announced& a : alerts) {
-            QCOMPARE(a.object, log);
-            if (a.child == 0)
-                announced.clear();
-            QCOMPARE(a.child, static_cast<int>(announced.size()));
-            QCOMPARE(a.role, QAccessible::ListItem);
-            announced << a.text;
-        }
-        QVERIFY(announced.size() >= 2);
-        QCOMPARE(announced, log->lines());
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(log);
-        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Record of the game"));
     }
     // The message box.
     // Widths and gaps in twips, 15 to the pixel: box 4500, faces 1275 x 300,
