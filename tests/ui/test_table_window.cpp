@@ -366,13 +366,11 @@ private slots:
         QTest::qWait(10);
         QVERIFY(!w->pacer().timerActive());
         QVERIFY(w->view()->carryOnButton()->isVisible());
-        QVERIFY(d.log().contains(QStringLiteral("Player a card will now be dealt to each player and the first one with a "
-                                                "Diamond will be dealer")));
         // "Carry On" has the focus, so Return typed at the window deals.
         QVERIFY(w->view()->carryOnButton()->hasFocus());
         QTest::keyClick(w->windowHandle(), Qt::Key_Return);
         QVERIFY(!w->view()->carryOnButton()->isVisible());
-        QCOMPARE(d.log().last(), QStringLiteral("Shuffling and dealing the cards. 12 each and 6 for the Kitty"));
+        QVERIFY(d.game().awaiting() != Awaiting::CarryOn);
     }
     void tableKeepsItsShapeWhenScaled()
     {
