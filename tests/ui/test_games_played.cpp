@@ -1,5 +1,6 @@
-// Games played through the window: chosen and replayed deals, the record
-// it writes, and a hand played with the keys alone.
+// Games played through the window: whole games through its controls and the
+// record it writes, chosen and replayed deals, and a hand played with the
+// keys alone.
 #include <QApplication>
 #include <QInputDialog>
 #include <QMenu>

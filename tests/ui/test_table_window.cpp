@@ -1,5 +1,5 @@
-// The table window: a whole game through its controls, its menus, its
-// dialogs and its shape, and the helps at the table.
+// The table window: its menus, its dialogs, the bid panel and its shape,
+// and the helps at the table.
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QInputDialog>
@@ -27,8 +27,6 @@ namespace {
 constexpr std::uint64_t Seed = 20240611;
 // A game in which South wins the bid, discards and plays.
 constexpr std::uint64_t DiscardingSeed = 40;
-// One in which South wins a No Trumps bid.
-constexpr std::uint64_t NoTrumpsSeed = 8;
 
 QString caption(const TableDriver& d, Label l) { return QString::fromStdString(d.view().scene().caption(l)); }
 
