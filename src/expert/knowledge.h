@@ -23,6 +23,14 @@ namespace corvane::expert {
 //
 // Places are the seats 1..4 and the kitty (KittyPlace). The kitty keeps its
 // six cards after it leaves play: an unseen card may lie there.
+//
+// Beyond what was shown it draws only the rules' certain consequences (a
+// seat that did not follow has none of the suit; in No Trumps no robot
+// keeps a joker once play begins, nor the person after discarding). It
+// does not read the robots' choices for what they say of their hands, nor
+// which card of an unseen kitty a swap must have taken: either would only
+// narrow the deals further, and leaving them out never rules out the true
+// deal.
 class Knowledge {
 public:
     explicit Knowledge(Seat viewer);

@@ -5,10 +5,10 @@
 namespace corvane::testing {
 
 // A hand made for the tests: Spades trumps uptown, South leading every
-// trick (the script gives South every trick, which only the leader
-// depends on). On the way North shows it has no Spades (so no jokers
-// either), East no Diamonds and West no Clubs; after ten tricks North shows
-// it has no Hearts, after eleven no Clubs.
+// trick and given every trick (a trick's winner only says who leads next).
+// In the first nine tricks North shows it has no Spades (so no jokers
+// either), East no Diamonds and West no Clubs; in the tenth North shows it
+// has no Hearts, in the eleventh no Clubs.
 struct Ending {
     std::array<CardSet, 5> playHands{
         CardSet(),
