@@ -1,5 +1,7 @@
 #include "engine/autoplay.h"
 
+#include "engine/seat_player.h"
+
 #include "rules/bidding/robot_bid.h"
 #include "rules/bidding/robot_discard.h"
 #include "rules/play/play.h"
@@ -12,19 +14,10 @@ Hint bidHint(const Game& g, const AutoplayOptions& options)
 {
     TableState view = g.table();
     view.forcedBid = g.forcedHumanTurn();
-    const BidDecision d = robotBid(view, South);
-    Hint h;
-    h.stage = Awaiting::Bid;
-    h.why = d.why;
-    if (!d.bid) {
-        h.pass = true;
-        return h;
-    }
-    const bool noTrumps = options.southNoTrumps && !view.forcedBid;
-    h.trumpOption = noTrumps ? 4 : d.trumps - 1;
-    h.level = d.level;
-    h.directionOption = d.high ? 0 : 1;
-    return h;
+    BidDecision d = robotBid(view, South);
+    if (d.bid && options.southNoTrumps && !view.forcedBid)
+        d.trumps = NoTrumps;
+    return panelHint(d);
 }
 
 // The jokers of a No Trumps contract are already picked; the robots' discard
@@ -44,6 +37,20 @@ Hint discardHint(const Game& g)
 }
 
 }  // namespace
+
+Hint panelHint(const BidDecision& d)
+{
+    Hint h;
+    h.stage = Awaiting::Bid;
+    h.why = d.why;
+    h.pass = !d.bid;
+    if (d.bid) {
+        h.trumpOption = d.trumps == NoTrumps ? 4 : d.trumps - 1;
+        h.level = d.level;
+        h.directionOption = d.high ? 0 : 1;
+    }
+    return h;
+}
 
 Hint hintFor(const Game& g, const AutoplayOptions& options)
 {

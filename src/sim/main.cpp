@@ -13,6 +13,7 @@
 #include "record/record_writer.h"
 #include "record/replay.h"
 #include "sim/bench.h"
+#include "sim/duel.h"
 #include "sim/simulation.h"
 
 using namespace corvane;
@@ -28,12 +29,15 @@ struct Args {
     bool reasons = false;
     std::string record;  // write every game here
     std::string replay;  // replay this record instead of simulating
+    std::string duel;    // two levels to play against each other
+    int jobs = 1;
 };
 
 void usage(FILE* to)
 {
     std::fputs("usage: corvane-sim [--games N] [--seed S] [--deal N] [--south-nt] [--check] [--json] [--reasons]\n"
                "                   [--bench] [--record FILE]\n"
+               "       corvane-sim --duel A,B [--games N] [--seed S] [--jobs J]\n"
                "       corvane-sim --replay FILE\n"
                "       corvane-sim --help\n"
                "  --games N    games to play (default 1)\n"
@@ -52,6 +56,10 @@ void usage(FILE* to)
                "  --record F   write every game to F as JSON Lines\n"
                "  --replay F   replay the record F and check that every line comes out the same\n"
                "               (exit 0 the same, 1 a difference, 2 not a valid record)\n"
+               "  --duel A,B   play each game twice from the same deal number, levels A and B\n"
+               "               swapping teams, and report A against B with 95 %% intervals;\n"
+               "               the levels: classic\n"
+               "  --jobs J     play the duel's games on J threads (the same results for any J)\n"
                "  --help, -h   show this text and leave\n",
                to);
 }
@@ -78,6 +86,10 @@ bool parse(int argc, char** argv, Args& a)
         }
         else if (arg == "--seed" && number(n))
             a.sim.seed = n;
+        else if (arg == "--jobs" && number(n) && n > 0 && n <= 256)
+            a.jobs = static_cast<int>(n);
+        else if (arg == "--duel" && i + 1 < argc)
+            a.duel = argv[++i];
         else if (arg == "--deal" && i + 1 < argc) {
             const DealEntry deal = readDealNumber(argv[++i]);
             if (!deal.number) {
@@ -171,6 +183,53 @@ void reportReasons(const Tally& t)
     std::printf("reasons reached %d of %zu\n", reached, all.size());
 }
 
+void printInterval(const char* what, const Interval& i)
+{
+    std::printf("%s %+.4f (95%% interval %+.4f to %+.4f)\n", what, i.mean, i.low, i.high);
+}
+
+// Two known levels "A,B", or why not.
+std::string duelLevels(const std::string& text, DuelOptions& o)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        return "--duel takes two levels, as in classic,classic";
+    o.levels = {levelNamed(text.substr(0, comma)), levelNamed(text.substr(comma + 1))};
+    for (const Level& l : o.levels)
+        if (!l.make)
+            return "no level is called '" + l.name + "'";
+    return {};
+}
+
+int runDuel(const Args& a)
+{
+    DuelOptions o;
+    if (const std::string trouble = duelLevels(a.duel, o); !trouble.empty()) {
+        std::fprintf(stderr, "corvane-sim: %s\n", trouble.c_str());
+        return 2;
+    }
+    o.games = a.sim.games;
+    o.seed = a.sim.seed;
+    o.jobs = a.jobs;
+    const DuelReport r = duel(o);
+    const char* first = o.levels[0].name.c_str();
+    const char* second = o.levels[1].name.c_str();
+    std::printf("duel %s against %s\ngame pairs %ld\nhands %ld\n", first, second, r.pairs, r.hands);
+    printInterval("points per hand ahead", r.pointsPerHand);
+    printInterval("games won ahead per game", r.gamesWon);
+    for (std::size_t level = 0; level < 2; ++level)
+        for (int k = 0; k < KindCount; ++k)
+            std::printf("%-8s %-20s made %ld set %ld\n", o.levels[level].name.c_str(), kindName(k), r.made[level][k],
+                        r.set[level][k]);
+    for (std::size_t level = 0; level < 2; ++level)
+        std::printf("time a decision %s %.1f us (%ld decisions)\n", o.levels[level].name.c_str(),
+                    r.decisions[level] ? 1e6 * r.seconds[level] / static_cast<double>(r.decisions[level]) : 0.0,
+                    r.decisions[level]);
+    if (!r.fault.empty())
+        std::printf("FAULT %s\n", r.fault.c_str());
+    return r.fault.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -183,6 +242,8 @@ int main(int argc, char** argv)
     // A benchmark needs enough hands to time.
     if (a.bench && !a.gamesGiven)
         a.sim.games = 20000;
+    if (!a.duel.empty())
+        return runDuel(a);
     if (!a.replay.empty()) {
         const record::ReplayResult r = record::replayFile(a.replay);
         if (r.status == 0)

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "engine/autoplay.h"
+#include "engine/game.h"
+#include "rules/bidding/robot_bid.h"
+#include "rules/bidding/robot_discard.h"
+#include "rules/play/play.h"
+
+namespace corvane {
+
+// Decides for a seat in place of the robots' fixed rules: another level of
+// play. It sees the game as the engine has it and must look only at what
+// the seat has been shown.
+class SeatPlayer {
+public:
+    virtual ~SeatPlayer() = default;
+    virtual BidDecision bid(const Game& g, Seat s) = 0;
+    virtual DiscardDecision discards(const Game& g, Seat s) = 0;
+    virtual PlayDecision card(const Game& g, Seat s) = 0;
+};
+
+// A bid decision as the panel's options.
+Hint panelHint(const BidDecision& d);
+
+// Answers the turn the engine waits for, when it is a seat `player` plays:
+// a robot deciding outside the engine, or South through the person's
+// commands. Hands each event to `take`; whether there was such a turn.
+template <class Take>
+bool playTurn(Game& g, SeatPlayer& player, Seat seat, Take&& take)
+{
+    const Awaiting a = g.awaiting();
+    if (a == Awaiting::Robot && g.robotTurn().seat == seat) {
+        switch (g.robotTurn().choice) {
+        case RobotTurn::Choice::Bid: take(g.decideBid(seat, player.bid(g, seat))); return true;
+        case RobotTurn::Choice::Discards: take(g.decideDiscards(seat, player.discards(g, seat))); return true;
+        case RobotTurn::Choice::Play: take(g.decideCard(seat, player.card(g, seat))); return true;
+        case RobotTurn::Choice::None: return false;
+        }
+    }
+    if (seat != South)
+        return false;
+    switch (a) {
+    case Awaiting::Bid:
+        setPanelTo(g, panelHint(player.bid(g, South)), take);
+        take(g.finishBid());
+        return true;
+    case Awaiting::Discards:
+        for (Card c : player.discards(g, South).discards - g.table().selected)
+            take(g.pickDiscard(c));
+        take(g.confirmDiscards());
+        return true;
+    case Awaiting::PlayCard: take(g.playCard(player.card(g, South).card)); return true;
+    default: return false;
+    }
+}
+
+}  // namespace corvane
