@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "engine/autoplay.h"
 #include "engine/game.h"
 #include "rules/bidding/robot_bid.h"
@@ -14,10 +16,17 @@ namespace corvane {
 class SeatPlayer {
 public:
     virtual ~SeatPlayer() = default;
+    // Every event of the game, as it happens, for a player that keeps what
+    // its seats have seen.
+    virtual void observe(const Event&) {}
     virtual BidDecision bid(const Game& g, Seat s) = 0;
     virtual DiscardDecision discards(const Game& g, Seat s) = 0;
     virtual PlayDecision card(const Game& g, Seat s) = 0;
 };
+
+// The robots' fixed rules as a player, deciding through the side door: the
+// same choices the engine makes itself.
+std::unique_ptr<SeatPlayer> classicPlayer();
 
 // A bid decision as the panel's options.
 Hint panelHint(const BidDecision& d);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <thread>
 
+#include "expert/expert_player.h"
 #include "table/deal_number.h"
 #include "table/random.h"
 
@@ -12,29 +13,11 @@ namespace corvane::sim {
 
 namespace {
 
-class ClassicPlayer : public SeatPlayer {
-public:
-    BidDecision bid(const Game& g, Seat s) override
-    {
-        TableState view = g.table();
-        if (s == South)
-            view.forcedBid = g.forcedHumanTurn();
-        return robotBid(view, s);
-    }
-    DiscardDecision discards(const Game& g, Seat s) override
-    {
-        if (s != South)
-            return robotDiscards(g.table(), s);
-        const Hint h = hintFor(g);
-        return {h.discards, h.why};
-    }
-    PlayDecision card(const Game& g, Seat s) override { return chooseCard(g.table(), s, g.trickPosition()); }
-};
-
 // A player that keeps the time its decisions take.
 class Timed : public SeatPlayer {
 public:
     explicit Timed(std::unique_ptr<SeatPlayer> p) : m_player(std::move(p)) {}
+    void observe(const Event& e) override { m_player->observe(e); }
     BidDecision bid(const Game& g, Seat s) override
     {
         const Clock start;
@@ -96,6 +79,8 @@ GameResult playGame(std::uint64_t deal, const Level& ours, const Level& theirs)
         g.decideOutside(s, true);
     GameResult r;
     const auto take = [&](const Event& e) {
+        team[1]->observe(e);
+        team[2]->observe(e);
         if (const auto* f = e.as<ev::RobotFault>(); f && r.fault.empty())
             r.fault = "seat " + std::to_string(f->seat) + " made a choice the rules refuse";
         const auto* d = e.as<ev::HandScored>();
@@ -167,9 +152,10 @@ Interval interval(const std::vector<double>& xs)
 
 }  // namespace
 
-std::unique_ptr<SeatPlayer> classicPlayer() { return std::make_unique<ClassicPlayer>(); }
-
-std::vector<Level> knownLevels() { return {{"classic", classicPlayer}}; }
+std::vector<Level> knownLevels()
+{
+    return {{"classic", classicPlayer}, {"expert", [] { return std::make_unique<expert::ExpertPlayer>(); }}};
+}
 
 Level levelNamed(const std::string& name)
 {

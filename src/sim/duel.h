@@ -23,10 +23,6 @@ std::vector<Level> knownLevels();
 // The known level of that name; one with no `make` when there is none.
 Level levelNamed(const std::string& name);
 
-// The robots' fixed rules as a player, deciding through the engine's side
-// door: the same choices the engine would make itself.
-std::unique_ptr<SeatPlayer> classicPlayer();
-
 struct DuelOptions {
     std::array<Level, 2> levels;  // the first is the one measured
     long games = 1;               // pairs of games

@@ -57,8 +57,9 @@ void usage(FILE* to)
                "  --replay F   replay the record F and check that every line comes out the same\n"
                "               (exit 0 the same, 1 a difference, 2 not a valid record)\n"
                "  --duel A,B   play each game twice from the same deal number, levels A and B\n"
-               "               swapping teams, and report A against B with 95 %% intervals;\n"
-               "               the levels: classic\n"
+               "               swapping teams, and report A against B with 95 % intervals;\n"
+               "               the levels: classic (the robots' rules), expert (cards by sampled\n"
+               "               double-dummy play; bids and discards by the robots' rules)\n"
                "  --jobs J     play the duel's games on J threads (the same results for any J)\n"
                "  --help, -h   show this text and leave\n",
                to);

@@ -8,13 +8,13 @@ allowed() {
   case $1 in
     table) echo "table" ;;
     rules) echo "table rules" ;;
-    expert) echo "table rules expert" ;;
+    expert) echo "table rules engine expert" ;;
     engine) echo "table rules engine" ;;
     files) echo "table files" ;;
     record) echo "table rules engine record" ;;
     scene) echo "table scene" ;;
     session) echo "table rules engine record scene session" ;;
-    sim) echo "table rules engine record sim" ;;
+    sim) echo "table rules engine record expert sim" ;;
     ui) echo "table rules engine files record scene session ui" ;;
     *) echo "" ;;
   esac

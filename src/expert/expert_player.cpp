@@ -1,0 +1,92 @@
+#include "expert/expert_player.h"
+
+#include "expert/sampler.h"
+#include "rules/scoring/hand_points.h"
+
+namespace corvane::expert {
+
+namespace {
+
+// What the hand is worth to the team of `mine` when it takes `tricks` more
+// of the `left` still to play: the contract's points, for or against.
+int handScore(const TableState& t, Team mine, int tricks, int left)
+{
+    const Team bidders = teamOf(t.bidWinner);
+    const int books = t.teamBooks[bidders] + (mine == bidders ? tricks : left - tricks);
+    const int points = handPoints(t.trumps == NoTrumps, t.teamContract[bidders], books);
+    return mine == bidders ? points : -points;
+}
+
+}  // namespace
+
+ExpertPlayer::ExpertPlayer(ExpertBudget budget)
+    : m_budget(budget),
+      m_knowledge{Knowledge(NoSeat), Knowledge(South), Knowledge(West), Knowledge(North), Knowledge(East)},
+      m_classic(classicPlayer()),
+      m_solver(18)
+{
+}
+
+void ExpertPlayer::observe(const Event& e)
+{
+    for (Seat s = South; s <= East; ++s)
+        m_knowledge[static_cast<std::size_t>(s)].observe(e);
+}
+
+BidDecision ExpertPlayer::bid(const Game& g, Seat s) { return m_classic->bid(g, s); }
+
+DiscardDecision ExpertPlayer::discards(const Game& g, Seat s) { return m_classic->discards(g, s); }
+
+CardChoice ExpertPlayer::weighCards(const Game& g, Seat s)
+{
+    const Knowledge& k = m_knowledge[static_cast<std::size_t>(s)];
+    const TableState& t = g.table();
+    Sampler sampler(k, samplerSeed(g.dealNumber().value_or(0), k));
+    CardChoice choice;
+    std::vector<long> points, tricks;
+    for (int i = 0; i < m_budget.deals; ++i) {
+        const std::optional<SampledDeal> deal = sampler.draw();
+        if (!deal)
+            break;
+        const Solution solved = m_solver.analyse(deal->position, m_budget.nodesPerDeal);
+        if (!solved.finished)
+            continue;
+        if (choice.cards.empty()) {
+            for (const CardValue& v : solved.cards)
+                choice.cards.push_back({v.card, 0, 0});
+            points.assign(choice.cards.size(), 0);
+            tricks.assign(choice.cards.size(), 0);
+        }
+        const int left = deal->position.tricksLeft();
+        for (std::size_t c = 0; c < solved.cards.size() && c < choice.cards.size(); ++c) {
+            points[c] += handScore(t, teamOf(s), solved.cards[c].tricks, left);
+            tricks[c] += solved.cards[c].tricks;
+        }
+        ++choice.deals;
+    }
+    for (std::size_t c = 0; c < choice.cards.size(); ++c) {
+        CardWeighing& w = choice.cards[c];
+        w.points = static_cast<double>(points[c]) / choice.deals;
+        w.tricks = static_cast<double>(tricks[c]) / choice.deals;
+    }
+    // The best score, then the most tricks, then the first in id order, so
+    // ties go the same way every time.
+    const CardWeighing* best = nullptr;
+    for (const CardWeighing& w : choice.cards)
+        if (best == nullptr || w.points > best->points || (w.points == best->points && w.tricks > best->tricks))
+            best = &w;
+    if (best != nullptr)
+        choice.card = best->card;
+    return choice;
+}
+
+PlayDecision ExpertPlayer::card(const Game& g, Seat s)
+{
+    const CardChoice choice = weighCards(g, s);
+    // Nothing solved (a budget too small): the robots' rule decides.
+    if (choice.card == NoCard)
+        return m_classic->card(g, s);
+    return {choice.card, {}};
+}
+
+}  // namespace corvane::expert
