@@ -152,7 +152,6 @@ void Knowledge::observe(const Event& e)
             } else if constexpr (std::is_same_v<T, ev::CardPlayed>) {
                 play(d.seat, d.card, d.position);
             } else if constexpr (std::is_same_v<T, ev::TrickGathered>) {
-                m_tricksDone = d.number;
                 m_onTrick = 0;
                 m_trick = {};
                 if (isSeat(d.winner))

@@ -76,7 +76,6 @@ public:
     Seat leader() const { return m_leader; }
     int onTrick() const { return m_onTrick; }
     Card trickCard(int i) const { return m_trick[static_cast<std::size_t>(i)]; }
-    int tricksDone() const { return m_tricksDone; }
 
 private:
     void reset();
@@ -107,7 +106,6 @@ private:
     Seat m_leader = NoSeat;
     std::array<Card, 4> m_trick{};
     int m_onTrick = 0;
-    int m_tricksDone = 0;
 };
 
 // The knowledge of `viewer` after these events, in order.

@@ -13,35 +13,6 @@ const Ending ending;
 
 Knowledge after(const HandScript& h, Seat viewer) { return knowledgeFrom(h.events, viewer); }
 
-TEST(Knowledge, OwnHandIsKnownAndNobodyElses)
-{
-    const HandScript h = ending.script(West, 4);
-    const Whereabouts truth = ending.truth(4);
-    for (Seat v = South; v <= East; ++v) {
-        const Knowledge k = after(h, v);
-        EXPECT_EQ(k.hand(), truth[ix(v)]) << "viewer " << v;
-        for (Seat s = South; s <= East; ++s)
-            if (s != v) {
-                EXPECT_TRUE(k.known(s).empty()) << "viewer " << v << " seat " << s;
-                EXPECT_EQ(k.unknownCount(s), 8);
-            }
-        EXPECT_EQ(misfit(k, truth), "") << "viewer " << v;
-    }
-}
-
-TEST(Knowledge, EastDuringPlaySeesNoneOfSouthsCardsInHand)
-{
-    const HandScript h = ending.script(South, 5);
-    const Knowledge k = after(h, East);
-    const CardSet southLeft = ending.truth(5)[South];
-    ASSERT_EQ(southLeft.count(), 7);
-    for (Place p = South; p <= KittyPlace; ++p)
-        EXPECT_TRUE((k.known(p) & southLeft).empty()) << "place " << p;
-    EXPECT_EQ(k.unseen() & southLeft, southLeft);
-    // What South played is known, and where.
-    EXPECT_EQ(k.played(South), ending.playHands[South] - southLeft);
-}
-
 TEST(Knowledge, RobotWinnerKnowsTheKittyItTookAndWhatItThrew)
 {
     const HandScript h = ending.script(West, 0);
@@ -203,35 +174,6 @@ TEST(Knowledge, JokerSwapFromThePersonsKittyIsNotSeenByOtherRobots)
     EXPECT_EQ(east.known(KittyPlace), setOf({LittleJoker}));
     const Knowledge south = after(h, South);
     EXPECT_TRUE(south.known(East).has(2));
-}
-
-TEST(Knowledge, TrickInProgressAndCounts)
-{
-    HandScript h = ending.script(West, 2);
-    h.play(South, 40, 1);
-    h.play(West, 41, 2);
-    const Knowledge k = after(h, North);
-    EXPECT_EQ(k.leader(), South);
-    EXPECT_EQ(k.onTrick(), 2);
-    EXPECT_EQ(k.trickCard(0), 40);
-    EXPECT_EQ(k.trickCard(1), 41);
-    EXPECT_EQ(k.count(South), 9);
-    EXPECT_EQ(k.count(West), 9);
-    EXPECT_EQ(k.count(North), 10);
-    EXPECT_EQ(k.count(East), 10);
-    EXPECT_EQ(k.tricksDone(), 2);
-    EXPECT_EQ(k.unseen().count(), 9 + 9 + 10);
-}
-
-TEST(Knowledge, NewHandForgetsTheLast)
-{
-    HandScript h = ending.script(West, 3);
-    h.add(ev::HandStarted{false});
-    const Knowledge k = after(h, South);
-    EXPECT_TRUE(k.hand().empty());
-    EXPECT_TRUE(k.playedByAll().empty());
-    EXPECT_FALSE(k.showedVoid(East, Diamonds));
-    EXPECT_FALSE(k.settled());
 }
 
 }  // namespace

@@ -128,24 +128,6 @@ TEST(Sampler, UniformWithTheKittyAsAPlaceAfterElevenTricks)
     expectUniform(k, deals, 11);
 }
 
-TEST(Sampler, EveryDrawFitsTheKnowledge)
-{
-    for (int played : {0, 3, 6, 10})
-        for (Seat winner : {South, West})
-            for (Seat v = South; v <= East; ++v) {
-                const Knowledge k = knowledgeFrom(ending.script(winner, played).events, v);
-                ASSERT_EQ(misfit(k, ending.truth(played)), "");
-                Sampler sampler(k, samplerSeed(1, k));
-                for (int n = 0; n < 50; ++n) {
-                    const auto d = sampler.draw();
-                    ASSERT_TRUE(d.has_value());
-                    EXPECT_EQ(misfit(k, whereaboutsOf(*d)), "") << "viewer " << v << " after " << played;
-                    EXPECT_EQ(positionFault(d->position), nullptr);
-                    EXPECT_EQ(d->position.hands[ix(v)], k.hand());
-                }
-            }
-}
-
 TEST(Sampler, SameSeedSameDealsOtherSeedOtherDeals)
 {
     const Knowledge k = knowledgeFrom(ending.script(West, 2).events, North);
