@@ -19,36 +19,27 @@ int handScore(const TableState& t, Team mine, int tricks, int left)
 
 }  // namespace
 
-ExpertPlayer::ExpertPlayer(ExpertBudget budget)
-    : m_budget(budget),
-      m_knowledge{Knowledge(NoSeat), Knowledge(South), Knowledge(West), Knowledge(North), Knowledge(East)},
-      m_classic(classicPlayer()),
-      m_solver(18)
+SeenBySeat::SeenBySeat() : m_seats{Knowledge(NoSeat), Knowledge(South), Knowledge(West), Knowledge(North), Knowledge(East)}
 {
 }
 
-void ExpertPlayer::observe(const Event& e)
+void SeenBySeat::observe(const Event& e)
 {
     for (Seat s = South; s <= East; ++s)
-        m_knowledge[static_cast<std::size_t>(s)].observe(e);
+        m_seats[static_cast<std::size_t>(s)].observe(e);
 }
 
-BidDecision ExpertPlayer::bid(const Game& g, Seat s) { return m_classic->bid(g, s); }
-
-DiscardDecision ExpertPlayer::discards(const Game& g, Seat s) { return m_classic->discards(g, s); }
-
-CardChoice ExpertPlayer::weighCards(const Game& g, Seat s)
+CardChoice weighCards(const Game& g, Seat s, const Knowledge& k, const ExpertBudget& budget, DoubleDummy& solver)
 {
-    const Knowledge& k = m_knowledge[static_cast<std::size_t>(s)];
     const TableState& t = g.table();
     Sampler sampler(k, samplerSeed(g.dealNumber().value_or(0), k));
     CardChoice choice;
     std::vector<long> points, tricks;
-    for (int i = 0; i < m_budget.deals; ++i) {
+    for (int i = 0; i < budget.deals; ++i) {
         const std::optional<SampledDeal> deal = sampler.draw();
         if (!deal)
             break;
-        const Solution solved = m_solver.analyse(deal->position, m_budget.nodesPerDeal);
+        const Solution solved = solver.analyse(deal->position, budget.nodesPerDeal);
         if (!solved.finished)
             continue;
         if (choice.cards.empty()) {
@@ -65,9 +56,8 @@ CardChoice ExpertPlayer::weighCards(const Game& g, Seat s)
         ++choice.deals;
     }
     for (std::size_t c = 0; c < choice.cards.size(); ++c) {
-        CardWeighing& w = choice.cards[c];
-        w.points = static_cast<double>(points[c]) / choice.deals;
-        w.tricks = static_cast<double>(tricks[c]) / choice.deals;
+        choice.cards[c].points = static_cast<double>(points[c]) / choice.deals;
+        choice.cards[c].tricks = static_cast<double>(tricks[c]) / choice.deals;
     }
     // The best score, then the most tricks, then the first in id order, so
     // ties go the same way every time.
@@ -80,13 +70,23 @@ CardChoice ExpertPlayer::weighCards(const Game& g, Seat s)
     return choice;
 }
 
-PlayDecision ExpertPlayer::card(const Game& g, Seat s)
+PlayDecision expertCard(const Game& g, Seat s, const CardChoice& choice)
 {
-    const CardChoice choice = weighCards(g, s);
     // Nothing solved (a budget too small): the robots' rule decides.
     if (choice.card == NoCard)
-        return m_classic->card(g, s);
+        return chooseCard(g.table(), s, g.trickPosition());
     return {choice.card, {}};
+}
+
+ExpertPlayer::ExpertPlayer(ExpertBudget budget) : m_budget(budget), m_classic(classicPlayer()), m_solver(18) {}
+
+BidDecision ExpertPlayer::bid(const Game& g, Seat s) { return m_classic->bid(g, s); }
+
+DiscardDecision ExpertPlayer::discards(const Game& g, Seat s) { return m_classic->discards(g, s); }
+
+PlayDecision ExpertPlayer::card(const Game& g, Seat s)
+{
+    return expertCard(g, s, weighCards(g, s, m_seen.of(s), m_budget, m_solver));
 }
 
 }  // namespace corvane::expert

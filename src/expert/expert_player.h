@@ -31,28 +31,45 @@ struct CardChoice {
     std::vector<CardWeighing> cards;  // in id order
 };
 
-// The Expert's cards: for each, deals of the unseen cards drawn consistently
-// with what the seat has seen, each solved with all hands in view, and the
-// card with the best average score for its side played (making or setting
-// the contract counts, not only tricks). Bids and discards are the robots'
-// rules. It must see every event of the game, through observe().
+// What each seat has seen of the hand in play, kept from every event.
+class SeenBySeat {
+public:
+    SeenBySeat();
+    void observe(const Event& e);
+    const Knowledge& of(Seat s) const { return m_seats[static_cast<std::size_t>(s)]; }
+
+private:
+    std::array<Knowledge, 5> m_seats;  // index 0 unused
+};
+
+// The Expert's card for seat s, who knows `k`: deals of the unseen cards
+// drawn consistently with it, each solved with all hands in view, and the
+// card with the best average score for its side (making or setting the
+// contract counts, not only tricks). NoCard when no deal was solved within
+// the budget. The deals are drawn from the deal number and the play, so
+// the same position always weighs the same.
+CardChoice weighCards(const Game& g, Seat s, const Knowledge& k, const ExpertBudget& budget, DoubleDummy& solver);
+
+// The Expert level as a player: its cards by weighCards(), its bids and
+// discards by the robots' rules. It must see every event of the game,
+// through observe().
 class ExpertPlayer : public SeatPlayer {
 public:
     explicit ExpertPlayer(ExpertBudget budget = {});
 
-    void observe(const Event& e) override;
+    void observe(const Event& e) override { m_seen.observe(e); }
     BidDecision bid(const Game& g, Seat s) override;
     DiscardDecision discards(const Game& g, Seat s) override;
     PlayDecision card(const Game& g, Seat s) override;
 
-    // The weighing behind card(), for a hint or a reason.
-    CardChoice weighCards(const Game& g, Seat s);
-
 private:
     ExpertBudget m_budget;
-    std::array<Knowledge, 5> m_knowledge;
+    SeenBySeat m_seen;
     std::unique_ptr<SeatPlayer> m_classic;
     DoubleDummy m_solver;
 };
+
+// The card weighCards() chose, or the robots' rule's when none was.
+PlayDecision expertCard(const Game& g, Seat s, const CardChoice& choice);
 
 }  // namespace corvane::expert

@@ -47,6 +47,7 @@ void TableSession::flushRecord() { m_recorder.flush(); }
 
 TableUpdate TableSession::take(const Event& e)
 {
+    ++m_move;
     TableUpdate u;
     if (!scene().rings().empty())
         m_choreographer.add(u.steps, step::Ring{});
@@ -66,7 +67,7 @@ TableUpdate TableSession::take(const Event& e)
         m_choreographer.add(u.steps, step::Log{trouble});
     m_recordTrouble.clear();
     if (opensTurn(e))
-        m_turns.push_back({m_game, m_choreographer, m_recorder.mark(), m_lastTrick, m_reviewer});
+        m_turns.push_back({m_game, m_choreographer, m_recorder.mark(), m_lastTrick, m_reviewer, m_seen});
     if (e.message) {
         u.message = *e.message;
         u.flowMessage = m_game.awaiting() == Awaiting::Answer;
@@ -83,9 +84,12 @@ void TableSession::follow(const Event& e)
     if (e.is<ev::Refused>())
         return;
     m_reviewer.observe(e, m_game.table(), m_game.names());
+    m_seen.observe(e);
     if (e.is<ev::HandStarted>()) {
         m_turns.clear();
         m_lastTrick.reset();
+        for (Seat s = West; s <= East; ++s)
+            m_game.decideOutside(s, m_nextLevel == RobotLevel::Expert);
     } else if (const auto* t = e.as<ev::TrickGathered>()) {
         GatheredTrick g{t->number, t->winner, {}};
         for (std::size_t p = 1; p <= 4; ++p)
@@ -183,6 +187,8 @@ TableUpdate TableSession::undo()
     m_recorder.rewind(turn.record);
     m_lastTrick = turn.lastTrick;
     m_reviewer = turn.reviewer;
+    m_seen = turn.seen;
+    ++m_move;
     TableUpdate u;
     u.restore = true;
     return u;
@@ -202,6 +208,29 @@ TableUpdate TableSession::hideLastTrick() const
     TableUpdate u;
     u.steps.push_back(step::ShowTrick{});
     return u;
+}
+
+std::optional<RobotTask> TableSession::robotTask() const
+{
+    if (m_game.awaiting() != Awaiting::Robot)
+        return std::nullopt;
+    const RobotTurn turn = m_game.robotTurn();
+    return RobotTask{m_move, m_game, turn, m_seen.of(turn.seat)};
+}
+
+TableUpdate TableSession::robotDecided(const RobotAnswer& a)
+{
+    const RobotTurn now = m_game.robotTurn();
+    if (a.move != m_move || m_game.awaiting() != Awaiting::Robot || now.seat != a.turn.seat ||
+        now.choice != a.turn.choice)
+        return {};
+    switch (a.turn.choice) {
+    case RobotTurn::Choice::Bid: return take(m_game.decideBid(a.turn.seat, a.bid));
+    case RobotTurn::Choice::Discards: return take(m_game.decideDiscards(a.turn.seat, a.discards));
+    case RobotTurn::Choice::Play: return take(m_game.decideCard(a.turn.seat, a.card));
+    case RobotTurn::Choice::None: break;
+    }
+    return {};
 }
 
 std::vector<Card> TableSession::keyboardCards() const

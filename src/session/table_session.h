@@ -12,6 +12,7 @@
 #include "record/table_recorder.h"
 #include "scene/choreography.h"
 #include "session/hand_review.h"
+#include "session/robot_task.h"
 
 namespace corvane {
 
@@ -135,6 +136,16 @@ public:
     TableUpdate rename(Seat s, const std::string& name);
     void setStatistics(const Statistics& s) { m_game.setStatistics(s); }
 
+    // How the robots play; a change takes effect from the next hand dealt.
+    RobotLevel robotLevel() const { return m_nextLevel; }
+    void setRobotLevel(RobotLevel level) { m_nextLevel = level; }
+    // The decision an Expert robot has the turn for, to be made away from
+    // the table; nothing while the engine waits for none.
+    std::optional<RobotTask> robotTask() const;
+    // The decision made: played when the table is still as it was asked,
+    // else (a turn taken back, a new game) nothing happens.
+    TableUpdate robotDecided(const RobotAnswer& answer);
+
     // Hands the record of a game left unfinished to the sink.
     void flushRecord();
 
@@ -145,6 +156,7 @@ private:
         record::TableRecorder::Mark record;
         std::optional<GatheredTrick> lastTrick;
         HandReviewer reviewer;
+        expert::SeenBySeat seen;
     };
 
     TableUpdate take(const Event& e);
@@ -162,6 +174,9 @@ private:
     std::optional<GatheredTrick> m_lastTrick;
     HandReviewer m_reviewer;
     std::optional<HandReview> m_lastHand;
+    expert::SeenBySeat m_seen;
+    RobotLevel m_nextLevel = RobotLevel::Classic;
+    std::uint64_t m_move = 0;  // counts what changed the table
 };
 
 }  // namespace corvane

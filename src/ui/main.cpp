@@ -183,11 +183,10 @@ int main(int argc, char** argv)
 
     // The remembered choices, unless the command line says otherwise.
     corvane::Settings settings;
-    options.settings = &settings;
-    options.sound = settings.sound();
-    options.explain = settings.explainRobots();
-    if (!optionValue(argc, argv, "--pace"))
-        options.pace = settings.pace();
+    const corvane::Pace asked = options.pace;
+    corvane::takeRememberedChoices(options, settings);
+    if (optionValue(argc, argv, "--pace"))
+        options.pace = asked;
     corvane::TableWindow table(options);
     // exit, not quit: quit would ask every window first, and the table asks back.
     QObject::connect(

@@ -9,6 +9,7 @@ namespace {
 constexpr const char* PaceKey = "pace";
 constexpr const char* SoundKey = "sound";
 constexpr const char* ExplainKey = "explain_robots";
+constexpr const char* ExpertKey = "expert_robots";
 constexpr const char* GeometryKey = "window/geometry";
 
 }  // namespace
@@ -64,6 +65,9 @@ void Settings::setSound(bool on) { setFlag(SoundKey, on); }
 
 bool Settings::explainRobots() const { return flag(ExplainKey, false); }
 void Settings::setExplainRobots(bool on) { setFlag(ExplainKey, on); }
+
+bool Settings::expertRobots() const { return flag(ExpertKey, false); }
+void Settings::setExpertRobots(bool on) { setFlag(ExpertKey, on); }
 
 QByteArray Settings::geometry() const
 {

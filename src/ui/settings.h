@@ -38,6 +38,11 @@ public:
     bool explainRobots() const;
     void setExplainRobots(bool on);
 
+    // Default off: the robots play by their fixed rules, not the Expert
+    // level.
+    bool expertRobots() const;
+    void setExpertRobots(bool on);
+
     // The table window's size and place, as QWidget::saveGeometry() gives
     // it; empty when never saved.
     QByteArray geometry() const;

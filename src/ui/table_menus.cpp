@@ -107,19 +107,31 @@ void TableMenus::buildOptionsMenu(QMenuBar* bar)
         paces->addAction(a);
         connect(a, &QAction::triggered, &m_window, [this, p = p] { m_window.setPace(p); });
     }
+    QMenu* robots = options->addMenu(QStringLiteral("&Robots"));
+    robots->setObjectName(QStringLiteral("MnuRobots"));
+    auto* levels = new QActionGroup(robots);
+    const std::tuple<const char*, const char*, RobotLevel> kinds[] = {
+        {"MnuRobotsClassic", "&Classic", RobotLevel::Classic}, {"MnuRobotsExpert", "&Expert", RobotLevel::Expert}};
+    for (const auto& [name, caption, level] : kinds) {
+        QAction* a = checkable(robots, name, caption);
+        levels->addAction(a);
+        connect(a, &QAction::triggered, &m_window, [this, level = level] { m_window.setRobotLevel(level); });
+    }
     QAction* sound = checkable(options, "MnuSound", "&Sound");
     QAction* explain = checkable(options, "MnuExplain", "&Explain Robot Play");
     // Ticked before they are heard, so starting writes no setting.
-    showChoices(m_window.pace(), m_window.soundOn(), m_window.explainingRobots());
+    showChoices(m_window.pace(), m_window.soundOn(), m_window.explainingRobots(), m_window.robotLevel());
     connect(sound, &QAction::toggled, &m_window, &TableWindow::setSound);
     connect(explain, &QAction::toggled, &m_window, &TableWindow::setExplainRobots);
 }
 
-void TableMenus::showChoices(Pace pace, bool sound, bool explain)
+void TableMenus::showChoices(Pace pace, bool sound, bool explain, RobotLevel robots)
 {
     const std::pair<const char*, bool> ticks[] = {{"MnuPaceNormal", pace == Pace::Normal},
                                                   {"MnuPaceFast", pace == Pace::Fast},
                                                   {"MnuPaceInstant", pace == Pace::Instant},
+                                                  {"MnuRobotsClassic", robots == RobotLevel::Classic},
+                                                  {"MnuRobotsExpert", robots == RobotLevel::Expert},
                                                   {"MnuSound", sound},
                                                   {"MnuExplain", explain}};
     for (const auto& [name, on] : ticks)

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include "scene/pace.h"
+#include "session/robot_task.h"
 
 class QAction;
 class QMenu;
@@ -21,7 +22,7 @@ public:
     explicit TableMenus(TableWindow& window);
 
     // The Options menu ticks what the window has chosen.
-    void showChoices(Pace pace, bool sound, bool explain);
+    void showChoices(Pace pace, bool sound, bool explain, RobotLevel robots);
     // The learning items answer only when what they do can be done now.
     void refresh();
 

@@ -4,6 +4,7 @@
 
 #include "files/data_store.h"
 #include "files/file_io.h"
+#include "ui/settings.h"
 
 namespace corvane {
 
@@ -30,6 +31,15 @@ TableSession::RecordSink recordSink(const std::string& file)
 }
 
 }  // namespace
+
+void takeRememberedChoices(TableOptions& options, Settings& settings)
+{
+    options.settings = &settings;
+    options.pace = settings.pace();
+    options.sound = settings.sound();
+    options.explain = settings.explainRobots();
+    options.robots = settings.expertRobots() ? RobotLevel::Expert : RobotLevel::Classic;
+}
 
 DataLocation dataLocationOf(const TableOptions& options)
 {

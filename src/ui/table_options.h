@@ -22,6 +22,7 @@ struct TableOptions {
     Pace pace = Pace::Normal;
     bool sound = true;
     bool explain = false;  // the robots' reasons in the log
+    RobotLevel robots = RobotLevel::Classic;
     QString soundFolder;  // empty: the program's folder
     std::optional<std::uint64_t> deal;  // start at once with a game from this deal number
     // Where the record of every game played is appended; empty: none kept.
@@ -30,6 +31,9 @@ struct TableOptions {
     // none: they last for this run only. Not owned.
     Settings* settings = nullptr;
 };
+
+// The choices `settings` remembers, and the settings to keep new ones in.
+void takeRememberedChoices(TableOptions& options, Settings& settings);
 
 // Where the names and statistics of a window so started live.
 DataLocation dataLocationOf(const TableOptions& options);

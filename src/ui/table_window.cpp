@@ -12,6 +12,7 @@
 #include "ui/leave_question.h"
 #include "ui/pacer.h"
 #include "ui/review_window.h"
+#include "ui/robot_worker.h"
 #include "ui/settings.h"
 #include "ui/sound_player.h"
 #include "ui/table_menus.h"
@@ -26,6 +27,7 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
       m_session(sessionOptionsOf(options, *m_store)),
       m_view(new TableView(this)),
       m_pacer(new Pacer([this](const Step& s) { playStep(s); }, this)),
+      m_worker(new RobotWorker(this)),
       m_sound(options.soundFolder.isEmpty() ? new SoundPlayer(this) : new SoundPlayer(options.soundFolder, this)),
       m_box(new MessageDialog(this)),
       m_help(new HelpWindow(this)),
@@ -43,6 +45,7 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Corvane"));
     setCentralWidget(m_view);
+    m_session.setRobotLevel(options.robots);
     updateMute();
     m_menus = new TableMenus(*this);
     connectControls();
@@ -72,7 +75,7 @@ void TableWindow::setPace(Pace pace)
 {
     m_session.setPace(pace);
     updateMute();
-    m_menus->showChoices(pace, m_soundOn, explainingRobots());
+    showChoices();
     if (m_settings != nullptr)
         m_settings->setPace(pace);
 }
@@ -81,7 +84,7 @@ void TableWindow::setSound(bool on)
 {
     m_soundOn = on;
     updateMute();
-    m_menus->showChoices(pace(), on, explainingRobots());
+    showChoices();
     if (m_settings != nullptr)
         m_settings->setSound(on);
 }
@@ -89,10 +92,20 @@ void TableWindow::setSound(bool on)
 void TableWindow::setExplainRobots(bool on)
 {
     m_session.setExplain(on);
-    m_menus->showChoices(pace(), m_soundOn, on);
+    showChoices();
     if (m_settings != nullptr)
         m_settings->setExplainRobots(on);
 }
+
+void TableWindow::setRobotLevel(RobotLevel level)
+{
+    m_session.setRobotLevel(level);
+    showChoices();
+    if (m_settings != nullptr)
+        m_settings->setExpertRobots(level == RobotLevel::Expert);
+}
+
+void TableWindow::showChoices() { m_menus->showChoices(pace(), m_soundOn, explainingRobots(), robotLevel()); }
 
 // At the Instant pace the sounds would only pile on each other.
 void TableWindow::updateMute() { m_sound->setMuted(!m_soundOn || pace() == Pace::Instant); }
@@ -100,6 +113,10 @@ void TableWindow::updateMute() { m_sound->setMuted(!m_soundOn || pace() == Pace:
 void TableWindow::connectControls()
 {
     connect(m_pacer, &Pacer::drained, this, &TableWindow::advanceWhenReady);
+    connect(m_worker, &RobotWorker::decided, this, [this](const RobotAnswer& a) {
+        play(m_session.robotDecided(a));
+        advanceWhenReady();
+    });
     connect(m_view, &TableView::cardClicked, this, &TableWindow::cardClicked);
     connect(m_view, &TableView::cardReturned, this, &TableWindow::cardReturned);
     connect(m_view, &TableView::trickAreaClicked, this, &TableWindow::showLastTrick);
@@ -179,6 +196,8 @@ void TableWindow::advanceWhenReady()
         return;
     if (game().awaiting() == Awaiting::Nothing)
         play(m_session.advance());
+    else if (game().awaiting() == Awaiting::Robot && !m_worker->busy())
+        m_worker->decide(*m_session.robotTask());
 }
 
 void TableWindow::playStep(const Step& s)

@@ -16,6 +16,7 @@ class DataStore;
 class HelpWindow;
 class LeaveQuestion;
 class ReviewWindow;
+class RobotWorker;
 class Pacer;
 class Settings;
 class SoundPlayer;
@@ -52,6 +53,9 @@ public:
     void setSound(bool on);
     bool explainingRobots() const { return m_session.explaining(); }
     void setExplainRobots(bool on);
+    // From the next hand dealt.
+    RobotLevel robotLevel() const { return m_session.robotLevel(); }
+    void setRobotLevel(RobotLevel level);
 
 public slots:
     void newGame();
@@ -92,12 +96,14 @@ private:
     void cardReturned(Card c);
     void offerKeyboardCards();
     void updateMute();
+    void showChoices();
     void quitProgram();
 
     std::unique_ptr<DataStore> m_store;
     TableSession m_session;
     TableView* m_view;
     Pacer* m_pacer;
+    RobotWorker* m_worker;
     TableMenus* m_menus = nullptr;
     SoundPlayer* m_sound;
     MessageDialog* m_box;

@@ -13,9 +13,9 @@ allowed() {
     files) echo "table files" ;;
     record) echo "table rules engine record" ;;
     scene) echo "table scene" ;;
-    session) echo "table rules engine record scene session" ;;
+    session) echo "table rules engine record scene expert session" ;;
     sim) echo "table rules engine record expert sim" ;;
-    ui) echo "table rules engine files record scene session ui" ;;
+    ui) echo "table rules engine files record scene expert session ui" ;;
     *) echo "" ;;
   esac
 }

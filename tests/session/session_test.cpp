@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "record/replay.h"
+#include "session/robot_task.h"
 #include "session/table_session.h"
 
 using namespace corvane;
@@ -59,6 +60,7 @@ struct Table {
                 play(session.pickDiscard(c));
             return play(session.confirmDiscards());
         case Awaiting::PlayCard: return play(session.playCard(h.card));
+        case Awaiting::Robot: return play(session.robotDecided(decide(*session.robotTask(), solver())));
         default: return;
         }
     }
@@ -74,6 +76,12 @@ struct Table {
         return done();
     }
     bool untilTurn(Awaiting a) { return until([&] { return game().awaiting() == a; }); }
+
+    static expert::DoubleDummy& solver()
+    {
+        static expert::DoubleDummy dd(16);
+        return dd;
+    }
 };
 
 int cardsPlayedBySouth(const Table& t) { return 12 - t.table().hand(South).count(); }
@@ -423,4 +431,33 @@ TEST(Session, TheRobotsReasonsJoinTheLogOnlyWhenAsked)
         if (line.find(" because ") == std::string::npos)
             own.push_back(line);
     EXPECT_EQ(own, logs[false]);
+}
+
+// The Expert's robots decide away from the table, each decision asked with
+// everything it needs; an answer to a table that has moved on is dropped.
+TEST(Session, ExpertRobotsDecideAwayFromTheTable)
+{
+    Table t;
+    t.session.setRobotLevel(RobotLevel::Expert);
+    t.play(t.session.newGame());
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    t.act();
+    // After South's card a robot has the turn: asked, then taken back.
+    ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::Robot; }));
+    const std::optional<RobotTask> task = t.session.robotTask();
+    ASSERT_TRUE(task.has_value());
+    EXPECT_EQ(task->turn.choice, RobotTurn::Choice::Play);
+    EXPECT_EQ(task->knowledge.viewer(), task->turn.seat);
+    const RobotAnswer answer = decide(*task, Table::solver());
+    EXPECT_TRUE(t.table().hand(task->turn.seat).has(answer.card.card));
+    ASSERT_TRUE(t.session.canUndo());
+    t.play(t.session.undo());
+    const TableState before = t.table();
+    const TableUpdate stale = t.session.robotDecided(answer);
+    EXPECT_TRUE(stale.steps.empty());
+    EXPECT_EQ(t.table(), before);
+
+    // The hand plays out, every robot card through the tasks.
+    ASSERT_TRUE(t.until([&] { return t.session.lastHand().has_value(); }));
+    EXPECT_EQ(t.game().check(), "");
 }

@@ -36,13 +36,15 @@ public:
     BidPanelFrame& panel() const { return *m_w.view()->bidPanel(); }
     QStringList log() const { return view().log()->lines(); }
 
-    // The table has played every step and waits for the person.
+    // The table has played every step and waits for the person (not for a
+    // robot still deciding away from it).
     bool settled() const
     {
         if (box().isVisible())
             return true;
         const Awaiting a = game().awaiting();
-        return !m_w.pacer().busy() && !m_w.asking() && a != Awaiting::Nothing && a != Awaiting::Answer;
+        return !m_w.pacer().busy() && !m_w.asking() && a != Awaiting::Nothing && a != Awaiting::Answer &&
+               a != Awaiting::Robot;
     }
     bool settle(int ms = 20000) const { return QTest::qWaitFor([this] { return settled(); }, ms); }
 

@@ -237,6 +237,13 @@ private slots:
         QVERIFY(!w->soundOn());
         QVERIFY(!Settings(file).sound());
 
+        // Classic robots by default; Expert told to the session and kept.
+        QAction* expert = action(*w, "MnuRobotsExpert");
+        QVERIFY(action(*w, "MnuRobotsClassic")->isChecked() && !expert->isChecked());
+        expert->trigger();
+        QCOMPARE(w->session().robotLevel(), RobotLevel::Expert);
+        QVERIFY(Settings(file).expertRobots());
+
         // Set from outside the menu, the menu shows it too.
         w->setPace(Pace::Instant);
         QVERIFY(instant->isChecked() && !fast->isChecked());
@@ -250,6 +257,8 @@ private slots:
         QVERIFY(action(*next, "MnuPaceInstant")->isChecked());
         QVERIFY(action(*next, "MnuSound")->isChecked());
         QVERIFY(action(*next, "MnuExplain")->isChecked() && next->explainingRobots());
+        QVERIFY(action(*next, "MnuRobotsExpert")->isChecked());
+        QCOMPARE(next->session().robotLevel(), RobotLevel::Expert);
         action(*next, "MnuExplain")->trigger();
         QVERIFY(!Settings(file).explainRobots());
     }

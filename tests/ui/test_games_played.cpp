@@ -139,6 +139,20 @@ private slots:
         QCOMPARE(d.table().dealer, dealOf(deal)->dealer);
         QVERIFY(d.faults.isEmpty());
     }
+    // Expert robots decide on a thread of their own; the table waits for
+    // each answer and never freezes.
+    void expertRobotsPlayAHand()
+    {
+        QTemporaryDir dir;
+        TableOptions options;
+        options.robots = RobotLevel::Expert;
+        auto w = makeWindow(dir, Seed, nullptr, options);
+        TableDriver d(*w);
+        w->newGame();
+        QVERIFY(d.runUntil([&] { return w->session().lastHand().has_value(); }));
+        QVERIFY(d.faults.isEmpty());
+        QCOMPARE(w->game().check(), std::string());
+    }
     void dealNumberDialogRefusesBadNumbersAndCancels()
     {
         QTemporaryDir dir;

@@ -21,12 +21,8 @@ inline std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::ui
     options.dataDir = std::filesystem::path(dir.path().toStdString());
     options.pace = Pace::Instant;
     options.soundFolder = dir.path();
-    options.settings = settings;
-    if (settings != nullptr) {
-        options.pace = settings->pace();
-        options.sound = settings->sound();
-        options.explain = settings->explainRobots();
-    }
+    if (settings != nullptr)
+        takeRememberedChoices(options, *settings);
     auto w = std::make_unique<TableWindow>(options);
     w->show();
     return w;
