@@ -25,7 +25,9 @@ int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) cons
     // The best the opponent after this seat can play, for the follow scores.
     const int nextBest = m_pos == 1 || m_pos == 2 ? bestStrengthOf((seat + 1) & 3) : 0;
     int n = 0;
-    for (std::uint64_t suit : m_l.suitBits) {
+    for (std::uint64_t rest = legal; rest;) {
+        const std::uint64_t suit = m_l.suitBits[m_l.suitAt[static_cast<std::size_t>(lowest(rest))]];
+        rest &= ~suit;
         std::uint64_t h = legal & suit;
         const std::uint64_t o = others & suit;
         while (h) {
@@ -83,16 +85,18 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     return score;
 }
 
+// A suit's cards stand in the order of their bits, so the strongest card is
+// the top one followed with, or else the top trump, or else none.
 int Search::bestStrengthOf(int seat) const
 {
     const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
     const auto& strength = m_l.strength[static_cast<std::size_t>(m_led)];
-    const std::uint64_t legal = legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]);
-    int best = 0;
-    for (std::uint64_t suit : m_l.suitBits)
-        if (const std::uint64_t mine = legal & suit)
-            best = std::max<int>(best, strength[static_cast<std::size_t>(highest(mine))]);
-    return best;
+    if (const std::uint64_t follow = hand & m_l.suitBits[static_cast<std::size_t>(m_led)])
+        return strength[static_cast<std::size_t>(highest(follow))];
+    const int kt = m_l.trumpSuit;
+    if (const std::uint64_t ruff = kt >= 0 ? hand & m_l.suitBits[static_cast<std::size_t>(kt)] : 0)
+        return strength[static_cast<std::size_t>(highest(ruff))];
+    return 0;
 }
 
 int Search::followScore(int seat, int bit, int nextBest) const

@@ -49,6 +49,7 @@ public:
         // The card that won a trick this play completed, when it beat a card
         // of its own suit: its rank counted.
         std::uint64_t ranked;
+        std::uint64_t lanes;  // the word of m_holders the card's suit is in
     };
     Undo play(int bit);
     void takeBack(int bit, const Undo& u);
@@ -75,7 +76,8 @@ private:
     int followScore(int seat, int bit, int nextBest) const;
     int bestStrengthOf(int seat) const;
     TranspositionTable::Key key() const;
-    TranspositionTable::Holders holders() const;
+    TranspositionTable::Holders holdersNow() const;
+    void dropHolder(int bit);
     std::uint32_t topsOf(std::uint64_t counted) const;
     std::uint64_t cardsOfTops(std::uint32_t tops) const;
     int relativeOf(int bit) const;
@@ -97,6 +99,10 @@ private:
     // are played: seats 0 and 1 in the first word, 2 and 3 in the second.
     std::array<std::uint64_t, 2> m_lengths{};
     std::uint64_t m_onTrick = 0;  // the cards of the trick in progress
+    // Who holds each card left, as the table keeps it, kept as cards are
+    // played: working it out afresh at each trick would take a loop over
+    // every card.
+    TranspositionTable::Holders m_holders{};
     // After each visit: the cards whose holders and ranks its answer rests on.
     std::uint64_t m_counted = 0;
     int m_leader = 0;

@@ -33,9 +33,10 @@ std::array<std::uint64_t, N / 64> waysTagged(const std::array<std::uint8_t, N>& 
         // A byte of x is zero where the tag matches; tags are odd, so no byte
         // of x is one and the borrows never mark a byte that differs.
         const std::uint64_t x = word ^ (Ones * tag);
-        std::uint64_t zero = (x - Ones) & ~x & Highs;
-        for (; zero; zero &= zero - 1)
-            out[i / 64] |= std::uint64_t{1} << (i % 64 + static_cast<std::size_t>(std::countr_zero(zero)) / 8);
+        const std::uint64_t zero = (x - Ones) & ~x & Highs;
+        // The byte marks gathered into the top byte, the first byte lowest.
+        const std::uint64_t marks = (zero >> 7) * 0x0102040810204080ULL >> 56;
+        out[i / 64] |= marks << (i % 64);
     }
     return out;
 }
@@ -93,17 +94,28 @@ std::uint8_t TranspositionTable::tagOf(std::uint64_t hash) const
     return static_cast<std::uint8_t>((hash >> 8 ^ static_cast<std::uint64_t>(m_generation) * 0x9D) | 1);
 }
 
-int TranspositionTable::find(const Key& k, std::array<const Entry*, Ways>& out) const
+// The top three lanes' two bits a card, for the five suits: 30 bits.
+std::uint32_t TranspositionTable::topHolders(const Holders& h)
+{
+    const auto top = [](std::uint64_t lane) { return static_cast<std::uint32_t>(lane >> 26 & 63); };
+    return top(h[0]) | top(h[0] >> 32) << 6 | top(h[1]) << 12 | top(h[1] >> 32) << 18 | top(h[2]) << 24;
+}
+
+int TranspositionTable::find(const Key& k, const Holders& h, std::array<const Entry*, Ways>& out) const
 {
     const std::uint64_t hash = hashOf(k);
     const Bucket& b = m_buckets[static_cast<std::size_t>(hash >> m_shift)];
+    const std::uint32_t mine = topHolders(h);
     int n = 0;
     const auto tagged = waysTagged(b.tags, tagOf(hash));
     for (std::size_t i = 0; i < tagged.size(); ++i)
         for (std::uint64_t ways = tagged[i]; ways; ways &= ways - 1) {
             const std::size_t w = i * 64 + static_cast<std::size_t>(std::countr_zero(ways));
+            const std::uint64_t t = b.tops[w];
+            if (b.generation[w] != m_generation || ((mine ^ t) & t >> 32) != 0)
+                continue;
             const Entry& e = b.entries[w];
-            if (b.generation[w] == m_generation && sameKey(e.key, k))
+            if (sameKey(e.key, k) && stands(e, h))
                 out[static_cast<std::size_t>(n++)] = &e;
         }
     return n;
@@ -118,12 +130,15 @@ void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t top
     const Holders mask = maskOf(tops);
     const Holders kept{h[0] & mask[0], h[1] & mask[1], h[2] & mask[2]};
     const std::uint8_t tag = tagOf(hash);
+    const std::uint64_t top = topHolders(kept) | std::uint64_t{topHolders(mask)} << 32;
     const auto tagged = waysTagged(b.tags, tag);
     for (std::size_t i = 0; i < tagged.size(); ++i)
         for (std::uint64_t ways = tagged[i]; ways; ways &= ways - 1) {
             const std::size_t w = i * 64 + static_cast<std::size_t>(std::countr_zero(ways));
+            if (b.generation[w] != m_generation || b.tops[w] != top)
+                continue;
             Entry& e = b.entries[w];
-            if (b.generation[w] == m_generation && sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
+            if (sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
                 e.lower = static_cast<std::int8_t>(std::max<int>(e.lower, lower));
                 e.upper = static_cast<std::int8_t>(std::min<int>(e.upper, upper));
                 if (best >= 0)
@@ -145,6 +160,7 @@ void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t top
     b.tags[victim] = tag;
     b.worth[victim] = static_cast<std::uint8_t>(tricksOf(k));
     b.generation[victim] = m_generation;
+    b.tops[victim] = top;
     b.entries[victim] = Entry{k,
                               kept,
                               tops,

@@ -44,10 +44,9 @@ public:
     explicit TranspositionTable(int bits);
     void startAfresh();
 
-    // The entries of this search for the key; at most Ways. Which of them
-    // stand for the position is for `stands` to tell, so that the holders are
-    // worked out only when some entry has the key.
-    int find(const Key& k, std::array<const Entry*, Ways>& out) const;
+    // The entries of this search for the key that stand for a position with
+    // these holders, in the order kept; at most Ways.
+    int find(const Key& k, const Holders& h, std::array<const Entry*, Ways>& out) const;
     static bool stands(const Entry& e, const Holders& h);
     // Narrows the bounds kept for the key and its top cards (a new entry when
     // none is kept).
@@ -60,14 +59,19 @@ private:
     // A bucket's tags let a look-up pass over the entries of other keys
     // without reading them, and the tricks left of each entry with its
     // search's generation choose the one to replace.
+    // The holders of the top three cards of each suit, and of those the ones
+    // an entry rests on, sit next to the tags: most entries of a key fail on
+    // them, and are then never read.
     struct Bucket {
         std::array<std::uint8_t, Ways> tags;
         std::array<std::uint8_t, Ways> worth;
         std::array<std::uint8_t, Ways> generation;
+        std::array<std::uint64_t, Ways> tops;  // the holders low, the mask high
         std::array<Entry, Ways> entries;
     };
     std::uint64_t hashOf(const Key& k) const;
     std::uint8_t tagOf(std::uint64_t hash) const;
+    static std::uint32_t topHolders(const Holders& h);
 
     std::vector<Bucket> m_buckets;
     int m_shift = 0;  // 64 less the bits of a bucket's number
