@@ -113,7 +113,7 @@ void Search::narrow(int& lo, int& hi, int guess)
             lo = probe;
         else
             hi = probe - 1;
-        probe = (lo + hi + 1) / 2;
+        probe = yes ? probe + 1 : probe - 1;
     }
 }
 
@@ -153,7 +153,7 @@ bool Search::leadNode()
         const int maxHi = leaderIsMax ? upper : m_tricksLeft - lower;
         return maxLo >= need ? 1 : maxHi < need ? 0 : -1;
     };
-    const Bounds b = bounds();
+    const Bounds b = bounds(leaderIsMax ? need : m_tricksLeft - need + 1);
     if (const int c = cut(b.lo, b.hi); c >= 0) {
         // Which bound made the cut: the leader's side's low one when that side
         // reached (as the max side) or held the max side off (as the min).
@@ -177,11 +177,13 @@ bool Search::leadNode()
     std::array<Move, 16> ms;
     const int n = moves(m_hand[static_cast<std::size_t>(m_leader)], m_leader, ms);
     // The lead that decided this position before goes first.
-    toFront(ms, n, best);
+    const bool bestFirst = toFront(ms, n, best);
     bool result = !leaderIsMax;
     int decided = -1;
     std::uint64_t counted = 0;
     for (int i = 0; i < n; ++i) {
+        if (i > 0 || !bestFirst)
+            bringBest(ms, n, i);
         const int bit = ms[static_cast<std::size_t>(i)].bit;
         const Undo u = play(bit);
         const bool r = visit();
@@ -230,6 +232,7 @@ bool Search::followNode()
     const int n = moves(legal, seat, ms);
     std::uint64_t counted = 0;
     for (int i = 0; i < n; ++i) {
+        bringBest(ms, n, i);
         const int bit = ms[static_cast<std::size_t>(i)].bit;
         const Undo u = play(bit);
         const bool r = visit();

@@ -67,11 +67,16 @@ private:
         std::uint64_t loCounted = 0;
         std::uint64_t hiCounted = 0;
     };
-    Bounds bounds() const;
-    int cashFrom(int seat, std::uint64_t& counted) const;
+    // `enough`: the low bound on the leader's side that would settle the
+    // question asked.
+    Bounds bounds(int enough) const;
+    int cashFrom(int seat, std::uint64_t& counted, int enough) const;
+    bool losesTheTrick(std::uint64_t& counted) const;
     std::uint64_t topRun(std::uint64_t held, std::uint64_t suit, std::uint64_t& counted) const;
+    // The moves in the order made; bringBest puts the i-th to try in place.
     int moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const;
-    static void toFront(std::array<Move, 16>& ms, int n, int bit);
+    static void bringBest(std::array<Move, 16>& ms, int n, int i);
+    static bool toFront(std::array<Move, 16>& ms, int n, int bit);
     int leadScore(int seat, int bit, std::uint64_t cls) const;
     int followScore(int seat, int bit, int nextBest) const;
     int bestStrengthOf(int seat) const;
