@@ -73,7 +73,7 @@ inline constexpr std::uint64_t Unlimited = 0;
 // threads at once.
 class DoubleDummy {
 public:
-    // A table of 2^tableBits positions, about 52 bytes each.
+    // A table of 2^tableBits positions, about 41 bytes each.
     explicit DoubleDummy(int tableBits = 20);
     ~DoubleDummy();
     DoubleDummy(const DoubleDummy&) = delete;

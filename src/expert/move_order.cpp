@@ -14,18 +14,25 @@ int Search::rootMoves(std::array<Move, 16>& out) const
 {
     const int seat = seatToPlay();
     const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
-    return moves(m_pos == 0 ? hand : legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]), seat, out);
+    const int n = moves(m_pos == 0 ? hand : legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]), seat, out);
+    for (int i = 0; i < n; ++i)
+        bringBest(out, n, i);
+    return n;
 }
 
-// One move for each run of cards of a suit that no other seat's card splits
-// (the cards on the trick count as split too): any of them plays the same.
+// One move for each run of cards of a suit that no other seat's card splits:
+// any of them plays the same. Of the cards on the trick only the one winning
+// it splits a run: the others are beaten already and leave with the trick.
 int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const
 {
-    const std::uint64_t others = (left() | m_onTrick) & ~m_hand[static_cast<std::size_t>(seat)];
+    const std::uint64_t winning = m_pos > 0 ? bitAt(m_winBit) : 0;
+    const std::uint64_t others = (left() & ~m_hand[static_cast<std::size_t>(seat)]) | winning;
     // The best the opponent after this seat can play, for the follow scores.
     const int nextBest = m_pos == 1 || m_pos == 2 ? bestStrengthOf((seat + 1) & 3) : 0;
     int n = 0;
-    for (std::uint64_t suit : m_l.suitBits) {
+    for (std::uint64_t rest = legal; rest;) {
+        const std::uint64_t suit = m_l.suitBits[m_l.suitAt[static_cast<std::size_t>(lowest(rest))]];
+        rest &= ~suit;
         std::uint64_t h = legal & suit;
         const std::uint64_t o = others & suit;
         while (h) {
@@ -37,26 +44,31 @@ int Search::moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) cons
             h &= ~run;
         }
     }
-    // Few moves: an insertion sort, best score first, ties in order made.
-    for (int i = 1; i < n; ++i) {
-        const Move m = out[static_cast<std::size_t>(i)];
-        int j = i;
-        for (; j > 0 && out[static_cast<std::size_t>(j - 1)].score < m.score; --j)
-            out[static_cast<std::size_t>(j)] = out[static_cast<std::size_t>(j - 1)];
-        out[static_cast<std::size_t>(j)] = m;
-    }
     return n;
 }
 
-void Search::toFront(std::array<Move, 16>& ms, int n, int bit)
+// Most searches stop at the first move, so the moves are put in order one
+// at a time as they are tried: the best of those left, ties in the order
+// made, goes to place i and the others keep their order.
+void Search::bringBest(std::array<Move, 16>& ms, int n, int i)
+{
+    int best = i;
+    for (int j = i + 1; j < n; ++j)
+        if (ms[static_cast<std::size_t>(j)].score > ms[static_cast<std::size_t>(best)].score)
+            best = j;
+    std::rotate(ms.begin() + i, ms.begin() + best, ms.begin() + best + 1);
+}
+
+bool Search::toFront(std::array<Move, 16>& ms, int n, int bit)
 {
     if (bit < 0)
-        return;
+        return false;
     for (int i = 0; i < n; ++i)
         if (ms[static_cast<std::size_t>(i)].stands & bitAt(bit)) {
             std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
-            return;
+            return true;
         }
+    return false;
 }
 
 int Search::leadScore(int seat, int bit, std::uint64_t run) const
@@ -83,16 +95,18 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     return score;
 }
 
+// A suit's cards stand in the order of their bits, so the strongest card is
+// the top one followed with, or else the top trump, or else none.
 int Search::bestStrengthOf(int seat) const
 {
     const std::uint64_t hand = m_hand[static_cast<std::size_t>(seat)];
     const auto& strength = m_l.strength[static_cast<std::size_t>(m_led)];
-    const std::uint64_t legal = legalCards(hand, m_l.suitBits[static_cast<std::size_t>(m_led)]);
-    int best = 0;
-    for (std::uint64_t suit : m_l.suitBits)
-        if (const std::uint64_t mine = legal & suit)
-            best = std::max<int>(best, strength[static_cast<std::size_t>(highest(mine))]);
-    return best;
+    if (const std::uint64_t follow = hand & m_l.suitBits[static_cast<std::size_t>(m_led)])
+        return strength[static_cast<std::size_t>(highest(follow))];
+    const int kt = m_l.trumpSuit;
+    if (const std::uint64_t ruff = kt >= 0 ? hand & m_l.suitBits[static_cast<std::size_t>(kt)] : 0)
+        return strength[static_cast<std::size_t>(highest(ruff))];
+    return 0;
 }
 
 int Search::followScore(int seat, int bit, int nextBest) const

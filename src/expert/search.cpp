@@ -30,6 +30,7 @@ void Search::setUp(const std::array<std::uint64_t, 4>& hands, int leader, const 
                 static_cast<std::uint64_t>(count(m_hand[static_cast<std::size_t>(seat)] &
                                                  m_l.suitBits[static_cast<std::size_t>(k)]))
                 << lengthShift(seat, k);
+    m_holders = holdersNow();
     for (int p = 0; p < onTrick; ++p)
         play(trick[static_cast<std::size_t>(p)]);
     m_nodes = 0;
@@ -37,9 +38,12 @@ void Search::setUp(const std::array<std::uint64_t, 4>& hands, int leader, const 
 
 Search::Undo Search::play(int bit)
 {
-    Undo u{m_onTrick, m_leader, m_pos, m_led, m_winPos, m_winBit, m_winStr, m_won, m_tricksLeft, 0};
+    const int k = m_l.suitAt[static_cast<std::size_t>(bit)];
+    Undo u{m_onTrick, m_leader, m_pos, m_led, m_winPos, m_winBit, m_winStr, m_won, m_tricksLeft, 0,
+           m_holders[static_cast<std::size_t>(k >> 1)]};
     const int seat = (m_leader + m_pos) & 3;
     m_hand[static_cast<std::size_t>(seat)] &= ~bitAt(bit);
+    dropHolder(bit);
     m_lengths[static_cast<std::size_t>(seat >> 1)] -= std::uint64_t{1}
                                                       << lengthShift(seat, m_l.suitAt[static_cast<std::size_t>(bit)]);
     ++m_nodes;
@@ -85,6 +89,7 @@ void Search::takeBack(int bit, const Undo& u)
     m_tricksLeft = u.tricksLeft;
     const int seat = (m_leader + m_pos) & 3;
     m_hand[static_cast<std::size_t>(seat)] |= bitAt(bit);
+    m_holders[static_cast<std::size_t>(m_l.suitAt[static_cast<std::size_t>(bit)] >> 1)] = u.lanes;
     m_lengths[static_cast<std::size_t>(seat >> 1)] += std::uint64_t{1}
                                                       << lengthShift(seat, m_l.suitAt[static_cast<std::size_t>(bit)]);
 }
@@ -108,7 +113,7 @@ void Search::narrow(int& lo, int& hi, int guess)
             lo = probe;
         else
             hi = probe - 1;
-        probe = (lo + hi + 1) / 2;
+        probe = yes ? probe + 1 : probe - 1;
     }
 }
 
@@ -148,7 +153,7 @@ bool Search::leadNode()
         const int maxHi = leaderIsMax ? upper : m_tricksLeft - lower;
         return maxLo >= need ? 1 : maxHi < need ? 0 : -1;
     };
-    const Bounds b = bounds();
+    const Bounds b = bounds(leaderIsMax ? need : m_tricksLeft - need + 1);
     if (const int c = cut(b.lo, b.hi); c >= 0) {
         // Which bound made the cut: the leader's side's low one when that side
         // reached (as the max side) or held the max side off (as the min).
@@ -156,19 +161,11 @@ bool Search::leadNode()
         return c == 1;
     }
     const auto k = key();
-    TranspositionTable::Holders h{};
-    bool holdersKnown = false;
     std::array<const TranspositionTable::Entry*, TranspositionTable::Ways> found;
-    const int hits = m_tt.find(k, found);
+    const int hits = m_tt.find(k, m_holders, found);
     int best = -1;
     for (int i = 0; i < hits; ++i) {
         const auto& e = *found[static_cast<std::size_t>(i)];
-        if (!holdersKnown) {
-            h = holders();
-            holdersKnown = true;
-        }
-        if (!TranspositionTable::stands(e, h))
-            continue;
         if (const int c = cut(e.lower, e.upper); c >= 0) {
             m_counted = cardsOfTops(e.tops);
             return c == 1;
@@ -180,11 +177,13 @@ bool Search::leadNode()
     std::array<Move, 16> ms;
     const int n = moves(m_hand[static_cast<std::size_t>(m_leader)], m_leader, ms);
     // The lead that decided this position before goes first.
-    toFront(ms, n, best);
+    const bool bestFirst = toFront(ms, n, best);
     bool result = !leaderIsMax;
     int decided = -1;
     std::uint64_t counted = 0;
     for (int i = 0; i < n; ++i) {
+        if (i > 0 || !bestFirst)
+            bringBest(ms, n, i);
         const int bit = ms[static_cast<std::size_t>(i)].bit;
         const Undo u = play(bit);
         const bool r = visit();
@@ -205,9 +204,7 @@ bool Search::leadNode()
     const int maxUpper = result ? m_tricksLeft : need - 1;
     const int lower = leaderIsMax ? maxLower : m_tricksLeft - maxUpper;
     const int upper = leaderIsMax ? maxUpper : m_tricksLeft - maxLower;
-    if (!holdersKnown)
-        h = holders();
-    m_tt.store(k, h, topsOf(counted), lower, upper, decided >= 0 ? relativeOf(decided) : -1);
+    m_tt.store(k, m_holders, topsOf(counted), lower, upper, decided >= 0 ? relativeOf(decided) : -1);
     m_counted = counted;
     return result;
 }
@@ -235,6 +232,7 @@ bool Search::followNode()
     const int n = moves(legal, seat, ms);
     std::uint64_t counted = 0;
     for (int i = 0; i < n; ++i) {
+        bringBest(ms, n, i);
         const int bit = ms[static_cast<std::size_t>(i)].bit;
         const Undo u = play(bit);
         const bool r = visit();
@@ -259,7 +257,7 @@ TranspositionTable::Key Search::key() const
 
 // Only the order of the cards left counts, not which ones have gone: a suit
 // is laid out by who holds its cards left, from the top down.
-TranspositionTable::Holders Search::holders() const
+TranspositionTable::Holders Search::holdersNow() const
 {
     const std::uint64_t plane0 = m_hand[1] | m_hand[3];
     const std::uint64_t plane1 = m_hand[2] | m_hand[3];
@@ -274,6 +272,18 @@ TranspositionTable::Holders Search::holders() const
         out[static_cast<std::size_t>(k / 2)] |= q << (32 * (k % 2));
     }
     return out;
+}
+
+// A card just played leaves its suit's lane: the cards below it move up.
+void Search::dropHolder(int bit)
+{
+    const int k = m_l.suitAt[static_cast<std::size_t>(bit)];
+    const int above = count(left() & m_l.suitBits[static_cast<std::size_t>(k)] & bits::above(bit));
+    const int at = 30 - 2 * above + 32 * (k & 1);  // the card's two bits in the word
+    std::uint64_t& word = m_holders[static_cast<std::size_t>(k >> 1)];
+    const std::uint64_t lane = 0xFFFFFFFFULL << (32 * (k & 1));
+    const std::uint64_t below = lane & ((std::uint64_t{1} << at) - 1);
+    word = (word & ~lane) | (word & lane & ~(below | std::uint64_t{3} << at)) | (word & below) << 2;
 }
 
 // For each suit, how many of its cards left from the top down to the lowest

@@ -49,6 +49,7 @@ public:
         // The card that won a trick this play completed, when it beat a card
         // of its own suit: its rank counted.
         std::uint64_t ranked;
+        std::uint64_t lanes;  // the word of m_holders the card's suit is in
     };
     Undo play(int bit);
     void takeBack(int bit, const Undo& u);
@@ -66,16 +67,22 @@ private:
         std::uint64_t loCounted = 0;
         std::uint64_t hiCounted = 0;
     };
-    Bounds bounds() const;
-    int cashFrom(int seat, std::uint64_t& counted) const;
+    // `enough`: the low bound on the leader's side that would settle the
+    // question asked.
+    Bounds bounds(int enough) const;
+    int cashFrom(int seat, std::uint64_t& counted, int enough) const;
+    bool losesTheTrick(std::uint64_t& counted) const;
     std::uint64_t topRun(std::uint64_t held, std::uint64_t suit, std::uint64_t& counted) const;
+    // The moves in the order made; bringBest puts the i-th to try in place.
     int moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const;
-    static void toFront(std::array<Move, 16>& ms, int n, int bit);
+    static void bringBest(std::array<Move, 16>& ms, int n, int i);
+    static bool toFront(std::array<Move, 16>& ms, int n, int bit);
     int leadScore(int seat, int bit, std::uint64_t cls) const;
     int followScore(int seat, int bit, int nextBest) const;
     int bestStrengthOf(int seat) const;
     TranspositionTable::Key key() const;
-    TranspositionTable::Holders holders() const;
+    TranspositionTable::Holders holdersNow() const;
+    void dropHolder(int bit);
     std::uint32_t topsOf(std::uint64_t counted) const;
     std::uint64_t cardsOfTops(std::uint32_t tops) const;
     int relativeOf(int bit) const;
@@ -97,6 +104,10 @@ private:
     // are played: seats 0 and 1 in the first word, 2 and 3 in the second.
     std::array<std::uint64_t, 2> m_lengths{};
     std::uint64_t m_onTrick = 0;  // the cards of the trick in progress
+    // Who holds each card left, as the table keeps it, kept as cards are
+    // played: working it out afresh at each trick would take a loop over
+    // every card.
+    TranspositionTable::Holders m_holders{};
     // After each visit: the cards whose holders and ranks its answer rests on.
     std::uint64_t m_counted = 0;
     int m_leader = 0;

@@ -2,16 +2,10 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace corvane::expert {
 
 namespace {
-
-bool sameKey(const TranspositionTable::Key& a, const TranspositionTable::Key& b)
-{
-    return a.lengths01 == b.lengths01 && a.lengths23 == b.lengths23;
-}
 
 bool matches(const TranspositionTable::Holders& a, const TranspositionTable::Holders& b,
              const TranspositionTable::Holders& mask)
@@ -19,27 +13,7 @@ bool matches(const TranspositionTable::Holders& a, const TranspositionTable::Hol
     return (((a[0] ^ b[0]) & mask[0]) | ((a[1] ^ b[1]) & mask[1]) | ((a[2] ^ b[2]) & mask[2])) == 0;
 }
 
-// Cards left in hand 0, the tricks left.
-// The ways of a bucket whose tag is `tag`, one bit each, eight tags to a word.
-template <std::size_t N>
-std::array<std::uint64_t, N / 64> waysTagged(const std::array<std::uint8_t, N>& tags, std::uint8_t tag)
-{
-    constexpr std::uint64_t Ones = 0x0101010101010101ULL;
-    constexpr std::uint64_t Highs = 0x8080808080808080ULL;
-    std::array<std::uint64_t, N / 64> out{};
-    for (std::size_t i = 0; i < N; i += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, &tags[i], sizeof word);
-        // A byte of x is zero where the tag matches; tags are odd, so no byte
-        // of x is one and the borrows never mark a byte that differs.
-        const std::uint64_t x = word ^ (Ones * tag);
-        std::uint64_t zero = (x - Ones) & ~x & Highs;
-        for (; zero; zero &= zero - 1)
-            out[i / 64] |= std::uint64_t{1} << (i % 64 + static_cast<std::size_t>(std::countr_zero(zero)) / 8);
-    }
-    return out;
-}
-
+// Cards left in hand 0: the tricks left.
 int tricksOf(const TranspositionTable::Key& k)
 {
     int n = 0;
@@ -52,16 +26,16 @@ int tricksOf(const TranspositionTable::Key& k)
 
 TranspositionTable::TranspositionTable(int bits)
 {
-    const std::size_t buckets = std::size_t{1} << std::clamp(bits - 7, 4, 24);
-    m_buckets.assign(buckets, Bucket{});
-    m_shift = 64 - std::countr_zero(buckets);
+    const std::size_t sets = std::size_t{1} << std::clamp(bits - 7, 4, 24);
+    m_records.assign(sets * SetSize, Record{});
+    m_shift = 64 - std::countr_zero(sets);
 }
 
 void TranspositionTable::startAfresh()
 {
     if (++m_generation == 0) {
         // The stamps come round again: wipe once.
-        std::fill(m_buckets.begin(), m_buckets.end(), Bucket{});
+        std::fill(m_records.begin(), m_records.end(), Record{});
         m_generation = 1;
     }
 }
@@ -79,33 +53,67 @@ TranspositionTable::Holders TranspositionTable::maskOf(std::uint32_t tops)
     return {at(0) | at(1) << 32, at(2) | at(3) << 32, at(4)};
 }
 
+// The top three lanes' two bits a card, for the five suits: 30 bits.
+std::uint32_t TranspositionTable::topHolders(const Holders& h)
+{
+    const auto top = [](std::uint64_t lane) { return static_cast<std::uint32_t>(lane >> 26 & 63); };
+    return top(h[0]) | top(h[0] >> 32) << 6 | top(h[1]) << 12 | top(h[1] >> 32) << 18 | top(h[2]) << 24;
+}
+
 std::uint64_t TranspositionTable::hashOf(const Key& k) const
 {
     // Products carry every bit of a word up into the top ones, which pick
-    // the bucket.
+    // the set.
     return (k.lengths01 * 0x9E3779B97F4A7C15ULL ^ k.lengths23) * 0xC2B2AE3D27D4EB4FULL;
 }
 
-std::uint8_t TranspositionTable::tagOf(std::uint64_t hash) const
+const TranspositionTable::Record* TranspositionTable::recordOf(const Key& k) const
 {
-    // Other bits than the bucket's, and the generation: an earlier search's
-    // entries rarely match.
-    return static_cast<std::uint8_t>((hash >> 8 ^ static_cast<std::uint64_t>(m_generation) * 0x9D) | 1);
+    const std::size_t set = static_cast<std::size_t>(hashOf(k) >> m_shift) * SetSize;
+    for (std::size_t i = set; i < set + SetSize; ++i)
+        if (m_records[i].generation == m_generation && m_records[i].key == k)
+            return &m_records[i];
+    return nullptr;
 }
 
-int TranspositionTable::find(const Key& k, std::array<const Entry*, Ways>& out) const
+// The key's record, or a new one in place of an earlier search's record, or
+// else of the one with fewer tricks left, which saves less.
+TranspositionTable::Record& TranspositionTable::recordFor(const Key& k)
 {
-    const std::uint64_t hash = hashOf(k);
-    const Bucket& b = m_buckets[static_cast<std::size_t>(hash >> m_shift)];
-    int n = 0;
-    const auto tagged = waysTagged(b.tags, tagOf(hash));
-    for (std::size_t i = 0; i < tagged.size(); ++i)
-        for (std::uint64_t ways = tagged[i]; ways; ways &= ways - 1) {
-            const std::size_t w = i * 64 + static_cast<std::size_t>(std::countr_zero(ways));
-            const Entry& e = b.entries[w];
-            if (b.generation[w] == m_generation && sameKey(e.key, k))
-                out[static_cast<std::size_t>(n++)] = &e;
+    const std::size_t set = static_cast<std::size_t>(hashOf(k) >> m_shift) * SetSize;
+    std::size_t victim = set;
+    int least = 255;
+    for (std::size_t i = set; i < set + SetSize; ++i) {
+        Record& r = m_records[i];
+        const bool current = r.generation == m_generation;
+        if (current && r.key == k)
+            return r;
+        const int worth = current ? tricksOf(r.key) : -1;
+        if (worth < least) {
+            least = worth;
+            victim = i;
         }
+    }
+    Record& r = m_records[victim];
+    r.key = k;
+    r.generation = m_generation;
+    r.used = 0;
+    r.next = 0;
+    return r;
+}
+
+int TranspositionTable::find(const Key& k, const Holders& h, std::array<const Entry*, Ways>& out) const
+{
+    const Record* r = recordOf(k);
+    if (!r)
+        return 0;
+    const std::uint64_t mine = topHolders(h);
+    int n = 0;
+    for (std::size_t w = 0; w < r->used; ++w) {
+        const std::uint64_t t = r->tops[w];
+        if (((mine ^ t) & t >> 32) == 0 && stands(r->entries[w], h))
+            out[static_cast<std::size_t>(n++)] = &r->entries[w];
+    }
     return n;
 }
 
@@ -113,45 +121,31 @@ bool TranspositionTable::stands(const Entry& e, const Holders& h) { return match
 
 void TranspositionTable::store(const Key& k, const Holders& h, std::uint32_t tops, int lower, int upper, int best)
 {
-    const std::uint64_t hash = hashOf(k);
-    Bucket& b = m_buckets[static_cast<std::size_t>(hash >> m_shift)];
+    Record& r = recordFor(k);
     const Holders mask = maskOf(tops);
     const Holders kept{h[0] & mask[0], h[1] & mask[1], h[2] & mask[2]};
-    const std::uint8_t tag = tagOf(hash);
-    const auto tagged = waysTagged(b.tags, tag);
-    for (std::size_t i = 0; i < tagged.size(); ++i)
-        for (std::uint64_t ways = tagged[i]; ways; ways &= ways - 1) {
-            const std::size_t w = i * 64 + static_cast<std::size_t>(std::countr_zero(ways));
-            Entry& e = b.entries[w];
-            if (b.generation[w] == m_generation && sameKey(e.key, k) && e.tops == tops && e.holders == kept) {
-                e.lower = static_cast<std::int8_t>(std::max<int>(e.lower, lower));
-                e.upper = static_cast<std::int8_t>(std::min<int>(e.upper, upper));
-                if (best >= 0)
-                    e.best = static_cast<std::int8_t>(best);
-                return;
-            }
-        }
-    // An entry of an earlier search first, else the one with fewest tricks
-    // left, which saves least.
-    std::size_t victim = 0;
-    int least = 255;
-    for (std::size_t w = 0; w < Ways && least > 0; ++w) {
-        const int worth = b.generation[w] == m_generation ? b.worth[w] : 0;
-        if (worth < least) {
-            least = worth;
-            victim = w;
+    const std::uint64_t top = topHolders(kept) | std::uint64_t{topHolders(mask)} << 32;
+    for (std::size_t w = 0; w < r.used; ++w) {
+        Entry& e = r.entries[w];
+        if (r.tops[w] == top && e.tops == tops && e.holders == kept) {
+            e.lower = static_cast<std::int8_t>(std::max<int>(e.lower, lower));
+            e.upper = static_cast<std::int8_t>(std::min<int>(e.upper, upper));
+            if (best >= 0)
+                e.best = static_cast<std::int8_t>(best);
+            return;
         }
     }
-    b.tags[victim] = tag;
-    b.worth[victim] = static_cast<std::uint8_t>(tricksOf(k));
-    b.generation[victim] = m_generation;
-    b.entries[victim] = Entry{k,
-                              kept,
-                              tops,
-                              m_generation,
-                              static_cast<std::int8_t>(lower),
-                              static_cast<std::int8_t>(upper),
-                              static_cast<std::int8_t>(best)};
+    // A full record gives up its entries in turn.
+    std::size_t w = r.used;
+    if (r.used < Ways) {
+        ++r.used;
+    } else {
+        w = r.next;
+        r.next = static_cast<std::uint8_t>((r.next + 1) % Ways);
+    }
+    r.tops[w] = top;
+    r.entries[w] = Entry{kept, tops, static_cast<std::int8_t>(lower), static_cast<std::int8_t>(upper),
+                         static_cast<std::int8_t>(best)};
 }
 
 }  // namespace corvane::expert

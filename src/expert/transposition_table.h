@@ -14,8 +14,10 @@ namespace corvane::expert {
 // lengths, that leader and those holders of the top cards, whatever the
 // small cards are.
 //
-// Entries of an earlier search are not wiped but stamped with its
-// generation, so starting afresh costs nothing.
+// The entries of one key lie together in one record, so a look-up reads a
+// few neighbouring cache lines rather than one line an entry. Records of an
+// earlier search are not wiped but stamped with its generation, so starting
+// afresh costs nothing.
 class TranspositionTable {
 public:
     // The lengths of the five suits in the four hands, four bits each, and
@@ -23,6 +25,7 @@ public:
     struct Key {
         std::uint64_t lengths01 = 0;  // hands 0 and 1
         std::uint64_t lengths23 = 0;  // hands 2 and 3, the leader above them
+        bool operator==(const Key&) const = default;
     };
     // Who holds each card left: a 32-bit lane a suit (suits 0 and 1 in the
     // first word, 2 and 3 in the second, 4 in the third), two bits a card,
@@ -30,24 +33,21 @@ public:
     using Holders = std::array<std::uint64_t, 3>;
 
     struct Entry {
-        Key key;
         Holders holders;     // only the cards that count are kept
         std::uint32_t tops;  // how many top cards of suit k count, in bits 4k..4k+3
-        std::uint8_t generation;
         std::int8_t lower, upper;
         std::int8_t best;  // the best lead found, as the search keeps it; -1 none
     };
-    // Entries a bucket holds: every entry of a key lies in one bucket, and
-    // deep in a hand one key has many.
-    static constexpr int Ways = 128;
+    // Entries a record holds for its key; deep in a hand one key has many.
+    static constexpr int Ways = 32;
 
+    // About 2^bits entries in all.
     explicit TranspositionTable(int bits);
     void startAfresh();
 
-    // The entries of this search for the key; at most Ways. Which of them
-    // stand for the position is for `stands` to tell, so that the holders are
-    // worked out only when some entry has the key.
-    int find(const Key& k, std::array<const Entry*, Ways>& out) const;
+    // The entries of this search for the key that stand for a position with
+    // these holders, in the order kept; at most Ways.
+    int find(const Key& k, const Holders& h, std::array<const Entry*, Ways>& out) const;
     static bool stands(const Entry& e, const Holders& h);
     // Narrows the bounds kept for the key and its top cards (a new entry when
     // none is kept).
@@ -57,20 +57,27 @@ public:
     static Holders maskOf(std::uint32_t tops);
 
 private:
-    // A bucket's tags let a look-up pass over the entries of other keys
-    // without reading them, and the tricks left of each entry with its
-    // search's generation choose the one to replace.
-    struct Bucket {
-        std::array<std::uint8_t, Ways> tags;
-        std::array<std::uint8_t, Ways> worth;
-        std::array<std::uint8_t, Ways> generation;
-        std::array<Entry, Ways> entries;
+    // Beside each entry, the holders of the top three cards of each suit and
+    // of those the ones it rests on: most entries of a key fail on them, and
+    // are then never read.
+    struct Record {
+        Key key;
+        std::uint8_t generation = 0;
+        std::uint8_t used = 0;  // entries 0..used-1 hold
+        std::uint8_t next = 0;  // the one to replace when all hold
+        std::array<std::uint64_t, Ways> tops{};  // the holders low, the mask high
+        std::array<Entry, Ways> entries{};
     };
-    std::uint64_t hashOf(const Key& k) const;
-    std::uint8_t tagOf(std::uint64_t hash) const;
+    // Four records a key may go to.
+    static constexpr std::size_t SetSize = 4;
 
-    std::vector<Bucket> m_buckets;
-    int m_shift = 0;  // 64 less the bits of a bucket's number
+    std::uint64_t hashOf(const Key& k) const;
+    const Record* recordOf(const Key& k) const;
+    Record& recordFor(const Key& k);
+    static std::uint32_t topHolders(const Holders& h);
+
+    std::vector<Record> m_records;
+    int m_shift = 0;  // 64 less the bits of a set's number
     std::uint8_t m_generation = 1;
 };
 

@@ -154,6 +154,31 @@ TEST(DoubleDummy, EveryCardAgreesWithPlainMinimax)
     EXPECT_GT(cardsChecked, 7000);
 }
 
+// Five tricks, past the positions above but still within the minimax's
+// reach on a smaller sample: whole tricks, where the table's entries carry
+// most of the search.
+TEST(DoubleDummy, FiveTrickPositionsAgreeWithPlainMinimax)
+{
+    std::mt19937_64 rng(5150);
+    DoubleDummy dd(14);
+    for (int i = 0; i < 20; ++i) {
+        const Position p = randomPosition(rng, 5, i % 2 == 0);
+        const Solution got = dd.analyse(p);
+        ASSERT_TRUE(got.finished);
+        const TableState t = tableOf(p);
+        const Seat me = p.toPlay();
+        const std::vector<Card> legal = legalOn(t, me, p.onTrick + 1);
+        ASSERT_EQ(got.cards.size(), legal.size()) << describe(p);
+        int best = 0;
+        for (std::size_t j = 0; j < legal.size(); ++j) {
+            const int v = afterPlaying(t, p.onTrick + 1, legal[j], me);
+            EXPECT_EQ(got.cards[j].tricks, v) << describe(p) << " card " << legal[j];
+            best = std::max(best, v);
+        }
+        EXPECT_EQ(dd.solve(p).tricks, best) << describe(p);
+    }
+}
+
 namespace {
 
 struct Worked {
