@@ -121,6 +121,7 @@ public:
     // robot choice passes the checks the person's do; one the rules refuse
     // is reported (ev::RobotFault) and the game stops.
     void decideOutside(Seat s, bool on) { m_outside[s] = isRobot(s) && on; }
+    bool decidesOutside(Seat s) const { return m_outside[s]; }
     void setRobotRules(RobotRules rules) { m_rules = rules; }
     RobotTurn robotTurn() const { return m_wait == Awaiting::Robot ? m_robotTurn : RobotTurn{}; }
     Event decideBid(Seat s, const BidDecision& d);

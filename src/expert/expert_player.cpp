@@ -32,7 +32,10 @@ void SeenBySeat::observe(const Event& e)
 CardChoice weighCards(const Game& g, Seat s, const Knowledge& k, const ExpertBudget& budget, DoubleDummy& solver)
 {
     const TableState& t = g.table();
-    Sampler sampler(k, samplerSeed(g.dealNumber().value_or(0), k));
+    // Drawn from what the seat has seen: its own twelve cards name the hand,
+    // and a replay, which may deal the recorded cards from another number,
+    // draws the same deals.
+    Sampler sampler(k, samplerSeed((k.hand() | k.played(s)).bits, k));
     CardChoice choice;
     std::vector<long> points, tricks;
     for (int i = 0; i < budget.deals; ++i) {
@@ -78,7 +81,7 @@ PlayDecision expertCard(const Game& g, Seat s, const CardChoice& choice)
     return {choice.card, {}};
 }
 
-ExpertPlayer::ExpertPlayer(ExpertBudget budget) : m_budget(budget), m_classic(classicPlayer()), m_solver(18) {}
+ExpertPlayer::ExpertPlayer(ExpertBudget budget) : m_budget(budget), m_classic(classicPlayer()), m_solver(ExpertTableBits) {}
 
 BidDecision ExpertPlayer::bid(const Game& g, Seat s) { return m_classic->bid(g, s); }
 

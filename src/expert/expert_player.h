@@ -13,6 +13,10 @@ namespace corvane::expert {
 // How much an Expert decision may weigh: deals drawn, and the solver's
 // card plays for each. Counted in work, not time, so a choice is the same
 // on any machine.
+// The size of the solver's table the Expert decides with. Part of the
+// budget: a smaller table may leave a deal unsolved that this one solves.
+inline constexpr int ExpertTableBits = 18;
+
 struct ExpertBudget {
     int deals = 20;
     std::uint64_t nodesPerDeal = 2'000'000;
@@ -46,8 +50,8 @@ private:
 // drawn consistently with it, each solved with all hands in view, and the
 // card with the best average score for its side (making or setting the
 // contract counts, not only tricks). NoCard when no deal was solved within
-// the budget. The deals are drawn from the deal number and the play, so
-// the same position always weighs the same.
+// the budget. The deals are drawn from the seat's own cards and the play,
+// so the same position always weighs the same.
 CardChoice weighCards(const Game& g, Seat s, const Knowledge& k, const ExpertBudget& budget, DoubleDummy& solver);
 
 // The Expert level as a player: its cards by weighCards(), its bids and

@@ -127,6 +127,7 @@ inline constexpr Field deal{.key = Key("deal"), .kind = Kind::Unsigned,
 static_assert(MaxDealNumber == 17179869183U, "the refusal of a deal number names the largest");
 inline constexpr Field south{.key = Key("south"), .kind = Kind::Choice, .choices = {"robot", "human"}};
 inline constexpr Field southNt{.key = Key("south_nt"), .kind = Kind::Boolean, .must = "must be true or false"};
+inline constexpr Field robots{.key = Key("robots"), .kind = Kind::Choice, .choices = {"classic", "expert"}};
 inline constexpr Field names{.key = Key("names"), .kind = Kind::Texts, .must = "must be a list of four names",
                                  .size = 4};
 inline constexpr Field log{.key = Key("log"), .kind = Kind::Texts, .must = "must be a list of strings"};
@@ -199,7 +200,7 @@ inline constexpr bool Optional = true;
 
 // A game begun from a chosen deal names it.
 inline constexpr LineType game{
-    "game", {{{&field::game}, {&seed}, {&field::deal, Optional}, {&south}, {&southNt}, {&names}, {&log}}}};
+    "game", {{{&field::game}, {&seed}, {&field::deal, Optional}, {&south}, {&southNt}, {&robots, Optional}, {&names}, {&log}}}};
 inline constexpr LineType dealerDraw{"dealer_draw", {{{&drawn}, {&dealer}, {&log}}}};
 inline constexpr LineType deal{"deal", {{{&hand}, {&dealer}, {&hands}, {&kitty}, {&log}}}};
 inline constexpr LineType bid{"bid", {{{&seat}, {&level}, {&direction}, {&trumps}, {&forced}, {&why}, {&log}}}};

@@ -196,6 +196,10 @@ void RecordWriter::gameLine(const Game& g)
     }
     text(field::south, field::south.choices[m_options.south == SouthPlayer::Human ? 1 : 0]);
     boolean(field::southNt, m_options.southNoTrumps);
+    // Only the Expert level is named: a game of the fixed rules reads as
+    // records always have.
+    if (g.decidesOutside(West))
+        text(field::robots, field::robots.choices[1]);
     key(field::names);
     m_line.put('[');
     for (Seat s = South; s <= East; ++s) {

@@ -1,8 +1,10 @@
 #include "record/replay.h"
 
 #include <fstream>
+#include <memory>
 
 #include "engine/autoplay.h"
+#include "expert/expert_player.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
 
@@ -180,7 +182,12 @@ private:
         return true;
     }
 
-    void take(const Event& e) { m_writer.observe(e, *m_game); }
+    void take(const Event& e)
+    {
+        if (m_expert)
+            m_expert->observe(e);
+        m_writer.observe(e, *m_game);
+    }
 
     // Gives a command of South's recorded action; false when refused.
     bool command(const Event& e)
@@ -252,6 +259,12 @@ private:
         m_human = start.string(field::south) == field::south.choices[1];
         const bool southNt = start.flag(field::southNt);
         Game g(seed, n);
+        // The Expert's robots decide again as they did, from the same deals
+        // and the same play.
+        const bool expertRobots = start.has(field::robots) && start.string(field::robots) == field::robots.choices[1];
+        for (Seat s = West; s <= East; ++s)
+            g.decideOutside(s, expertRobots);
+        m_expert = expertRobots ? std::make_unique<expert::ExpertPlayer>() : nullptr;
         RecordWriter& w = m_writer;
         w.restart({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, start.integer(field::game)});
         m_game = &g;
@@ -266,6 +279,8 @@ private:
             const Awaiting a = g.awaiting();
             if (a == Awaiting::Nothing)
                 take(g.advance());
+            else if (a == Awaiting::Robot && m_expert)
+                playTurn(g, *m_expert, g.robotTurn().seat, [this](const Event& e) { take(e); });
             else if (!m_human)
                 autoplaySouth(g, south, [this](const Event& e) { take(e); });
             else
@@ -294,6 +309,7 @@ private:
     bool m_abandoned = false;
     bool m_dealsFromNumber = false;  // the first hand of a chosen deal is not preset
     Game* m_game = nullptr;
+    std::unique_ptr<expert::ExpertPlayer> m_expert;  // the robots of an Expert game
     // One writer for every game, so that each reason's text is made once.
     RecordWriter m_writer{{}, [this](std::string_view line) { compare(line); }};
 };

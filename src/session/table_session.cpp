@@ -48,6 +48,11 @@ void TableSession::flushRecord() { m_recorder.flush(); }
 TableUpdate TableSession::take(const Event& e)
 {
     ++m_move;
+    // A game is played at one level from its first hand, which its record
+    // names.
+    if (const auto* h = e.as<ev::HandStarted>(); h && h->newGame)
+        for (Seat s = West; s <= East; ++s)
+            m_game.decideOutside(s, m_nextLevel == RobotLevel::Expert);
     TableUpdate u;
     if (!scene().rings().empty())
         m_choreographer.add(u.steps, step::Ring{});
@@ -88,8 +93,6 @@ void TableSession::follow(const Event& e)
     if (e.is<ev::HandStarted>()) {
         m_turns.clear();
         m_lastTrick.reset();
-        for (Seat s = West; s <= East; ++s)
-            m_game.decideOutside(s, m_nextLevel == RobotLevel::Expert);
     } else if (const auto* t = e.as<ev::TrickGathered>()) {
         GatheredTrick g{t->number, t->winner, {}};
         for (std::size_t p = 1; p <= 4; ++p)

@@ -136,7 +136,7 @@ public:
     TableUpdate rename(Seat s, const std::string& name);
     void setStatistics(const Statistics& s) { m_game.setStatistics(s); }
 
-    // How the robots play; a change takes effect from the next hand dealt.
+    // How the robots play; a change takes effect from the next game.
     RobotLevel robotLevel() const { return m_nextLevel; }
     void setRobotLevel(RobotLevel level) { m_nextLevel = level; }
     // The decision an Expert robot has the turn for, to be made away from

@@ -5,7 +5,7 @@
 namespace corvane {
 
 RobotWorker::RobotWorker(QObject* parent)
-    : QObject(parent), m_inThread(new QObject), m_solver(std::make_unique<expert::DoubleDummy>(18))
+    : QObject(parent), m_inThread(new QObject), m_solver(std::make_unique<expert::DoubleDummy>(expert::ExpertTableBits))
 {
     m_inThread->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_inThread, &QObject::deleteLater);

@@ -53,7 +53,7 @@ public:
     void setSound(bool on);
     bool explainingRobots() const { return m_session.explaining(); }
     void setExplainRobots(bool on);
-    // From the next hand dealt.
+    // From the next game.
     RobotLevel robotLevel() const { return m_session.robotLevel(); }
     void setRobotLevel(RobotLevel level);
 

@@ -11,7 +11,7 @@ allowed() {
     expert) echo "table rules engine expert" ;;
     engine) echo "table rules engine" ;;
     files) echo "table files" ;;
-    record) echo "table rules engine record" ;;
+    record) echo "table rules engine expert record" ;;
     scene) echo "table scene" ;;
     session) echo "table rules engine record scene expert session" ;;
     sim) echo "table rules engine record expert sim" ;;

@@ -79,7 +79,7 @@ struct Table {
 
     static expert::DoubleDummy& solver()
     {
-        static expert::DoubleDummy dd(16);
+        static expert::DoubleDummy dd(expert::ExpertTableBits);
         return dd;
     }
 };
@@ -437,7 +437,12 @@ TEST(Session, TheRobotsReasonsJoinTheLogOnlyWhenAsked)
 // everything it needs; an answer to a table that has moved on is dropped.
 TEST(Session, ExpertRobotsDecideAwayFromTheTable)
 {
-    Table t;
+    std::string record;
+    Table t({Seed, defaultNames(), {}, Pace::Normal, false, [&record](const std::vector<std::string>& lines) {
+                 for (const std::string& l : lines)
+                     record += l + '\n';
+                 return std::string();
+             }});
     t.session.setRobotLevel(RobotLevel::Expert);
     t.play(t.session.newGame());
     ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
@@ -460,4 +465,10 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
     // The hand plays out, every robot card through the tasks.
     ASSERT_TRUE(t.until([&] { return t.session.lastHand().has_value(); }));
     EXPECT_EQ(t.game().check(), "");
+
+    // Its record names the level, and the replay decides again the same.
+    EXPECT_NE(record.find("\"robots\":\"expert\""), std::string::npos);
+    std::istringstream in(record);
+    const record::ReplayResult replayed = record::replayRecord(in);
+    EXPECT_EQ(replayed.status, 0) << replayed.message;
 }
