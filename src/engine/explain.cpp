@@ -1,5 +1,7 @@
 #include "engine/explain.h"
 
+#include <cstdlib>
+
 #include "rules/robot_rules.h"
 
 namespace corvane {
@@ -79,6 +81,11 @@ std::string figuresOf(const Reason& why)
     if (why.rule == nullptr || why.rule->figures.empty())
         return {};
     std::string out(why.rule->figures);
+    const auto tenths = [](int n) {
+        return (n < 0 ? "-" : "") + std::to_string(std::abs(n) / 10) + "." + std::to_string(std::abs(n) % 10);
+    };
+    replaceAll(out, "{points/10}", tenths(why.points));
+    replaceAll(out, "{needed/10}", tenths(why.needed));
     replaceAll(out, "{points}", std::to_string(why.points));
     replaceAll(out, "{needed}", std::to_string(why.needed));
     return out;

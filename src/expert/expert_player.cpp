@@ -1,6 +1,9 @@
 #include "expert/expert_player.h"
 
+#include <cmath>
+
 #include "expert/sampler.h"
+#include "rules/expert_rules.h"
 #include "rules/scoring/hand_points.h"
 
 namespace corvane::expert {
@@ -78,7 +81,20 @@ PlayDecision expertCard(const Game& g, Seat s, const CardChoice& choice)
     // Nothing solved (a budget too small): the robots' rule decides.
     if (choice.card == NoCard)
         return chooseCard(g.table(), s, g.trickPosition());
-    return {choice.card, {}};
+    const CardWeighing* best = nullptr;
+    double next = 0;
+    bool other = false;
+    for (const CardWeighing& w : choice.cards) {
+        if (w.card == choice.card) {
+            best = &w;
+        } else if (!other || w.points > next) {
+            next = w.points;
+            other = true;
+        }
+    }
+    const auto tenths = [](double x) { return static_cast<int>(std::lround(10 * x)); };
+    return {choice.card, Reason{Reason::Source::Expert, &ExpertRules[0], tenths(best->tricks),
+                                other ? tenths(best->points - next) : 0}};
 }
 
 ExpertPlayer::ExpertPlayer(ExpertBudget budget) : m_budget(budget), m_classic(classicPlayer()), m_solver(ExpertTableBits) {}

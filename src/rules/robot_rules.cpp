@@ -3,6 +3,7 @@
 #include <array>
 
 #include "rules/bidding/joker_exchange.h"
+#include "rules/expert_rules.h"
 #include "rules/bidding/robot_bid.h"
 #include "rules/bidding/robot_discard.h"
 #include "rules/play/no_trumps_play.h"
@@ -20,7 +21,7 @@ struct Module {
     std::span<const Rule> rules;
 };
 
-constexpr std::array<Module, 7> Modules{{
+constexpr std::array<Module, Reason::SourceCount - 1> Modules{{
     {S::Bid, "Bid", BidRules},
     {S::Discard, "Discard", DiscardRules},
     {S::JokerSwap, "JokerSwap", JokerSwapRules},
@@ -28,6 +29,7 @@ constexpr std::array<Module, 7> Modules{{
     {S::PlayItLow, "PlayItLow", TrumpRules},
     {S::HighNoTrumps, "HighNoTrumps", NoTrumpRules},
     {S::LowNoTrumps, "LowNoTrumps", NoTrumpRules},
+    {S::Expert, "Expert", ExpertRules},
 }};
 
 constexpr std::array<S, Modules.size()> Sources = [] {

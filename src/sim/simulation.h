@@ -22,7 +22,7 @@ struct Tally {
     long robotCards = 0;
     // How often each robot rule decided, by reason source and the rule's
     // place in its module's table.
-    std::array<std::array<long, 64>, 8> reasons{};
+    std::array<std::array<long, 64>, Reason::SourceCount> reasons{};
     long& timesDecided(const Reason& why);
     long timesDecided(const Reason& why) const { return const_cast<Tally&>(*this).timesDecided(why); }
     std::array<long, KindCount> made{};

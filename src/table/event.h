@@ -33,7 +33,8 @@ struct MessageBox {
 // module that holds it (the two trump strategies share one table of rules,
 // as do the two No Trumps ones).
 struct Reason {
-    enum class Source { None, Bid, Discard, JokerSwap, PlayItHigh, PlayItLow, HighNoTrumps, LowNoTrumps };
+    enum class Source { None, Bid, Discard, JokerSwap, PlayItHigh, PlayItLow, HighNoTrumps, LowNoTrumps, Expert };
+    static constexpr std::size_t SourceCount = 9;  // None included
     Source source = Source::None;
     const Rule* rule = nullptr;
     // Figures the deciding branch weighed (the bid rule: a strength and the

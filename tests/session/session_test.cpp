@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "record/replay.h"
+#include "engine/explain.h"
+#include "rules/expert_rules.h"
 #include "session/robot_task.h"
 #include "session/table_session.h"
 
@@ -468,6 +470,11 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
 
     // Its record names the level, and the replay decides again the same.
     EXPECT_NE(record.find("\"robots\":\"expert\""), std::string::npos);
+    EXPECT_NE(record.find("best-over-deals"), std::string::npos);
+    // Its figures, told after the hand, in the game's voice.
+    const Reason why{Reason::Source::Expert, &ExpertRules[0], 74, -6};
+    EXPECT_EQ(figuresOf(why), "it takes 7.4 tricks on average and scores -0.6 points a hand more than with the next "
+                              "best card");
     std::istringstream in(record);
     const record::ReplayResult replayed = record::replayRecord(in);
     EXPECT_EQ(replayed.status, 0) << replayed.message;
