@@ -46,6 +46,7 @@ private slots:
     void table();
     void keyboard();
     void learning();
+    void expert();
 };
 
 // The stages of a game at the designed size and at a large one.
@@ -172,6 +173,39 @@ void Shots::learning()
     d.answer(1);
     QVERIFY(w->reviewWindow() != nullptr);
     shot(w->reviewWindow(), "review");
+}
+
+// The Options menu with its Robots choice open, and an Expert game with the
+// robots' reasons in the log.
+void Shots::expert()
+{
+    QTemporaryDir dir;
+    TableOptions options;
+    options.robots = RobotLevel::Expert;
+    auto w = makeWindow(dir, DiscardingSeed, nullptr, options);
+    TableDriver d(*w);
+    const QSize size(1200, 1064);
+    resizeView(*w, size);
+    QTRY_COMPARE(w->view()->size(), size);
+    QMenu* optionsMenu = w->findChild<QMenu*>(QStringLiteral("MnuOptions"));
+    QMenu* robots = w->findChild<QMenu*>(QStringLiteral("MnuRobots"));
+    optionsMenu->popup(w->mapToGlobal(w->menuBar()->actionGeometry(optionsMenu->menuAction()).bottomLeft()));
+    QTest::qWait(100);
+    optionsMenu->setActiveAction(robots->menuAction());
+    robots->popup(optionsMenu->mapToGlobal(optionsMenu->actionGeometry(robots->menuAction()).topRight()));
+    QTest::qWait(200);
+    w->screen()->grabWindow(0).save(folder + QStringLiteral("/options-robots.png"));
+    robots->hide();
+    optionsMenu->hide();
+
+    action(*w, "MnuExplain")->trigger();
+    action(*w, "MnuNew")->trigger();
+    QVERIFY(d.runUntil([&] {
+        return !d.box().isVisible() && d.game().awaiting() == Awaiting::PlayCard && d.table().tricksPlayed >= 3 &&
+               d.game().trickPosition() >= 3;
+    }));
+    QTest::qWait(50);
+    w->grab().save(folder + QStringLiteral("/expert-play.png"));
 }
 
 int main(int argc, char** argv)
