@@ -63,31 +63,3 @@ TEST(HandOutcome, NoBiddingTeamNoOutcome)
 
 }  // namespace
 }  // namespace corvane
-
-namespace corvane {
-namespace {
-
-TEST(HandOutcome, AGameFromAChosenDealCountsNothingAndItsEndSaysSo)
-{
-    const std::string note = " This game began from a replayed or chosen deal, so it is not counted in the statistics.";
-    const std::pair<Team, int> ends[] = {{OurTeam, 7}, {OurTeam, -7}, {TheirTeam, 8}, {TheirTeam, -9}};
-    for (const auto& [team, points] : ends) {
-        const HandOutcome plain = *handOutcome(team, points, "Ann");
-        const HandOutcome out = uncounted(plain);
-        EXPECT_TRUE(out.gameOver);
-        EXPECT_EQ(out.winner, plain.winner);
-        EXPECT_EQ(out.wonAdded, 0);
-        EXPECT_EQ(out.playedAdded, 0);
-        EXPECT_EQ(out.message.text, plain.message.text + note);
-        EXPECT_EQ(out.message.title, plain.message.title);
-        EXPECT_EQ(out.message.caption1, plain.message.caption1);
-    }
-    for (const auto& [team, points] : {std::pair{OurTeam, 3}, std::pair{TheirTeam, -2}}) {
-        const HandOutcome plain = *handOutcome(team, points, "Ann");
-        EXPECT_EQ(uncounted(plain).message, plain.message);  // a hand that goes on says nothing of it
-        EXPECT_FALSE(uncounted(plain).gameOver);
-    }
-}
-
-}  // namespace
-}  // namespace corvane
