@@ -150,6 +150,17 @@ TEST(LineParser, RefusesWhatIsNoRecordLine)
         {R"({"type":"contract","seat":2,"level":3,"direction":"sideways","trumps":1,"log":[]})",
          "\"direction\" must be \"up\" or \"down\""},
         {R"({"type":"rename","seat":2,"name":null,"log":[]})", "\"name\" must be a string"},
+        {R"({"type":"rename","seat":5,"name":"Max","log":[]})", "\"seat\" must be a seat 1..4"},
+        {with(Play, "24", "\"24\""), "\"card\" must be a card id 1..54"},
+        {with(Play, "24", "55"), "\"card\" must be a card id 1..54"},
+        {with(Play, "24", "0"), "\"card\" must be a card id 1..54"},
+        {with(Play, "\"seat\":3", "\"seat\":\"3\""), "\"seat\" must be a seat 1..4"},
+        {with(Play, "\"seat\":3", "\"seat\":3.0"), "\"seat\" must be a seat 1..4"},
+        {with(Play, "\"why\":", "\"whom\":"), "\"why\" is missing"},
+        {with(Play, "\"log\":[", "\"extra\":1,\"log\":["), "unknown field \"extra\""},
+        {with(GameLine, "\"robot\"", "\"robots\""), "\"south\" must be \"robot\" or \"human\""},
+        {with(Deal, "\"hand\":1", "\"hand\":0"), "\"hand\" must be a hand number from 1"},
+        {with(Deal, ",54]", "]"), "\"kitty\" must hold 6 cards"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(refusal(c.text), c.error) << c.text;

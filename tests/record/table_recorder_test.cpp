@@ -13,15 +13,14 @@ namespace {
 constexpr std::uint64_t Seed = 40;
 
 // Plays the first hand of a seeded game, South by the robots' rules, into a
-// recorder and a plain writer at once; `atTurn` looks at each of South's turns.
+// recorder and a plain writer at once.
 struct Hand {
     Game game{Seed};
     std::vector<std::vector<std::string>> flushed;
     TableRecorder recorder{Seed, [this](const std::vector<std::string>& l) { flushed.push_back(l); }};
     std::vector<std::string> plain;
-    std::vector<Event> events;
 
-    void play(const std::function<void(Hand&, int turn)>& atTurn = {})
+    void play()
     {
         RecordWriter writer({Seed, SouthPlayer::Human, false, 1}, [&](std::string_view l) { plain.emplace_back(l); });
         bool scored = false;
@@ -29,10 +28,9 @@ struct Hand {
             recorder.observe(e, game);
             writer.observe(e, game);
             scored = scored || e.is<ev::HandScored>();
-            events.push_back(std::move(e));
         };
         take(game.newGame());
-        for (int turn = 0; !scored;) {
+        while (!scored) {
             const Awaiting a = game.awaiting();
             if (a == Awaiting::Nothing) {
                 take(game.advance());
@@ -41,8 +39,6 @@ struct Hand {
             } else if (a == Awaiting::Answer) {
                 take(game.answer(0));
             } else {
-                if (atTurn)
-                    atTurn(*this, turn++);
                 for (Event& e : autoplaySouth(game))
                     take(std::move(e));
             }

@@ -32,16 +32,11 @@ TEST(HandOutcome, SixOutcomesWithTheirTexts)
 {
     const OutcomeRow rows[] = {
         {OurTeam, 7, true, OurTeam, 1, 1, {Won, "Right", "", "", 5, "You Win!"}},
-        {OurTeam, 19, true, OurTeam, 1, 1, {Won, "Right", "", "", 5, "You Win!"}},
         {OurTeam, -7, true, TheirTeam, 0, 1, {Lost, "Right", "", "", 6, "You Lost!"}},
-        {OurTeam, -13, true, TheirTeam, 0, 1, {Lost, "Right", "", "", 6, "You Lost!"}},
         {OurTeam, 6, false, 0, 0, 0, {OursGoesOn, "Right", "", "", 4, "Deal next hand."}},
-        {OurTeam, -6, false, 0, 0, 0, {OursGoesOn, "Right", "", "", 4, "Deal next hand."}},
-        {OurTeam, 0, false, 0, 0, 0, {OursGoesOn, "Right", "", "", 4, "Deal next hand."}},
         {TheirTeam, 7, true, TheirTeam, 0, 1, {Lost, "Right", "", "", 6, "You Lost!"}},
         {TheirTeam, -7, true, OurTeam, 1, 1, {TheyLost, "Right", "", "", 6, "You Won!"}},
         {TheirTeam, 6, false, 0, 0, 0, {TheirsGoesOn, "O.K", "", "", 4, "Deal next hand."}},
-        {TheirTeam, -6, false, 0, 0, 0, {TheirsGoesOn, "O.K", "", "", 4, "Deal next hand."}},
     };
     for (const OutcomeRow& r : rows) {
         const auto o = handOutcome(r.team, r.points, "Ann");
@@ -59,34 +54,6 @@ TEST(HandOutcome, NoBiddingTeamNoOutcome)
 {
     for (Team t : {0, 3})
         EXPECT_FALSE(handOutcome(t, 9, "Ann").has_value()) << t;
-}
-
-}  // namespace
-}  // namespace corvane
-
-namespace corvane {
-namespace {
-
-TEST(HandOutcome, AGameFromAChosenDealCountsNothingAndItsEndSaysSo)
-{
-    const std::string note = " This game began from a replayed or chosen deal, so it is not counted in the statistics.";
-    const std::pair<Team, int> ends[] = {{OurTeam, 7}, {OurTeam, -7}, {TheirTeam, 8}, {TheirTeam, -9}};
-    for (const auto& [team, points] : ends) {
-        const HandOutcome plain = *handOutcome(team, points, "Ann");
-        const HandOutcome out = uncounted(plain);
-        EXPECT_TRUE(out.gameOver);
-        EXPECT_EQ(out.winner, plain.winner);
-        EXPECT_EQ(out.wonAdded, 0);
-        EXPECT_EQ(out.playedAdded, 0);
-        EXPECT_EQ(out.message.text, plain.message.text + note);
-        EXPECT_EQ(out.message.title, plain.message.title);
-        EXPECT_EQ(out.message.caption1, plain.message.caption1);
-    }
-    for (const auto& [team, points] : {std::pair{OurTeam, 3}, std::pair{TheirTeam, -2}}) {
-        const HandOutcome plain = *handOutcome(team, points, "Ann");
-        EXPECT_EQ(uncounted(plain).message, plain.message);  // a hand that goes on says nothing of it
-        EXPECT_FALSE(uncounted(plain).gameOver);
-    }
 }
 
 }  // namespace

@@ -23,10 +23,7 @@ TEST(HandPoints, MadeScoresEveryBookAboveSixSetLosesTheLevel)
         EXPECT_EQ(handPoints(false, r.level, r.books), r.points) << r.level << " with " << r.books;
         EXPECT_EQ(handPoints(true, r.level, r.books), r.noTrumpsPoints) << r.level << " with " << r.books;
     }
-}
-
-TEST(HandPoints, NoLevelScoresNothing)
-{
+    // No level, nothing.
     for (int level : {0, 1, 2, 8})
         for (bool doubled : {false, true}) {
             EXPECT_EQ(handPoints(doubled, level, 13), 0) << level;

@@ -34,32 +34,26 @@ TEST(HandStrength, SuitCountsTwiceAndJokersOnce)
     EXPECT_EQ(lowStrength(t, West, Spades), 107);
 }
 
-TEST(HandStrength, JokerInKittyCountsForEveryRobotInAllEightStrengths)
+// A joker counts once in all eight strengths, held or lying in the kitty,
+// for every robot alike.
+TEST(HandStrength, AJokerHeldOrInTheKittyCountsOnce)
 {
     const std::string_view hand = "4D TD 8C QC 5H 7H QH AH 3S 4S 7S";
     const struct {
-        std::string_view kitty;
+        Place place;
+        std::string_view jokers;
         int added;
-    } rows[] = {{"LJ", 24}, {"BJ", 25}, {"LJ BJ", 49}, {"2D 3D", 0}};
+    } rows[] = {{KittyPlace, "LJ", 24}, {KittyPlace, "BJ", 25}, {KittyPlace, "LJ BJ", 49}, {KittyPlace, "2D 3D", 0},
+                {North, "BJ", 25}};
     for (const auto& row : rows) {
         const TableState without = tableWith({{North, hand}, {East, "5D 6D"}});
-        const TableState with = tableWith({{North, hand}, {East, "5D 6D"}, {KittyPlace, row.kitty}});
+        const TableState with = tableWith({{North, hand}, {East, "5D 6D"}, {row.place, row.jokers}});
         for (Seat seat : {North, East})
             for (Suit s = Diamonds; s <= Spades; ++s) {
-                EXPECT_EQ(highStrength(with, seat, s), highStrength(without, seat, s) + row.added) << row.kitty;
-                EXPECT_EQ(lowStrength(with, seat, s), lowStrength(without, seat, s) + row.added) << row.kitty;
+                const int added = row.place == KittyPlace || seat == row.place ? row.added : 0;
+                EXPECT_EQ(highStrength(with, seat, s), highStrength(without, seat, s) + added) << row.jokers;
+                EXPECT_EQ(lowStrength(with, seat, s), lowStrength(without, seat, s) + added) << row.jokers;
             }
-    }
-}
-
-TEST(HandStrength, HeldJokerCountsOnceWhateverTheSuit)
-{
-    const std::string_view hand = "4D TD 8C QC 5H 7H QH AH 3S 4S 7S";
-    const TableState without = tableWith({{West, hand}});
-    const TableState with = tableWith({{West, hand}, {West, "BJ"}});
-    for (Suit s = Diamonds; s <= Spades; ++s) {
-        EXPECT_EQ(highStrength(with, West, s), highStrength(without, West, s) + 25);
-        EXPECT_EQ(lowStrength(with, West, s), lowStrength(without, West, s) + 25);
     }
 }
 
@@ -102,141 +96,70 @@ INSTANTIATE_TEST_SUITE_P(Ladder, RobotBidThreshold,
                                            ThresholdRow{Clubs190, 190, Clubs, false, 6}),
                          [](const auto& info) { return "Strength" + std::to_string(info.param.strength); });
 
-TEST(RobotBid, DowntownCandidateIsWeighedFirst)
-{
-    // Diamonds downtown 141 and uptown 145 both stand out and both reach 4.
-    const TableState t = tableWith({{West, "2D 3D 6D 7D 8D 9D TD JD KD 5C 9C AC"}});
-    ASSERT_EQ(lowStrength(t, West, Diamonds), 141);
-    ASSERT_EQ(highStrength(t, West, Diamonds), 145);
-    const BidDecision d = robotBid(t, West);
-    EXPECT_TRUE(d.bid);
-    EXPECT_EQ(d.level, 4);
-    EXPECT_EQ(d.trumps, Diamonds);
-    EXPECT_FALSE(d.high);
-    EXPECT_EQ(d.why, bidReason(bidRule("diamonds-down")));
-}
-
-TEST(RobotBid, UptownCandidateBidsWhenDowntownCannotBeatTheBid)
-{
-    TableState t = tableWith({{West, StrongDiamonds}});
-    EXPECT_EQ(robotBid(t, West).why, bidReason(bidRule("diamonds-down")));
-    t.bidLevel[South] = 4;
-    const BidDecision d = robotBid(t, West);
-    EXPECT_TRUE(d.bid);
-    EXPECT_EQ(d.level, 6);
-    EXPECT_TRUE(d.high);
-    EXPECT_EQ(d.trumps, Diamonds);
-    EXPECT_EQ(d.why, bidReason(bidRule("diamonds-up")));
-}
-
-TEST(RobotBid, NeverBidsSevenOverAnOpponentsSix)
-{
-    TableState t = tableWith({{West, StrongDiamonds}});
-    t.bidLevel[North] = 6;
-    const BidDecision d = robotBid(t, West);
-    EXPECT_FALSE(d.bid);
-    EXPECT_EQ(d.why, bidReason(bidRule("outbid")));
-}
-
-TEST(RobotBid, TiedLeadingSuitsNeverQualify)
-{
-    const TableState t = tableWith({{North, ClubsSpadesTie}});
-    ASSERT_EQ(lowStrength(t, North, Clubs), 154);
-    ASSERT_EQ(highStrength(t, North, Spades), 154);
-    const BidDecision d = robotBid(t, North);
-    EXPECT_FALSE(d.bid);
-    EXPECT_EQ(d.why, bidReason(bidRule("no-suit-stands-out")));
-}
-
-TEST(RobotBid, PartnerRule)
-{
-    for (int partnerLevel : {4, 5, 6, 7}) {
-        TableState t = tableWith({{North, Clubs190}});
-        t.bidLevel[South] = partnerLevel;
-        const BidDecision d = robotBid(t, North);
-        EXPECT_FALSE(d.bid) << partnerLevel;
-        EXPECT_EQ(d.why, bidReason(bidRule("partner-bid-four"))) << partnerLevel;
-    }
-    TableState t = tableWith({{North, Clubs190}});
-    t.bidLevel[South] = 3;
-    const BidDecision d = robotBid(t, North);
-    EXPECT_TRUE(d.bid);
-    EXPECT_EQ(d.level, 6);
-    EXPECT_EQ(d.why, bidReason(bidRule("clubs-down")));
-}
-
-TEST(RobotBid, LevelMustBeatThePartnersThreeToo)
-{
-    TableState t = tableWith({{East, "4D 6D 7D 8D 7C 2H KH 4S 8S 9S JS KS"}});  // Spades uptown 120
-    t.bidLevel[West] = 3;
-    const BidDecision d = robotBid(t, East);
-    EXPECT_FALSE(d.bid);
-    EXPECT_EQ(d.why, bidReason(bidRule("outbid")));
-}
-
-TEST(RobotBid, SameHandSameDecisionFromEverySeat)
-{
-    for (Seat s : {South, West, North, East}) {
-        TableState t = tableWith({{s, StrongDiamonds}});
-        const BidDecision free = robotBid(t, s);
-        EXPECT_EQ(free.why, bidReason(bidRule("diamonds-down"))) << s;
-        EXPECT_EQ(free.level, 4) << s;
-
-        t.bidLevel[nextSeat(s)] = 5;  // an opponent
-        EXPECT_EQ(robotBid(t, s).why, bidReason(bidRule("diamonds-up"))) << s;
-        EXPECT_EQ(robotBid(t, s).level, 6) << s;
-
-        t.bidLevel[nextSeat(s)] = 0;
-        t.bidLevel[partnerOf(s)] = 4;
-        EXPECT_EQ(robotBid(t, s).why, bidReason(bidRule("partner-bid-four"))) << s;
-    }
-}
-
-// Forced bids: the hands' Hearts and Spades mirror each other, so no suit
-// stands out and only the dealer's duty makes the bid.
-struct ForcedRow {
+// The bids already made, seen from the bidder: the opponent after it, its
+// partner, the opponent before it. Every row is played from every seat.
+struct DecisionRow {
     std::string_view hand;
+    int left, partner, right;
+    bool forced;
+    int level;  // 0: a pass
+    Suit trumps;
     bool high;
+    const Rule* rule;
 };
 
-TEST(RobotBid, ForcedBidTakesLongestSuitAndComparesLowWithHighCards)
+// Forced bids: these hands' Hearts and Spades mirror each other, so no suit
+// stands out and only the dealer's duty makes the bid. Seven Two-to-Five
+// against four Nine-to-King, then four and four.
+constexpr std::string_view ForcedLow = "2H 3H 4H 9H TH 2S 3S 4S 9S TS 5C 6D";
+constexpr std::string_view ForcedEven = "2H 3H 6H 9H TH 2S 3S 6S 9S TS 7C 8D";
+
+TEST(RobotBid, DecidesByTheRuleOfItsBranchFromEverySeat)
 {
-    const ForcedRow rows[] = {
-        {"2H 3H 4H 9H TH 2S 3S 4S 9S TS 5C 6D", false},  // seven Two-to-Five, four Nine-to-King
-        {"2H 3H 6H 9H TH 2S 3S 6S 9S TS 7C 8D", true},   // four and four
+    const DecisionRow rows[] = {
+        // Diamonds downtown 141 and uptown 145 both stand out and reach 4: downtown is weighed first.
+        {"2D 3D 6D 7D 8D 9D TD JD KD 5C 9C AC", 0, 0, 0, false, 4, Diamonds, false, bidRule("diamonds-down")},
+        {StrongDiamonds, 0, 0, 0, false, 4, Diamonds, false, bidRule("diamonds-down")},
+        // Downtown cannot beat the bid; uptown can.
+        {StrongDiamonds, 0, 0, 4, false, 6, Diamonds, true, bidRule("diamonds-up")},
+        {StrongDiamonds, 5, 0, 0, false, 6, Diamonds, true, bidRule("diamonds-up")},
+        {StrongDiamonds, 6, 0, 0, false, 0, NoSuit, false, bidRule("outbid")},  // never seven over a six
+        {StrongDiamonds, 0, 4, 0, false, 0, NoSuit, false, bidRule("partner-bid-four")},
+        {ClubsSpadesTie, 0, 0, 0, false, 0, NoSuit, false, bidRule("no-suit-stands-out")},
+        {Clubs190, 0, 4, 0, false, 0, NoSuit, false, bidRule("partner-bid-four")},
+        {Clubs190, 0, 5, 0, false, 0, NoSuit, false, bidRule("partner-bid-four")},
+        {Clubs190, 0, 6, 0, false, 0, NoSuit, false, bidRule("partner-bid-four")},
+        {Clubs190, 0, 7, 0, false, 0, NoSuit, false, bidRule("partner-bid-four")},
+        {Clubs190, 0, 3, 0, false, 6, Clubs, false, bidRule("clubs-down")},
+        // Spades uptown 120 reaches 3, which must beat the partner's 3 too.
+        {"4D 6D 7D 8D 7C 2H KH 4S 8S 9S JS KS", 0, 3, 0, false, 0, NoSuit, false, bidRule("outbid")},
+        {ForcedLow, 0, 0, 0, false, 0, NoSuit, false, bidRule("no-suit-stands-out")},
+        {ForcedLow, 0, 0, 0, true, 3, Hearts, false, bidRule("forced-down")},
+        {ForcedEven, 0, 0, 0, false, 0, NoSuit, false, bidRule("no-suit-stands-out")},
+        {ForcedEven, 0, 0, 0, true, 3, Hearts, true, bidRule("forced-up")},
+        // A forced dealer still bids a standing-out candidate.
+        {Clubs190, 0, 0, 0, true, 6, Clubs, false, bidRule("clubs-down")},
+        // Too weak, forced: four Hearts and four Spades; five Two-to-Five
+        // (the Ace counted) and five Nine-to-King.
+        {Hearts119, 0, 0, 0, true, 3, Hearts, true, bidRule("forced-up")},
     };
-    for (const ForcedRow& row : rows) {
-        TableState t = tableWith({{East, row.hand}});
-        EXPECT_EQ(robotBid(t, East).why, bidReason(bidRule("no-suit-stands-out"))) << row.hand;
-        t.forcedBid = true;
-        const BidDecision d = robotBid(t, East);
-        EXPECT_TRUE(d.bid) << row.hand;
-        EXPECT_EQ(d.level, 3);
-        EXPECT_EQ(d.trumps, Hearts);
-        EXPECT_EQ(d.high, row.high) << row.hand;
-        EXPECT_EQ(d.why, bidReason(row.high ? bidRule("forced-up") : bidRule("forced-down")));
-    }
-}
-
-TEST(RobotBid, ForcedDealerStillBidsAStandingOutCandidate)
-{
-    TableState t = tableWith({{North, Clubs190}});
-    t.forcedBid = true;
-    const BidDecision d = robotBid(t, North);
-    EXPECT_EQ(d.level, 6);
-    EXPECT_EQ(d.why, bidReason(bidRule("clubs-down")));
-}
-
-TEST(RobotBid, ForcedBidAfterTooWeakHand)
-{
-    TableState t = tableWith({{West, Hearts119}});
-    t.forcedBid = true;
-    const BidDecision d = robotBid(t, West);
-    EXPECT_TRUE(d.bid);
-    EXPECT_EQ(d.level, 3);
-    EXPECT_EQ(d.trumps, Hearts);  // four Hearts and four Spades
-    EXPECT_TRUE(d.high);          // five Two-to-Five (Ace counted), five Nine-to-King
-    EXPECT_EQ(d.why, bidReason(bidRule("forced-up")));
+    for (const DecisionRow& row : rows)
+        for (Seat s : {South, West, North, East}) {
+            TableState t = tableWith({{s, row.hand}});
+            t.bidLevel[nextSeat(s)] = row.left;
+            t.bidLevel[partnerOf(s)] = row.partner;
+            t.bidLevel[nextSeat(partnerOf(s))] = row.right;
+            t.forcedBid = row.forced;
+            const BidDecision d = robotBid(t, s);
+            const std::string at = std::string(row.hand) + " from seat " + std::to_string(s);
+            EXPECT_EQ(d.bid, row.level > 0) << at;
+            EXPECT_EQ(d.level, row.level) << at;
+            EXPECT_EQ(d.why, bidReason(row.rule)) << at << ": " << (d.why.rule ? d.why.rule->id : "none");
+            if (d.bid) {
+                EXPECT_EQ(d.trumps, row.trumps) << at;
+                EXPECT_EQ(d.high, row.high) << at;
+            }
+        }
 }
 
 TEST(LongestSuit, TiesGoToTheEarlierSuitAndJokersDoNotCount)

@@ -64,18 +64,5 @@ INSTANTIATE_TEST_SUITE_P(
                    "AD 2S 3S 4S AS LJ BJ", Spades, false, "AD 2S 3S 4S AS LJ", discardRule("down-any-cards")}),
     [](const auto& info) { return "Row" + std::to_string(info.index); });
 
-TEST(RobotDiscards, SixCardsFromTheHandWhateverTheContract)
-{
-    const std::string_view hand = "2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD AD AC AH AS LJ BJ";
-    for (Suit trumps = Diamonds; trumps <= Spades; ++trumps)
-        for (bool high : {true, false}) {
-            const TableState t = contract(West, hand, trumps, high);
-            const CardSet d = robotDiscards(t, West).discards;
-            EXPECT_EQ(d.count(), 6);
-            EXPECT_EQ(d - t.hand(West), CardSet()) << trumps << high;
-            EXPECT_EQ(d & Jokers, CardSet()) << trumps << high;
-        }
-}
-
 }  // namespace
 }  // namespace corvane

@@ -8,7 +8,7 @@
 namespace corvane {
 namespace {
 
-TEST(Explanation, TheAsideFollowsTheLastOwnLogLine)
+TEST(Explanation, TheAsideFollowsTheLastOwnLogLineOrComesLast)
 {
     Steps steps{step::Log{"one"}, step::Pause{std::chrono::milliseconds(5)}, step::Log{"two"},
                 step::ShowCard{3, true}};
@@ -16,11 +16,9 @@ TEST(Explanation, TheAsideFollowsTheLastOwnLogLine)
     const Steps expected{step::Log{"one"}, step::Pause{std::chrono::milliseconds(5)}, step::Log{"two"},
                          step::Log{"why", true}, step::ShowCard{3, true}};
     EXPECT_EQ(steps, expected);
-}
 
-TEST(Explanation, WithoutOwnLinesTheAsideComesLastAndAnEmptySentenceAddsNothing)
-{
-    Steps steps{step::ShowCard{3, true}, step::Pause{std::chrono::milliseconds(5)}};
+    // Without own lines the aside comes last; an empty sentence adds nothing.
+    steps = {step::ShowCard{3, true}, step::Pause{std::chrono::milliseconds(5)}};
     const Steps before = steps;
     addExplanation(steps, "");
     EXPECT_EQ(steps, before);

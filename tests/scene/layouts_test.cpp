@@ -13,12 +13,6 @@ CardSet cards(std::initializer_list<Card> ids)
     return s;
 }
 
-TEST(SouthRow, EighteenCardsStayInsideTheTable)
-{
-    const Layout layout = sortSouth(CardSet::range(1, 18));
-    EXPECT_LT(layout.back().at.left + CardWidth, TableWidth);
-}
-
 std::vector<Card> order(const Layout& layout)
 {
     std::vector<Card> out;
@@ -85,12 +79,6 @@ INSTANTIATE_TEST_SUITE_P(Seats, KittyDisplay,
                                            KittyCase{West, {1920, 2640}, 0, 300},
                                            KittyCase{North, {3480, 1560}, 300, 0},
                                            KittyCase{East, {8760, 2640}, 0, 300}));
-
-TEST(Spots, ARobotsCardEndsWhereTheDealerDrawTurnsItsCardUp)
-{
-    for (Seat s : {West, North, East})
-        EXPECT_EQ(playSlide(s).second, drawSpot(s)) << s;
-}
 
 }  // namespace
 }  // namespace corvane

@@ -13,7 +13,10 @@ void place(Scene& scene, const Layout& layout)
     }
 }
 
-TEST(Stacking, ALaidOutHandLiesInIdOrderEachCardOverTheOneBefore)
+// A laid-out hand lies in id order, each card over the one before; bringing
+// to the front puts a card over everything, plain moves keep their place,
+// and hidden cards are not painted.
+TEST(Stacking, PaintOrder)
 {
     Scene scene;
     const CardSet hand = CardSet::range(40, 54);
@@ -22,26 +25,17 @@ TEST(Stacking, ALaidOutHandLiesInIdOrderEachCardOverTheOneBefore)
     for (Card c : hand)
         expected.push_back(c);
     EXPECT_EQ(scene.paintOrder(), expected);
-}
 
-TEST(Stacking, BringingToFrontPutsACardOverEverythingAndPlainMovesKeepTheirPlace)
-{
-    Scene scene;
+    scene = Scene();
     place(scene, sortWest(CardSet::range(1, 5)));
     scene.apply(step::Move{2, 0, 0, false, true});
     scene.apply(step::Move{4, 10, 10, true, false});
     EXPECT_EQ(scene.paintOrder(), (std::vector<Card>{1, 3, 4, 5, 2}));
     EXPECT_TRUE(scene.card(4).faceUp);
     EXPECT_EQ(scene.card(4).left, 10);
-}
-
-TEST(Stacking, HiddenCardsAreNotPaintedAndKeepTheirPlace)
-{
-    Scene scene;
-    place(scene, sortNorth(CardSet::range(1, 3)));
-    scene.apply(step::ShowCard{2, false});
-    EXPECT_EQ(scene.paintOrder(), (std::vector<Card>{1, 3}));
-    EXPECT_EQ(scene.card(2).left, 3300);
+    scene.apply(step::ShowCard{3, false});
+    EXPECT_EQ(scene.paintOrder(), (std::vector<Card>{1, 4, 5, 2}));
+    EXPECT_EQ(scene.card(3).top, 2880);
 }
 
 TEST(HitTest, FindsTheTopmostVisibleCardUnderThePoint)

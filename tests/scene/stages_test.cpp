@@ -2,6 +2,8 @@
 // the pack, the bids and the contract, the books and the score.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fixtures.h"
 
 namespace corvane {
@@ -47,12 +49,15 @@ TEST_F(Stages, TheDealerDrawTurnsCardsUpOnTopAndCarryOnClearsThem)
     run(ev::PackGathered{});
     run(ev::DealerDrawStarted{});
     EXPECT_TRUE(scene.paintOrder().empty());
-    table.move(30, SetAside);
-    run(ev::DealerCardTurned{West, 30, false});
-    table.move(5, SetAside);
-    run(ev::DealerCardTurned{North, 5, true});
-    EXPECT_EQ(scene.paintOrder(), (std::vector<Card>{30, 5}));
-    EXPECT_EQ(scene.card(5), (Sprite{5280, 2880, true, true, scene.card(5).z}));
+    // Each robot's card lies where its played cards end.
+    const std::tuple<Seat, Card, Spot> turned[] = {
+        {West, 30, {3600, 3840}}, {North, 5, {5280, 2880}}, {East, 44, {6960, 3840}}, {South, 12, {5280, 5280}}};
+    for (const auto& [seat, card, spot] : turned) {
+        table.move(card, SetAside);
+        run(ev::DealerCardTurned{seat, card, card == 5});
+        EXPECT_EQ(scene.card(card), (Sprite{spot.left, spot.top, true, true, scene.card(card).z})) << seat;
+    }
+    EXPECT_EQ(scene.paintOrder(), (std::vector<Card>{30, 5, 44, 12}));
     run(ev::DealerChosen{North, East});
     EXPECT_TRUE(scene.shown(Control::NorthDealer));
     EXPECT_TRUE(scene.shown(Control::CarryOn));
