@@ -4,13 +4,14 @@ namespace corvane {
 
 RobotAnswer decide(const RobotTask& task, expert::DoubleDummy& solver)
 {
-    RobotAnswer a{task.move, task.turn, {}, {}, {}};
+    RobotAnswer a{task.move, task.turn, {}, {}, {}, {}};
     const Seat s = task.turn.seat;
     switch (task.turn.choice) {
     case RobotTurn::Choice::Bid: a.bid = classicPlayer()->bid(task.game, s); break;
     case RobotTurn::Choice::Discards: a.discards = classicPlayer()->discards(task.game, s); break;
     case RobotTurn::Choice::Play:
-        a.card = expert::expertCard(task.game, s, expert::weighCards(task.game, s, task.knowledge, {}, solver));
+        a.weighing = expert::weighCards(task.game, s, task.knowledge, {}, solver);
+        a.card = expert::expertCard(task.game, s, a.weighing);
         break;
     case RobotTurn::Choice::None: break;
     }

@@ -26,6 +26,7 @@ struct RobotAnswer {
     BidDecision bid;
     DiscardDecision discards;
     PlayDecision card;
+    expert::CardChoice weighing;  // what the Expert's card weighed
 };
 
 // Makes the decision with the solver of the thread it runs on.

@@ -1,6 +1,7 @@
 #include "session/table_session.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/autoplay.h"
 #include "engine/explain.h"
@@ -234,6 +235,33 @@ TableUpdate TableSession::robotDecided(const RobotAnswer& a)
     case RobotTurn::Choice::None: break;
     }
     return {};
+}
+
+std::optional<RobotTask> TableSession::expertHintTask() const
+{
+    if (!m_game.decidesOutside(West) || m_game.awaiting() != Awaiting::PlayCard || !canHint())
+        return std::nullopt;
+    return RobotTask{m_move, m_game, {South, RobotTurn::Choice::Play}, m_seen.of(South)};
+}
+
+TableUpdate TableSession::expertHint(const RobotAnswer& a)
+{
+    TableUpdate u;
+    if (a.move != m_move || a.turn.seat != South || m_game.awaiting() != Awaiting::PlayCard ||
+        a.weighing.card == NoCard)
+        return u;
+    const auto tenths = [](double x) {
+        const long n = std::lround(10 * x);
+        return std::to_string(n / 10) + "." + std::to_string(n % 10);
+    };
+    std::string line = "Hint: the Expert would play " + std::string(cardName(a.weighing.card)) + ". Over " +
+                       std::to_string(a.weighing.deals) + " deals that fit what you have seen, the tricks you take:";
+    for (const expert::CardWeighing& w : a.weighing.cards)
+        line += " " + std::string(cardName(w.card)) + " " + tenths(w.tricks) + ",";
+    line.back() = '.';
+    m_choreographer.add(u.steps, step::Ring{CardSet::of(a.weighing.card)});
+    m_choreographer.add(u.steps, step::Log{line, true});
+    return u;
 }
 
 std::vector<Card> TableSession::keyboardCards() const

@@ -146,6 +146,12 @@ public:
     // else (a turn taken back, a new game) nothing happens.
     TableUpdate robotDecided(const RobotAnswer& answer);
 
+    // In a game of Expert robots, at South's card, the Expert's weighing of
+    // South's cards, to be made away from the table; then shown: the card it
+    // chooses ringed, and each card's average tricks in the log.
+    std::optional<RobotTask> expertHintTask() const;
+    TableUpdate expertHint(const RobotAnswer& answer);
+
     // Hands the record of a game left unfinished to the sink.
     void flushRecord();
 

@@ -114,7 +114,7 @@ void TableWindow::connectControls()
 {
     connect(m_pacer, &Pacer::drained, this, &TableWindow::advanceWhenReady);
     connect(m_worker, &RobotWorker::decided, this, [this](const RobotAnswer& a) {
-        play(m_session.robotDecided(a));
+        play(a.turn.seat == South ? m_session.expertHint(a) : m_session.robotDecided(a));
         advanceWhenReady();
     });
     connect(m_view, &TableView::cardClicked, this, &TableWindow::cardClicked);
@@ -283,6 +283,11 @@ void TableWindow::showHint()
 {
     if (m_pacer->busy() || asking() || !m_session.canHint())
         return;
+    if (std::optional<RobotTask> task = m_session.expertHintTask()) {
+        if (!m_worker->busy())
+            m_worker->decide(std::move(*task));
+        return;
+    }
     play(m_session.hint());
     m_view->bidPanel()->showState(game().table().panel);
 }

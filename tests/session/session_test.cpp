@@ -445,9 +445,23 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
                      record += l + '\n';
                  return std::string();
              }});
+    EXPECT_FALSE(t.session.expertHintTask().has_value());  // no Expert game yet
     t.session.setRobotLevel(RobotLevel::Expert);
     t.play(t.session.newGame());
     ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+
+    // The Expert's hint: its card ringed, every card's tricks told.
+    const std::optional<RobotTask> hint = t.session.expertHintTask();
+    ASSERT_TRUE(hint.has_value());
+    EXPECT_EQ(hint->knowledge.viewer(), South);
+    const RobotAnswer weighed = decide(*hint, Table::solver());
+    t.play(t.session.expertHint(weighed));
+    EXPECT_EQ(t.shown.rings(), CardSet::of(weighed.weighing.card));
+    EXPECT_TRUE(t.table().hand(South).has(weighed.weighing.card));
+    const std::string& told = t.shown.log().back();
+    EXPECT_EQ(told.rfind("Hint: the Expert would play " + std::string(cardName(weighed.weighing.card)), 0), 0U) << told;
+    for (const expert::CardWeighing& w : weighed.weighing.cards)
+        EXPECT_NE(told.find(std::string(cardName(w.card)) + " "), std::string::npos) << told;
     t.act();
     // After South's card a robot has the turn: asked, then taken back.
     ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::Robot; }));

@@ -206,6 +206,10 @@ void Shots::expert()
     }));
     QTest::qWait(50);
     w->grab().save(folder + QStringLiteral("/expert-play.png"));
+    action(*w, "MnuHint")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(w->session().scene().rings().count() == 1, 10000);
+    QTest::qWait(50);
+    w->grab().save(folder + QStringLiteral("/expert-hint.png"));
 }
 
 int main(int argc, char** argv)
