@@ -121,6 +121,30 @@ std::string describe(const Position& p)
     return out;
 }
 
+// Every legal card's value, the best and the plain solve of one position
+// against the plain minimax; how many cards were checked.
+int expectMinimaxValues(DoubleDummy& dd, const Position& p)
+{
+    const Solution got = dd.analyse(p);
+    EXPECT_TRUE(got.finished) << describe(p);
+    const TableState t = tableOf(p);
+    const Seat me = p.toPlay();
+    const std::vector<Card> legal = legalOn(t, me, p.onTrick + 1);
+    EXPECT_EQ(got.cards.size(), legal.size()) << describe(p);
+    if (got.cards.size() != legal.size())
+        return 0;
+    int best = 0;
+    for (std::size_t j = 0; j < legal.size(); ++j) {
+        const int v = afterPlaying(t, p.onTrick + 1, legal[j], me);
+        EXPECT_EQ(got.cards[j].card, legal[j]) << describe(p);
+        EXPECT_EQ(got.cards[j].tricks, v) << describe(p) << " card " << legal[j];
+        best = std::max(best, v);
+    }
+    EXPECT_EQ(got.tricks, best) << describe(p);
+    EXPECT_EQ(dd.solve(p).tricks, best) << describe(p);
+    return static_cast<int>(legal.size());
+}
+
 }  // namespace
 
 // Every legal card's value against the plain minimax, on thousands of
@@ -134,22 +158,7 @@ TEST(DoubleDummy, EveryCardAgreesWithPlainMinimax)
         const Position p = randomPosition(rng, i % 4 + 1);
         ASSERT_EQ(positionFault(p), nullptr) << describe(p);
         ASSERT_EQ(positionOf(tableOf(p)), p) << describe(p);
-        const Solution got = dd.analyse(p);
-        ASSERT_TRUE(got.finished);
-        const TableState t = tableOf(p);
-        const Seat me = p.toPlay();
-        const std::vector<Card> legal = legalOn(t, me, p.onTrick + 1);
-        ASSERT_EQ(got.cards.size(), legal.size()) << describe(p);
-        int best = 0;
-        for (std::size_t j = 0; j < legal.size(); ++j) {
-            const int v = afterPlaying(t, p.onTrick + 1, legal[j], me);
-            ASSERT_EQ(got.cards[j].card, legal[j]) << describe(p);
-            EXPECT_EQ(got.cards[j].tricks, v) << describe(p) << " card " << legal[j];
-            best = std::max(best, v);
-            ++cardsChecked;
-        }
-        EXPECT_EQ(got.tricks, best) << describe(p);
-        EXPECT_EQ(dd.solve(p).tricks, best) << describe(p);
+        cardsChecked += expectMinimaxValues(dd, p);
     }
     EXPECT_GT(cardsChecked, 7000);
 }
@@ -161,22 +170,8 @@ TEST(DoubleDummy, FiveTrickPositionsAgreeWithPlainMinimax)
 {
     std::mt19937_64 rng(5150);
     DoubleDummy dd(14);
-    for (int i = 0; i < 20; ++i) {
-        const Position p = randomPosition(rng, 5, i % 2 == 0);
-        const Solution got = dd.analyse(p);
-        ASSERT_TRUE(got.finished);
-        const TableState t = tableOf(p);
-        const Seat me = p.toPlay();
-        const std::vector<Card> legal = legalOn(t, me, p.onTrick + 1);
-        ASSERT_EQ(got.cards.size(), legal.size()) << describe(p);
-        int best = 0;
-        for (std::size_t j = 0; j < legal.size(); ++j) {
-            const int v = afterPlaying(t, p.onTrick + 1, legal[j], me);
-            EXPECT_EQ(got.cards[j].tricks, v) << describe(p) << " card " << legal[j];
-            best = std::max(best, v);
-        }
-        EXPECT_EQ(dd.solve(p).tricks, best) << describe(p);
-    }
+    for (int i = 0; i < 20; ++i)
+        expectMinimaxValues(dd, randomPosition(rng, 5, i % 2 == 0));
 }
 
 namespace {
