@@ -76,16 +76,18 @@ struct Explainer {
 
 }  // namespace
 
+std::string inTenths(int n)
+{
+    return (n < 0 ? "-" : "") + std::to_string(std::abs(n) / 10) + "." + std::to_string(std::abs(n) % 10);
+}
+
 std::string figuresOf(const Reason& why)
 {
     if (why.rule == nullptr || why.rule->figures.empty())
         return {};
     std::string out(why.rule->figures);
-    const auto tenths = [](int n) {
-        return (n < 0 ? "-" : "") + std::to_string(std::abs(n) / 10) + "." + std::to_string(std::abs(n) % 10);
-    };
-    replaceAll(out, "{points/10}", tenths(why.points));
-    replaceAll(out, "{needed/10}", tenths(why.needed));
+    replaceAll(out, "{points/10}", inTenths(why.points));
+    replaceAll(out, "{needed/10}", inTenths(why.needed));
     replaceAll(out, "{points}", std::to_string(why.points));
     replaceAll(out, "{needed}", std::to_string(why.needed));
     return out;

@@ -22,6 +22,9 @@ std::string explain(const Event& e, const Names& names, Told when = Told::During
 
 // The rule's figures in words ("Hearts uptown: 152 points, ..."); empty for
 // a rule that weighs none.
+// A number of tenths as the log writes it: 74 as "7.4", -6 as "-0.6".
+std::string inTenths(int tenths);
+
 std::string figuresOf(const Reason& why);
 
 // Every reason a robot module can give, module by module.

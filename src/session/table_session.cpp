@@ -250,14 +250,10 @@ TableUpdate TableSession::expertHint(const RobotAnswer& a)
     if (a.move != m_move || a.turn.seat != South || m_game.awaiting() != Awaiting::PlayCard ||
         a.weighing.card == NoCard)
         return u;
-    const auto tenths = [](double x) {
-        const long n = std::lround(10 * x);
-        return std::to_string(n / 10) + "." + std::to_string(n % 10);
-    };
     std::string line = "Hint: the Expert would play " + std::string(cardName(a.weighing.card)) + ". Over " +
                        std::to_string(a.weighing.deals) + " deals that fit what you have seen, the tricks you take:";
     for (const expert::CardWeighing& w : a.weighing.cards)
-        line += " " + std::string(cardName(w.card)) + " " + tenths(w.tricks) + ",";
+        line += " " + std::string(cardName(w.card)) + " " + inTenths(static_cast<int>(std::lround(10 * w.tricks))) + ",";
     line.back() = '.';
     m_choreographer.add(u.steps, step::Ring{CardSet::of(a.weighing.card)});
     m_choreographer.add(u.steps, step::Log{line, true});

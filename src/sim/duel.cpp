@@ -51,13 +51,6 @@ private:
     std::unique_ptr<SeatPlayer> m_player;
 };
 
-int kindOf(const TableState& t)
-{
-    if (t.trumps == NoTrumps)
-        return t.contractHigh ? UpNoTrumps : DownNoTrumps;
-    return t.contractHigh ? UpTrumps : DownTrumps;
-}
-
 struct GameResult {
     long hands = 0;
     std::array<long, 3> points{};  // by team, what its contracts scored
@@ -89,8 +82,7 @@ GameResult playGame(std::uint64_t deal, const Level& ours, const Level& theirs)
         ++r.hands;
         const TableState& t = g.table();
         r.points[static_cast<std::size_t>(d->team)] += d->points;
-        const int level = t.teamContract[d->team];
-        (t.teamBooks[d->team] >= level + 6 ? r.made : r.set)[static_cast<std::size_t>(d->team)][kindOf(t)]++;
+        (contractMade(t, d->team) ? r.made : r.set)[static_cast<std::size_t>(d->team)][kindOf(t)]++;
         if (d->gameOver)
             r.winner = d->winner;
     };

@@ -23,14 +23,16 @@ const char* kindName(int kind)
     return names[kind];
 }
 
-namespace {
-
 int kindOf(const TableState& t)
 {
     if (t.trumps == NoTrumps)
         return t.contractHigh ? UpNoTrumps : DownNoTrumps;
     return t.contractHigh ? UpTrumps : DownTrumps;
 }
+
+bool contractMade(const TableState& t, Team team) { return t.teamBooks[team] >= t.teamContract[team] + 6; }
+
+namespace {
 
 // The checks of a long property run: the table's own invariants after every
 // action, and a referee with rules of its own.
@@ -63,8 +65,7 @@ void countReason(Tally& tally, const Reason& why)
 void countHand(Tally& tally, const ev::HandScored& d, const TableState& after)
 {
     ++tally.hands;
-    const int level = after.teamContract[d.team];
-    (after.teamBooks[d.team] >= level + 6 ? tally.made : tally.set)[kindOf(after)]++;
+    (contractMade(after, d.team) ? tally.made : tally.set)[kindOf(after)]++;
     if (d.gameOver)
         ++tally.gamesWon[d.winner];
 }

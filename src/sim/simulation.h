@@ -14,6 +14,10 @@ namespace corvane::sim {
 // Contract kinds, in the order the report prints them.
 enum Kind { UpTrumps, DownTrumps, UpNoTrumps, DownNoTrumps, KindCount };
 const char* kindName(int kind);
+// The kind of the table's contract.
+int kindOf(const TableState& t);
+// Whether team's contract was made, once its hand is scored.
+bool contractMade(const TableState& t, Team team);
 
 struct Tally {
     long games = 0;
