@@ -41,6 +41,26 @@ void setPanelTo(Game& g, const Hint& h, Take&& take)
     }
 }
 
+// Gives South's bid, discards or card, as `h` has it, through the person's
+// commands, handing each event to `take`; whether the engine waited for one.
+template <class Take>
+bool giveSouthsChoice(Game& g, const Hint& h, Take&& take)
+{
+    switch (g.awaiting()) {
+    case Awaiting::Bid:
+        setPanelTo(g, h, take);
+        take(g.finishBid());
+        return true;
+    case Awaiting::Discards:
+        for (Card c : h.discards - g.table().selected)
+            take(g.pickDiscard(c));
+        take(g.confirmDiscards());
+        return true;
+    case Awaiting::PlayCard: take(g.playCard(h.card)); return true;
+    default: return false;
+    }
+}
+
 // Answers whatever the engine waits for from the person with the commands a
 // robot in South's place would give, handing each event they produce to
 // `take` as it comes. Does nothing when the engine waits for nothing, for a
@@ -48,24 +68,12 @@ void setPanelTo(Game& g, const Hint& h, Take&& take)
 template <class Take>
 void autoplaySouth(Game& g, const AutoplayOptions& options, Take&& take)
 {
-    const Hint h = hintFor(g, options);
-    switch (g.awaiting()) {
-    case Awaiting::Bid:
-        setPanelTo(g, h, take);
-        take(g.finishBid());
-        break;
-    case Awaiting::Discards:
-        for (Card c : h.discards - g.table().selected)
-            take(g.pickDiscard(c));
-        take(g.confirmDiscards());
-        break;
-    case Awaiting::PlayCard: take(g.playCard(h.card)); break;
-    case Awaiting::CarryOn: take(g.carryOn()); break;
-    case Awaiting::Answer: take(g.answer(0)); break;
-    case Awaiting::Nothing:
-    case Awaiting::NewGame:
-    case Awaiting::Robot: break;
-    }
+    if (giveSouthsChoice(g, hintFor(g, options), take))
+        return;
+    if (g.awaiting() == Awaiting::CarryOn)
+        take(g.carryOn());
+    else if (g.awaiting() == Awaiting::Answer)
+        take(g.answer(0));
 }
 
 // The same, returning the events.

@@ -48,19 +48,14 @@ bool playTurn(Game& g, SeatPlayer& player, Seat seat, Take&& take)
     }
     if (seat != South)
         return false;
-    switch (a) {
-    case Awaiting::Bid:
-        setPanelTo(g, panelHint(player.bid(g, South)), take);
-        take(g.finishBid());
-        return true;
-    case Awaiting::Discards:
-        for (Card c : player.discards(g, South).discards - g.table().selected)
-            take(g.pickDiscard(c));
-        take(g.confirmDiscards());
-        return true;
-    case Awaiting::PlayCard: take(g.playCard(player.card(g, South).card)); return true;
-    default: return false;
-    }
+    Hint h;
+    if (a == Awaiting::Bid)
+        h = panelHint(player.bid(g, South));
+    else if (a == Awaiting::Discards)
+        h.discards = player.discards(g, South).discards;
+    else if (a == Awaiting::PlayCard)
+        h.card = player.card(g, South).card;
+    return giveSouthsChoice(g, h, take);
 }
 
 }  // namespace corvane
