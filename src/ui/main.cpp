@@ -96,11 +96,11 @@ bool tableOptions(int argc, char** argv, corvane::TableOptions& options)
     }
     if (const auto pace = optionValue(argc, argv, "--pace")) {
         if (*pace == "normal")
-            options.pace = corvane::Pace::Normal;
+            options.choices.pace = corvane::Pace::Normal;
         else if (*pace == "fast")
-            options.pace = corvane::Pace::Fast;
+            options.choices.pace = corvane::Pace::Fast;
         else if (*pace == "instant")
-            options.pace = corvane::Pace::Instant;
+            options.choices.pace = corvane::Pace::Instant;
         else {
             std::fprintf(stderr, "corvane: the pace is normal, fast or instant, not '%.*s'.\n",
                          static_cast<int>(pace->size()), pace->data());
@@ -183,10 +183,10 @@ int main(int argc, char** argv)
 
     // The remembered choices, unless the command line says otherwise.
     corvane::Settings settings;
-    const corvane::Pace asked = options.pace;
+    const corvane::Pace asked = options.choices.pace;
     corvane::takeRememberedChoices(options, settings);
     if (optionValue(argc, argv, "--pace"))
-        options.pace = asked;
+        options.choices.pace = asked;
     corvane::TableWindow table(options);
     // exit, not quit: quit would ask every window first, and the table asks back.
     QObject::connect(

@@ -47,27 +47,24 @@ Settings::~Settings() = default;
 
 QString Settings::fileName() const { return m_file->fileName(); }
 
-Pace Settings::pace() const
+TableChoices Settings::choices() const
 {
-    Pace pace = Pace::Normal;
-    paceFromWord(m_file->value(PaceKey).toString(), pace);
-    return pace;
+    TableChoices c;
+    paceFromWord(m_file->value(PaceKey).toString(), c.pace);
+    c.sound = flag(SoundKey, c.sound);
+    c.explain = flag(ExplainKey, c.explain);
+    c.robots = flag(ExpertKey, false) ? RobotLevel::Expert : RobotLevel::Classic;
+    return c;
 }
 
-void Settings::setPace(Pace pace)
+void Settings::remember(const TableChoices& c)
 {
-    m_file->setValue(PaceKey, QString::fromLatin1(paceWord(pace)));
+    m_file->setValue(PaceKey, QString::fromLatin1(paceWord(c.pace)));
+    setFlag(SoundKey, c.sound);
+    setFlag(ExplainKey, c.explain);
+    setFlag(ExpertKey, c.robots == RobotLevel::Expert);
     m_file->sync();
 }
-
-bool Settings::sound() const { return flag(SoundKey, true); }
-void Settings::setSound(bool on) { setFlag(SoundKey, on); }
-
-bool Settings::explainRobots() const { return flag(ExplainKey, false); }
-void Settings::setExplainRobots(bool on) { setFlag(ExplainKey, on); }
-
-bool Settings::expertRobots() const { return flag(ExpertKey, false); }
-void Settings::setExpertRobots(bool on) { setFlag(ExpertKey, on); }
 
 QByteArray Settings::geometry() const
 {
@@ -97,7 +94,6 @@ bool Settings::flag(const char* key, bool fallback) const
 void Settings::setFlag(const char* key, bool on)
 {
     m_file->setValue(key, on ? QStringLiteral("true") : QStringLiteral("false"));
-    m_file->sync();
 }
 
 }  // namespace corvane

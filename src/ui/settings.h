@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "scene/pace.h"
+#include "ui/table_choices.h"
 
 class QSettings;
 
@@ -13,9 +13,9 @@ namespace corvane {
 
 // The person's choices kept between runs, in an INI file: by default
 // corvane.ini in the per-user config folder ($XDG_CONFIG_HOME/corvane),
-// or any file a test names. Each choice is one getter and one setter;
-// a setter writes through at once. A value that is missing or cannot be
-// read (a damaged file, a hand edit) gives that choice's default.
+// or any file a test names. Each setter writes through at once. A value
+// that is missing or cannot be read (a damaged file, a hand edit) gives
+// that choice's default.
 class Settings {
 public:
     Settings();
@@ -26,22 +26,9 @@ public:
 
     QString fileName() const;
 
-    // Default Normal.
-    Pace pace() const;
-    void setPace(Pace pace);
-
-    // Default on.
-    bool sound() const;
-    void setSound(bool on);
-
-    // Default off: the robots' reasons in the message log.
-    bool explainRobots() const;
-    void setExplainRobots(bool on);
-
-    // Default off: the robots play by their fixed rules, not the Expert
-    // level.
-    bool expertRobots() const;
-    void setExpertRobots(bool on);
+    // The Options menu's choices; TableChoices{} for what is not kept.
+    TableChoices choices() const;
+    void remember(const TableChoices& choices);
 
     // The table window's size and place, as QWidget::saveGeometry() gives
     // it; empty when never saved.

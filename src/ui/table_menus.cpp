@@ -92,6 +92,14 @@ void TableMenus::buildNamesMenu(QMenuBar* bar)
 
 // Each choice is a checkable item; the window keeps the choice and its
 // settings remember it.
+template <class Change>
+void TableMenus::choose(Change change)
+{
+    TableChoices c = m_window.choices();
+    change(c);
+    m_window.choose(c);
+}
+
 void TableMenus::buildOptionsMenu(QMenuBar* bar)
 {
     // Alt+O is "Carry On"'s: a second owner would make Qt only move the focus.
@@ -105,7 +113,7 @@ void TableMenus::buildOptionsMenu(QMenuBar* bar)
     for (const auto& [name, caption, p] : choices) {
         QAction* a = checkable(pace, name, caption);
         paces->addAction(a);
-        connect(a, &QAction::triggered, &m_window, [this, p = p] { m_window.setPace(p); });
+        connect(a, &QAction::triggered, &m_window, [this, p = p] { choose([p](TableChoices& c) { c.pace = p; }); });
     }
     QMenu* robots = options->addMenu(QStringLiteral("&Robots"));
     robots->setObjectName(QStringLiteral("MnuRobots"));
@@ -115,18 +123,19 @@ void TableMenus::buildOptionsMenu(QMenuBar* bar)
     for (const auto& [name, caption, level] : kinds) {
         QAction* a = checkable(robots, name, caption);
         levels->addAction(a);
-        connect(a, &QAction::triggered, &m_window, [this, level = level] { m_window.setRobotLevel(level); });
+        connect(a, &QAction::triggered, &m_window, [this, level = level] { choose([level](TableChoices& c) { c.robots = level; }); });
     }
     QAction* sound = checkable(options, "MnuSound", "&Sound");
     QAction* explain = checkable(options, "MnuExplain", "&Explain Robot Play");
     // Ticked before they are heard, so starting writes no setting.
-    showChoices(m_window.pace(), m_window.soundOn(), m_window.explainingRobots(), m_window.robotLevel());
-    connect(sound, &QAction::toggled, &m_window, &TableWindow::setSound);
-    connect(explain, &QAction::toggled, &m_window, &TableWindow::setExplainRobots);
+    showChoices(m_window.choices());
+    connect(sound, &QAction::toggled, this, [this](bool on) { choose([on](TableChoices& c) { c.sound = on; }); });
+    connect(explain, &QAction::toggled, this, [this](bool on) { choose([on](TableChoices& c) { c.explain = on; }); });
 }
 
-void TableMenus::showChoices(Pace pace, bool sound, bool explain, RobotLevel robots)
+void TableMenus::showChoices(const TableChoices& c)
 {
+    const auto [pace, sound, explain, robots] = c;
     const std::pair<const char*, bool> ticks[] = {{"MnuPaceNormal", pace == Pace::Normal},
                                                   {"MnuPaceFast", pace == Pace::Fast},
                                                   {"MnuPaceInstant", pace == Pace::Instant},

@@ -4,7 +4,7 @@
 #include <QObject>
 
 #include "scene/pace.h"
-#include "session/robot_task.h"
+#include "ui/table_choices.h"
 
 class QAction;
 class QMenu;
@@ -22,7 +22,7 @@ public:
     explicit TableMenus(TableWindow& window);
 
     // The Options menu ticks what the window has chosen.
-    void showChoices(Pace pace, bool sound, bool explain, RobotLevel robots);
+    void showChoices(const TableChoices& c);
     // The learning items answer only when what they do can be done now.
     void refresh();
 
@@ -30,6 +30,9 @@ private:
     void buildPlayMenu(QMenuBar* bar);
     void buildNamesMenu(QMenuBar* bar);
     void buildOptionsMenu(QMenuBar* bar);
+    // The window's choices with one changed by `change`.
+    template <class Change>
+    void choose(Change change);
     QAction* item(QMenu* menu, const char* name, const char* caption, void (TableWindow::*slot)(),
                   const QKeySequence& keys = {});
 

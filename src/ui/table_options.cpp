@@ -35,10 +35,7 @@ TableSession::RecordSink recordSink(const std::string& file)
 void takeRememberedChoices(TableOptions& options, Settings& settings)
 {
     options.settings = &settings;
-    options.pace = settings.pace();
-    options.sound = settings.sound();
-    options.explain = settings.explainRobots();
-    options.robots = settings.expertRobots() ? RobotLevel::Expert : RobotLevel::Classic;
+    options.choices = settings.choices();
 }
 
 DataLocation dataLocationOf(const TableOptions& options)
@@ -48,7 +45,7 @@ DataLocation dataLocationOf(const TableOptions& options)
 
 TableSession::Options sessionOptionsOf(const TableOptions& options, const DataStore& store)
 {
-    return {seedFrom(options.seed), store.names(), store.statistics(), options.pace, options.explain,
+    return {seedFrom(options.seed), store.names(), store.statistics(), options.choices.pace, options.choices.explain,
             recordSink(options.recordFile)};
 }
 

@@ -9,6 +9,7 @@
 
 #include "files/data_location.h"
 #include "session/table_session.h"
+#include "ui/table_choices.h"
 
 namespace corvane {
 
@@ -19,10 +20,7 @@ class Settings;
 struct TableOptions {
     std::uint64_t seed = 0;  // 0: a new seed each run
     std::optional<std::filesystem::path> dataDir;  // where the names and statistics live
-    Pace pace = Pace::Normal;
-    bool sound = true;
-    bool explain = false;  // the robots' reasons in the log
-    RobotLevel robots = RobotLevel::Classic;
+    TableChoices choices;
     QString soundFolder;  // empty: the program's folder
     std::optional<std::uint64_t> deal;  // start at once with a game from this deal number
     // Where the record of every game played is appended; empty: none kept.

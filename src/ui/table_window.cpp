@@ -15,6 +15,7 @@
 #include "ui/robot_worker.h"
 #include "ui/settings.h"
 #include "ui/sound_player.h"
+#include "ui/table_controls.h"
 #include "ui/table_menus.h"
 #include "ui/table_view.h"
 #include "ui/typed_questions.h"
@@ -41,11 +42,11 @@ TableWindow::TableWindow(const TableOptions& options, QWidget* parent)
                           activateWindow();
                       m_pacer->kick();
                   }),
-      m_soundOn(options.sound)
+      m_choices(options.choices)
 {
     setWindowTitle(QStringLiteral("Corvane"));
     setCentralWidget(m_view);
-    m_session.setRobotLevel(options.robots);
+    m_session.setRobotLevel(m_choices.robots);
     updateMute();
     m_menus = new TableMenus(*this);
     connectControls();
@@ -71,44 +72,20 @@ TableWindow::~TableWindow() = default;
 
 bool TableWindow::asking() const { return m_questions.asking() || m_leave->isUp(); }
 
-void TableWindow::setPace(Pace pace)
+void TableWindow::choose(const TableChoices& choices)
 {
-    m_session.setPace(pace);
+    m_choices = choices;
+    m_session.setPace(choices.pace);
+    m_session.setExplain(choices.explain);
+    m_session.setRobotLevel(choices.robots);
     updateMute();
-    showChoices();
+    m_menus->showChoices(choices);
     if (m_settings != nullptr)
-        m_settings->setPace(pace);
+        m_settings->remember(choices);
 }
-
-void TableWindow::setSound(bool on)
-{
-    m_soundOn = on;
-    updateMute();
-    showChoices();
-    if (m_settings != nullptr)
-        m_settings->setSound(on);
-}
-
-void TableWindow::setExplainRobots(bool on)
-{
-    m_session.setExplain(on);
-    showChoices();
-    if (m_settings != nullptr)
-        m_settings->setExplainRobots(on);
-}
-
-void TableWindow::setRobotLevel(RobotLevel level)
-{
-    m_session.setRobotLevel(level);
-    showChoices();
-    if (m_settings != nullptr)
-        m_settings->setExpertRobots(level == RobotLevel::Expert);
-}
-
-void TableWindow::showChoices() { m_menus->showChoices(pace(), m_soundOn, explainingRobots(), robotLevel()); }
 
 // At the Instant pace the sounds would only pile on each other.
-void TableWindow::updateMute() { m_sound->setMuted(!m_soundOn || pace() == Pace::Instant); }
+void TableWindow::updateMute() { m_sound->setMuted(!m_choices.sound || m_choices.pace == Pace::Instant); }
 
 void TableWindow::connectControls()
 {
@@ -124,29 +101,7 @@ void TableWindow::connectControls()
         for (const Step& s : m_session.hideLastTrick().steps)
             m_view->apply(s);
     });
-    connect(m_view->carryOnButton(), &QPushButton::clicked, this, [this] { play(m_session.carryOn()); });
-    connect(m_view->startAgainButton(), &QPushButton::clicked, this, [this] { play(m_session.startAgain()); });
-    connect(m_view->discardCarryOnButton(), &QPushButton::clicked, this,
-            [this] { play(m_session.confirmDiscards()); });
-    connectPanel();
-}
-
-// Each panel click is one command; the panel then shows what the engine
-// kept, so a refused choice is unchosen at once.
-void TableWindow::connectPanel()
-{
-    BidPanelFrame* panel = m_view->bidPanel();
-    const auto command = [this, panel](TableUpdate u) {
-        panel->showState(game().table().panel);
-        play(std::move(u));
-    };
-    TableSession& s = m_session;
-    connect(panel, &BidPanelFrame::trumpsClicked, this, [=, &s](int o) { command(s.chooseTrumps(o)); });
-    connect(panel, &BidPanelFrame::directionClicked, this, [=, &s](int o) { command(s.chooseDirection(o)); });
-    connect(panel, &BidPanelFrame::levelClicked, this, [=, &s](int l) { command(s.chooseLevel(l)); });
-    connect(panel, &BidPanelFrame::passClicked, this, [=, &s](bool on) { command(s.setPass(on)); });
-    connect(panel, &BidPanelFrame::resetClicked, this, [=, &s] { command(s.resetPanel()); });
-    connect(panel, &BidPanelFrame::finishedClicked, this, [=, &s] { command(s.finishBid()); });
+    connectTableControls(*m_view, m_session, *this, [this](TableUpdate u) { play(std::move(u)); });
 }
 
 void TableWindow::play(TableUpdate u)
@@ -253,13 +208,16 @@ void TableWindow::ask(const MessageBox& message, std::function<void(int)> answer
 
 void TableWindow::saveStatisticsIfChanged()
 {
-    if (game().statistics() == m_store->statistics())
-        return;
-    if (const std::string trouble = m_store->setStatistics(game().statistics()); !trouble.empty())
-        logLine(trouble);
+    if (game().statistics() != m_store->statistics())
+        logLine(m_store->setStatistics(game().statistics()));
 }
 
-void TableWindow::logLine(const std::string& line) { m_pacer->play(m_session.note(line).steps); }
+// A file's trouble is told; none is nothing to tell.
+void TableWindow::logLine(const std::string& line)
+{
+    if (!line.empty())
+        m_pacer->play(m_session.note(line).steps);
+}
 
 void TableWindow::newGame() { play(m_session.newGame()); }
 
@@ -313,20 +271,13 @@ void TableWindow::reviewLastHand()
     m_review->showHand(*m_session.lastHand());
 }
 
+// Cancel keeps the name the seat had.
 void TableWindow::rename(Seat s)
 {
-    const RenameDialogTexts t = renameTexts(s);
-    const auto text = [](const std::string& line) { return QString::fromStdString(line); };
-    // Cancel keeps the name the seat had.
-    askText(this, {QStringLiteral("RenameDialog"), text(t.title), text(t.prompt), text(t.proposal)},
-            [this, s](const QString& name) { applyRename(s, name); });
-}
-
-void TableWindow::applyRename(Seat s, const QString& name)
-{
-    if (const std::string trouble = m_store->rename(s, name.toStdString()); !trouble.empty())
-        logLine(trouble);
-    play(m_session.rename(s, m_store->names()[s]));
+    askName(this, s, [this, s](const QString& name) {
+        logLine(m_store->rename(s, name.toStdString()));
+        play(m_session.rename(s, m_store->names()[s]));
+    });
 }
 
 void TableWindow::viewStatistics() { ask(statisticsNotice(game().names(), game().statistics())); }
@@ -337,8 +288,7 @@ void TableWindow::eraseStatistics()
         if (button != 0)
             return;
         m_session.setStatistics({});
-        if (const std::string trouble = m_store->setStatistics({}); !trouble.empty())
-            logLine(trouble);
+        logLine(m_store->setStatistics({}));
     });
 }
 

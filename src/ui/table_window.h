@@ -47,15 +47,9 @@ public:
     // A question of the message box is up or waiting to be asked.
     bool asking() const;
 
-    Pace pace() const { return m_session.pace(); }
-    void setPace(Pace pace);
-    bool soundOn() const { return m_soundOn; }
-    void setSound(bool on);
-    bool explainingRobots() const { return m_session.explaining(); }
-    void setExplainRobots(bool on);
-    // From the next game.
-    RobotLevel robotLevel() const { return m_session.robotLevel(); }
-    void setRobotLevel(RobotLevel level);
+    const TableChoices& choices() const { return m_choices; }
+    // Applied at once, the robots' level from the next game; remembered.
+    void choose(const TableChoices& choices);
 
 public slots:
     void newGame();
@@ -82,21 +76,18 @@ protected:
 
 private:
     void connectControls();
-    void connectPanel();
     void play(TableUpdate u);
     void restoreTable();
     void advanceWhenReady();
     void playStep(const Step& s);
     void ask(const MessageBox& message, std::function<void(int)> answer = {}, int closeButton = -1);
     void showDealNumber();
-    void applyRename(Seat s, const QString& name);
     void saveStatisticsIfChanged();
     void logLine(const std::string& line);
     void cardClicked(Card c);
     void cardReturned(Card c);
     void offerKeyboardCards();
     void updateMute();
-    void showChoices();
     void quitProgram();
 
     std::unique_ptr<DataStore> m_store;
@@ -112,8 +103,8 @@ private:
     ReviewWindow* m_review = nullptr;
     Settings* m_settings;
     QuestionQueue m_questions;
+    TableChoices m_choices;
     bool m_quitting = false;
-    bool m_soundOn = true;
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 
+#include "session/table_texts.h"
 #include "table/deal_number.h"
 
 namespace corvane {
@@ -37,6 +38,14 @@ void askText(QWidget* parent, const TextQuestion& question, std::function<void(c
     dialog->setTextValue(question.text);
     QObject::connect(dialog, &QInputDialog::textValueSelected, parent, std::move(typed));
     dialog->open();
+}
+
+void askName(QWidget* parent, Seat s, std::function<void(const QString&)> typed)
+{
+    const RenameDialogTexts t = renameTexts(s);
+    const auto text = [](const std::string& line) { return QString::fromStdString(line); };
+    askText(parent, {QStringLiteral("RenameDialog"), text(t.title), text(t.prompt), text(t.proposal)},
+            std::move(typed));
 }
 
 void askDealNumber(QWidget* parent, std::optional<std::uint64_t> now, std::function<void(std::uint64_t)> chosen)

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include "table/seat.h"
+
 class QWidget;
 
 namespace corvane {
@@ -21,6 +23,9 @@ struct TextQuestion {
 };
 
 void askText(QWidget* parent, const TextQuestion& question, std::function<void(const QString&)> typed);
+
+// A new name for seat `s`, the line holding the name proposed.
+void askName(QWidget* parent, Seat s, std::function<void(const QString&)> typed);
 
 // The number of a deal to play, offering `now`; a number that cannot be
 // read is asked again, with why and what was typed.

@@ -145,7 +145,7 @@ private slots:
         QTemporaryDir dir;
         TableOptions options;
         options.dataDir = std::filesystem::path(dir.path().toStdString());
-        options.sound = false;
+        options.choices.sound = false;
         TableWindow table(options);
         QStringList missing;
         int items = 0;
@@ -192,12 +192,11 @@ private slots:
         if (!bytes.isNull())
             writeFile(file, bytes);
         Settings s(file);
-        QCOMPARE(s.pace(), Pace::Normal);
-        QVERIFY(s.sound());
+        QCOMPARE(s.choices(), TableChoices{});
         QVERIFY(s.geometry().isEmpty());
         // Whatever the file held, a new choice is kept.
-        s.setPace(Pace::Fast);
-        QCOMPARE(Settings(file).pace(), Pace::Fast);
+        s.remember({Pace::Fast});
+        QCOMPARE(Settings(file).choices().pace, Pace::Fast);
     }
     void optionsMenuChoosesAndRemembers()
     {
@@ -223,44 +222,42 @@ private slots:
         QVERIFY(sound->isCheckable() && sound->isChecked());
         // Explain Robot Play is off by default, and told to the session.
         QCOMPARE(explain->text(), QStringLiteral("&Explain Robot Play"));
-        QVERIFY(explain->isCheckable() && !explain->isChecked() && !w->explainingRobots());
+        QVERIFY(explain->isCheckable() && !explain->isChecked() && !w->session().explaining());
         explain->trigger();
-        QVERIFY(w->explainingRobots());
-        QVERIFY(Settings(file).explainRobots());
+        QVERIFY(w->session().explaining());
+        QVERIFY(Settings(file).choices().explain);
 
         fast->trigger();
-        QCOMPARE(w->pace(), Pace::Fast);
+        QCOMPARE(w->session().pace(), Pace::Fast);
         QVERIFY(fast->isChecked() && !normal->isChecked());
-        QCOMPARE(Settings(file).pace(), Pace::Fast);
+        QCOMPARE(Settings(file).choices().pace, Pace::Fast);
 
         sound->trigger();
-        QVERIFY(!w->soundOn());
-        QVERIFY(!Settings(file).sound());
+        QVERIFY(!w->choices().sound);
+        QVERIFY(!Settings(file).choices().sound);
 
         // Classic robots by default; Expert told to the session and kept.
         QAction* expert = action(*w, "MnuRobotsExpert");
         QVERIFY(action(*w, "MnuRobotsClassic")->isChecked() && !expert->isChecked());
         expert->trigger();
         QCOMPARE(w->session().robotLevel(), RobotLevel::Expert);
-        QVERIFY(Settings(file).expertRobots());
+        QVERIFY((Settings(file).choices().robots == RobotLevel::Expert));
 
         // Set from outside the menu, the menu shows it too.
-        w->setPace(Pace::Instant);
-        QVERIFY(instant->isChecked() && !fast->isChecked());
-        w->setSound(true);
-        QVERIFY(sound->isChecked());
+        w->choose({Pace::Instant, true, true, RobotLevel::Expert});
+        QVERIFY(instant->isChecked() && !fast->isChecked() && sound->isChecked());
 
         // A new window starts with what the last one chose.
         Settings again(file);
         auto next = makeWindow(dir, 5, &again);
-        QCOMPARE(next->pace(), Pace::Instant);
+        QCOMPARE(next->session().pace(), Pace::Instant);
         QVERIFY(action(*next, "MnuPaceInstant")->isChecked());
         QVERIFY(action(*next, "MnuSound")->isChecked());
-        QVERIFY(action(*next, "MnuExplain")->isChecked() && next->explainingRobots());
+        QVERIFY(action(*next, "MnuExplain")->isChecked() && next->session().explaining());
         QVERIFY(action(*next, "MnuRobotsExpert")->isChecked());
         QCOMPARE(next->session().robotLevel(), RobotLevel::Expert);
         action(*next, "MnuExplain")->trigger();
-        QVERIFY(!Settings(file).explainRobots());
+        QVERIFY(!Settings(file).choices().explain);
     }
     void windowPlaceIsRestored()
     {
@@ -284,7 +281,7 @@ private slots:
         writeFile(damagedFile, QByteArray("[General]\npace=warp\n[window]\ngeometry=@ByteArray(garbage)\n"));
         Settings damaged(damagedFile);
         auto again = makeWindow(dir, 5, &damaged);
-        QCOMPARE(again->pace(), Pace::Normal);
+        QCOMPARE(again->session().pace(), Pace::Normal);
         QVERIFY(action(*again, "MnuPaceNormal")->isChecked());
         QCOMPARE(again->view()->size(), QSize(784, 695));
     }

@@ -145,7 +145,7 @@ private slots:
     {
         QTemporaryDir dir;
         TableOptions options;
-        options.robots = RobotLevel::Expert;
+        options.choices.robots = RobotLevel::Expert;
         auto w = makeWindow(dir, Seed, nullptr, options);
         TableDriver d(*w);
         w->newGame();

@@ -167,7 +167,7 @@ private:
         TableOptions options;
         options.seed = std::uniform_int_distribution<std::uint64_t>(1, 1u << 30)(m_random);
         options.dataDir = std::filesystem::path(m_folder.toStdString());
-        options.pace = Pace::Instant;
+        options.choices.pace = Pace::Instant;
         options.soundFolder = m_folder;  // no sounds there: silent
         m_driver.reset();
         m_window = std::make_unique<TableWindow>(options);

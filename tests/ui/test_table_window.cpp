@@ -347,7 +347,7 @@ private slots:
     {
         QTemporaryDir dir;
         auto w = makeWindow(dir, Seed);
-        w->setPace(Pace::Normal);
+        w->choose({Pace::Normal});
         TableDriver d(*w);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));

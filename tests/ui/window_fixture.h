@@ -19,7 +19,7 @@ inline std::unique_ptr<TableWindow> makeWindow(const QTemporaryDir& dir, std::ui
 {
     options.seed = seed;
     options.dataDir = std::filesystem::path(dir.path().toStdString());
-    options.pace = Pace::Instant;
+    options.choices.pace = Pace::Instant;
     options.soundFolder = dir.path();
     if (settings != nullptr)
         takeRememberedChoices(options, *settings);

@@ -181,7 +181,7 @@ void Shots::expert()
 {
     QTemporaryDir dir;
     TableOptions options;
-    options.robots = RobotLevel::Expert;
+    options.choices.robots = RobotLevel::Expert;
     auto w = makeWindow(dir, DiscardingSeed, nullptr, options);
     TableDriver d(*w);
     const QSize size(1200, 1064);
