@@ -2,6 +2,7 @@
 #include "engine/game.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "table/deal_number.h"
 
@@ -81,7 +82,10 @@ Event Game::dealPack()
 // pack no longer holds is drawn.
 void Game::drawDealOrder()
 {
-    std::array<std::uint8_t, 54> rest{};  // the cards not dealt yet, in id order
+    // The cards not dealt yet, in id order. Each draw closes the gap by
+    // moving a whole pack's width, whatever lies past the last card: one
+    // move of a known size, not one sized by the cards left.
+    std::array<std::uint8_t, 2 * CardCount> rest{};
     int left = 0;
     for (Card c : m_t.at[OutOfPlay])
         rest[static_cast<std::size_t>(left++)] = static_cast<std::uint8_t>(c);
@@ -93,7 +97,7 @@ void Game::drawDealOrder()
         if (at == end)
             at = rest.begin() + below(m_dealRng, static_cast<std::uint32_t>(left));
         m_dealOrder[n] = *at;
-        std::copy(at + 1, end, at);
+        std::memmove(&*at, &*(at + 1), CardCount);
     }
     m_presetDeal.clear();
 }
