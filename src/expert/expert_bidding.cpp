@@ -34,6 +34,11 @@ constexpr std::array<Strain, 10> Strains = {{{Diamonds, true},
                                              {NoTrumps, true},
                                              {NoTrumps, false}}};
 
+// Books held back from each deal a bid weighs: the solver plays with every
+// hand in view, and the best of many contracts weighed on a few deals is
+// the one the deals flattered most.
+constexpr int BidBooksHeldBack = 1;
+
 // Salts that keep the bid's and the discards' deals apart from the cards'.
 constexpr std::uint64_t BidSalt = 0xb1d5a17ULL;
 constexpr std::uint64_t DiscardSalt = 0xd15ca2dULL;
@@ -178,7 +183,7 @@ BidChoice weighBids(const TableState& t, Seat s, const Knowledge& k, const Exper
             const Position p = playAfter(dealt, s, thrown);
             const Solution sol = solver.solve(p, budget.nodesPerBidSolve);
             choice.unfinished += !sol.finished;
-            dealBooks[j] = 1 + tricksOf(sol, p.tricksLeft());
+            dealBooks[j] = std::max(0, 1 + tricksOf(sol, p.tricksLeft()) - BidBooksHeldBack);
         }
         books.push_back(dealBooks);
     }

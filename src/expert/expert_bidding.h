@@ -27,7 +27,8 @@ struct BidChoice {
 // bids shown. Deals of the other hands and the kitty are drawn from what it
 // has seen; in each, for each trump suit up and down and No Trumps high and
 // low, the seat takes the kitty, throws six away by ruleDiscards() and
-// leads, and the solver gives the books. A contract's worth is its average
+// leads, and the solver gives the books, one held back for safety (the
+// books a weighing gives are after it). A contract's worth is its average
 // points for the side; passing is worth nothing, so it bids the best
 // contract it may bid when that scores on average, else passes (as the
 // dealer who must bid, it bids the best anyway). The robots' rule decides

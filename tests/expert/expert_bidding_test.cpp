@@ -66,8 +66,10 @@ TEST(ExpertBidding, BidsThePlainContractAndPassesWithNothing)
     EXPECT_EQ(top.decision.why.rule, expertRule("best-contract"));
     EXPECT_GT(top.deals, 0);
     ASSERT_FALSE(top.contracts.empty());
-    EXPECT_EQ(top.contracts.front().points, 14);  // every book, doubled
-    EXPECT_EQ(top.decision.why.points, 140);
+    // Every book but the one held back for safety, doubled.
+    EXPECT_EQ(top.contracts.front().books, 12);
+    EXPECT_EQ(top.contracts.front().points, 12);
+    EXPECT_EQ(top.decision.why.points, 120);
 
     const BidChoice low = westBids(ranksOfEverySuit({13, 1, 2}));
     EXPECT_TRUE(low.decision.bid && low.decision.trumps == NoTrumps && !low.decision.high) << named(low.decision);
