@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "expert/expert_bidding.h"
 #include "expert/sampler.h"
 #include "rules/expert_rules.h"
 #include "rules/scoring/hand_points.h"
@@ -97,11 +98,17 @@ PlayDecision expertCard(const Game& g, Seat s, const CardChoice& choice)
                                 other ? tenths(best->points - next) : 0}};
 }
 
-ExpertPlayer::ExpertPlayer(ExpertBudget budget) : m_budget(budget), m_classic(classicPlayer()), m_solver(ExpertTableBits) {}
+ExpertPlayer::ExpertPlayer(ExpertBudget budget) : m_budget(budget), m_solver(ExpertTableBits) {}
 
-BidDecision ExpertPlayer::bid(const Game& g, Seat s) { return m_classic->bid(g, s); }
+BidDecision ExpertPlayer::bid(const Game& g, Seat s)
+{
+    return weighBids(g, s, m_seen.of(s), m_budget, m_solver).decision;
+}
 
-DiscardDecision ExpertPlayer::discards(const Game& g, Seat s) { return m_classic->discards(g, s); }
+DiscardDecision ExpertPlayer::discards(const Game& g, Seat s)
+{
+    return weighDiscards(g, s, m_seen.of(s), m_budget, m_solver).decision;
+}
 
 PlayDecision ExpertPlayer::card(const Game& g, Seat s)
 {

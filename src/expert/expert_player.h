@@ -20,6 +20,18 @@ inline constexpr int ExpertTableBits = 18;
 struct ExpertBudget {
     int deals = 20;
     std::uint64_t nodesPerDeal = 2'000'000;
+    // A bid solves each deal once for each of the ten kinds of contract, a
+    // discard once for each set of six it weighs; each solve is the whole
+    // twelve tricks, so the deals are fewer.
+    int bidDeals = BidDeals;
+    std::uint64_t nodesPerBidSolve = NodesPerBidSolve;
+    int discardDeals = DiscardDeals;
+    std::uint64_t nodesPerDiscardSolve = NodesPerDiscardSolve;
+
+    static constexpr int BidDeals = 5;
+    static constexpr std::uint64_t NodesPerBidSolve = 150'000;
+    static constexpr int DiscardDeals = 8;
+    static constexpr std::uint64_t NodesPerDiscardSolve = 200'000;
 };
 
 // What an Expert card decision weighed: each legal card's average score for
@@ -54,9 +66,9 @@ private:
 // so the same position always weighs the same.
 CardChoice weighCards(const Game& g, Seat s, const Knowledge& k, const ExpertBudget& budget, DoubleDummy& solver);
 
-// The Expert level as a player: its cards by weighCards(), its bids and
-// discards by the robots' rules. It must see every event of the game,
-// through observe().
+// The Expert level as a player: its cards by weighCards(), its bids by
+// weighBids() and its discards by weighDiscards(). It must see every event
+// of the game, through observe().
 class ExpertPlayer : public SeatPlayer {
 public:
     explicit ExpertPlayer(ExpertBudget budget = {});
@@ -69,7 +81,6 @@ public:
 private:
     ExpertBudget m_budget;
     SeenBySeat m_seen;
-    std::unique_ptr<SeatPlayer> m_classic;
     DoubleDummy m_solver;
 };
 

@@ -4,11 +4,16 @@ namespace corvane {
 
 RobotAnswer decide(const RobotTask& task, expert::DoubleDummy& solver)
 {
-    RobotAnswer a{task.move, task.turn, {}, {}, {}, {}};
+    RobotAnswer a{task.move, task.turn, {}, {}, {}, {}, {}};
     const Seat s = task.turn.seat;
     switch (task.turn.choice) {
-    case RobotTurn::Choice::Bid: a.bid = classicPlayer()->bid(task.game, s); break;
-    case RobotTurn::Choice::Discards: a.discards = classicPlayer()->discards(task.game, s); break;
+    case RobotTurn::Choice::Bid:
+        a.bidding = expert::weighBids(task.game, s, task.knowledge, {}, solver);
+        a.bid = a.bidding.decision;
+        break;
+    case RobotTurn::Choice::Discards:
+        a.discards = expert::weighDiscards(task.game, s, task.knowledge, {}, solver).decision;
+        break;
     case RobotTurn::Choice::Play:
         a.weighing = expert::weighCards(task.game, s, task.knowledge, {}, solver);
         a.card = expert::expertCard(task.game, s, a.weighing);

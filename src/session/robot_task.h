@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/game.h"
+#include "expert/expert_bidding.h"
 #include "expert/expert_player.h"
 
 namespace corvane {
@@ -27,6 +28,7 @@ struct RobotAnswer {
     DiscardDecision discards;
     PlayDecision card;
     expert::CardChoice weighing;  // what the Expert's card weighed
+    expert::BidChoice bidding;    // what the Expert's bid weighed
 };
 
 // Makes the decision with the solver of the thread it runs on.

@@ -237,9 +237,38 @@ TableUpdate TableSession::robotDecided(const RobotAnswer& a)
     return {};
 }
 
+namespace {
+
+std::string contractName(int level, bool high, Suit trumps)
+{
+    return std::to_string(level) + (high ? " HIGH in " : " LOW in ") +
+           (trumps == NoTrumps ? std::string("No Trumps") : std::string(suitName(trumps)));
+}
+
+}  // namespace
+
+// The Expert's bid and the points of the best few contracts it weighed.
+std::string bidHintLine(const expert::BidChoice& c, std::size_t shown)
+{
+    const BidDecision& d = c.decision;
+    std::string line = "Hint: the Expert would " + (d.bid ? "bid " + contractName(d.level, d.high, d.trumps) : "pass") +
+                       ". Over " + std::to_string(c.deals) + " deals that fit your hand, the points you would expect:";
+    for (std::size_t i = 0; i < c.contracts.size() && i < shown; ++i) {
+        const expert::ContractWeighing& w = c.contracts[i];
+        line += " " + contractName(w.level, w.high, w.trumps) + " " +
+                inTenths(static_cast<int>(std::lround(10 * w.points))) + ",";
+    }
+    line.back() = '.';
+    return line;
+}
+
 std::optional<RobotTask> TableSession::expertHintTask() const
 {
-    if (!m_game.decidesOutside(West) || m_game.awaiting() != Awaiting::PlayCard || !canHint())
+    if (!m_game.decidesOutside(West) || !canHint())
+        return std::nullopt;
+    if (m_game.awaiting() == Awaiting::Bid)
+        return RobotTask{m_move, m_game, {South, RobotTurn::Choice::Bid}, m_seen.of(South)};
+    if (m_game.awaiting() != Awaiting::PlayCard)
         return std::nullopt;
     return RobotTask{m_move, m_game, {South, RobotTurn::Choice::Play}, m_seen.of(South)};
 }
@@ -247,8 +276,15 @@ std::optional<RobotTask> TableSession::expertHintTask() const
 TableUpdate TableSession::expertHint(const RobotAnswer& a)
 {
     TableUpdate u;
-    if (a.move != m_move || a.turn.seat != South || m_game.awaiting() != Awaiting::PlayCard ||
-        a.weighing.card == NoCard)
+    if (a.move != m_move || a.turn.seat != South)
+        return u;
+    if (a.turn.choice == RobotTurn::Choice::Bid) {
+        if (m_game.awaiting() != Awaiting::Bid || a.bidding.deals == 0)
+            return u;
+        m_choreographer.add(u.steps, step::Log{bidHintLine(a.bidding), true});
+        return u;
+    }
+    if (m_game.awaiting() != Awaiting::PlayCard || a.weighing.card == NoCard)
         return u;
     std::string line = "Hint: the Expert would play " + std::string(cardName(a.weighing.card)) + ". Over " +
                        std::to_string(a.weighing.deals) + " deals that fit what you have seen, the tricks you take:";

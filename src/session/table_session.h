@@ -146,9 +146,10 @@ public:
     // else (a turn taken back, a new game) nothing happens.
     TableUpdate robotDecided(const RobotAnswer& answer);
 
-    // In a game of Expert robots, at South's card, the Expert's weighing of
-    // South's cards, to be made away from the table; then shown: the card it
-    // chooses ringed, and each card's average tricks in the log.
+    // In a game of Expert robots, at South's bid or card, the Expert's
+    // weighing, to be made away from the table; then shown: at the bid, the
+    // contract it would bid and the points of the best few in the log; at
+    // the card, the card it chooses ringed, and each card's average tricks.
     std::optional<RobotTask> expertHintTask() const;
     TableUpdate expertHint(const RobotAnswer& answer);
 
@@ -184,5 +185,9 @@ private:
     RobotLevel m_nextLevel = RobotLevel::Classic;
     std::uint64_t m_move = 0;  // counts what changed the table
 };
+
+// The log's line for the Expert's bid hint: its bid, and the average points
+// of the `shown` best contracts it weighed.
+std::string bidHintLine(const expert::BidChoice& c, std::size_t shown = 3);
 
 }  // namespace corvane

@@ -58,8 +58,8 @@ void usage(FILE* to)
                "               (exit 0 the same, 1 a difference, 2 not a valid record)\n"
                "  --duel A,B   play each game twice from the same deal number, levels A and B\n"
                "               swapping teams, and report A against B with 95 % intervals;\n"
-               "               the levels: classic (the robots' rules), expert (cards by sampled\n"
-               "               double-dummy play; bids and discards by the robots' rules)\n"
+               "               the levels: classic (the robots' rules), expert (cards, bids and\n"
+               "               discards by sampled double-dummy play)\n"
                "  --jobs J     play the duel's games on J threads (the same results for any J)\n"
                "  --help, -h   show this text and leave\n",
                to);

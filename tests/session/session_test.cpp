@@ -448,6 +448,31 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
     EXPECT_FALSE(t.session.expertHintTask().has_value());  // no Expert game yet
     t.session.setRobotLevel(RobotLevel::Expert);
     t.play(t.session.newGame());
+
+    // At South's bid: the Expert's contract and the best three's points,
+    // from South's cards alone, naming no card.
+    ASSERT_TRUE(t.untilTurn(Awaiting::Bid));
+    const std::optional<RobotTask> bidHint = t.session.expertHintTask();
+    ASSERT_TRUE(bidHint.has_value());
+    EXPECT_EQ(bidHint->turn.choice, RobotTurn::Choice::Bid);
+    EXPECT_EQ(bidHint->knowledge.viewer(), South);
+    const RobotAnswer bidWeighed = decide(*bidHint, Table::solver());
+    ASSERT_GE(bidWeighed.bidding.contracts.size(), 3U);
+    t.play(t.session.expertHint(bidWeighed));
+    const std::string bidTold = t.shown.log().back();
+    EXPECT_EQ(bidTold, bidHintLine(bidWeighed.bidding));
+    EXPECT_EQ(bidTold.rfind("Hint: the Expert would ", 0), 0U) << bidTold;
+    EXPECT_NE(bidTold.find(". Over " + std::to_string(bidWeighed.bidding.deals) +
+                           " deals that fit your hand, the points you would expect: "),
+              std::string::npos)
+        << bidTold;
+    for (Card c = 1; c <= CardCount; ++c)
+        EXPECT_EQ(bidTold.find(std::string(cardName(c))), std::string::npos) << bidTold;
+    // A stale answer tells nothing.
+    RobotAnswer late = bidWeighed;
+    ++late.move;
+    EXPECT_TRUE(t.session.expertHint(late).steps.empty());
+
     ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
 
     // The Expert's hint: its card ringed, every card's tricks told.
@@ -485,6 +510,8 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
     // Its record names the level, and the replay decides again the same.
     EXPECT_NE(record.find("\"robots\":\"expert\""), std::string::npos);
     EXPECT_NE(record.find("best-over-deals"), std::string::npos);
+    EXPECT_TRUE(record.find("Expert best-contract") != std::string::npos ||
+                record.find("Expert pass-over-deals") != std::string::npos);
     // Its figures, told after the hand, in the game's voice.
     const Reason why{Reason::Source::Expert, &ExpertRules[0], 74, -6};
     EXPECT_EQ(figuresOf(why), "it takes 7.4 tricks on average and scores -0.6 points a hand more than with the next "
@@ -492,4 +519,22 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
     std::istringstream in(record);
     const record::ReplayResult replayed = record::replayRecord(in);
     EXPECT_EQ(replayed.status, 0) << replayed.message;
+}
+
+// The bid hint's line: the Expert's call, then the best three contracts'
+// points in tenths, each named with its kind.
+TEST(Session, TheExpertsBidHintNamesItsCallAndTheBestThree)
+{
+    expert::BidChoice c;
+    c.deals = 5;
+    c.decision = BidDecision{true, 4, true, Spades, {}};
+    c.contracts = {{4, true, Spades, 2.34, 10.2}, {3, false, NoTrumps, 1.0, 9.6}, {5, true, Hearts, -0.46, 9.0},
+                   {6, true, Clubs, -6, 8}};
+    EXPECT_EQ(bidHintLine(c), "Hint: the Expert would bid 4 HIGH in Spades. Over 5 deals that fit your hand, the "
+                              "points you would expect: 4 HIGH in Spades 2.3, 3 LOW in No Trumps 1.0, 5 HIGH in "
+                              "Hearts -0.5.");
+    c.decision = BidDecision{};
+    c.contracts.resize(1);
+    EXPECT_EQ(bidHintLine(c), "Hint: the Expert would pass. Over 5 deals that fit your hand, the points you would "
+                              "expect: 4 HIGH in Spades 2.3.");
 }
