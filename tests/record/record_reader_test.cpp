@@ -34,46 +34,20 @@ const std::string HandEnd = R"({"type":"hand_end","books":{"1":7,"2":6},"points"
 const std::string GameLine = R"({"type":"game","game":1,"seed":18446744073709551615,"south":"robot",)"
                              R"("south_nt":false,"names":["P","W","N","E"],"log":[]})";
 
+// One line for each kind of error the JSON library tells, in the reader's words.
 TEST(LineParser, RefusesWhatIsNotJson)
 {
-    const std::string structure =
-        "not valid JSON: a value, comma, colon, brace or bracket is missing, out of place or left over";
-    const std::string number = "not valid JSON: a number that is malformed or does not fit in 64 bits";
-    const std::string escape = "not valid JSON: a bad escape or a lone surrogate in a string";
-    const std::string utf8 = "not valid JSON: invalid UTF-8";
     struct Case {
         std::string text, error;
     };
     const Case cases[] = {
         {"", "not valid JSON: no value"},
-        {with(Play, "]}", "],}"), structure},
-        {Play.substr(0, Play.size() - 1), structure},  // cut off after a value
+        {Play + "}", "not valid JSON: a value, comma, colon, brace or bracket is missing, out of place or left over"},
         {Play.substr(0, 36), "not valid JSON: the line ends inside a string"},
-        {with(Play, "24", "024"), number},
-        {with(Play, "24", "24."), number},
-        {with(Play, "24", "24e"), number},
-        {with(Play, "24", "18446744073709551616"), number},  // one past 64 bits
-        {with(Play, "24", "-9223372036854775809"), number},
-        {with(Play, "24", "1e400"), number},
-        {"{'type':'play'}", structure},
-        {with(Play, "\"seat\":", "\"seat\" "), structure},
-        {with(Play, ",\"card\"", " \"card\""), structure},
-        {Play + " {}", structure},
-        {Play + "}", structure},
-        {"// a comment\n" + Play, structure},
-        {"+1", structure},
+        {with(Play, "24", "18446744073709551616"), "not valid JSON: a number that is malformed or does not fit in 64 bits"},
         {with(Play, "\"a\"", "\"a\tb\""), "not valid JSON: unescaped control character in a string"},
-        {with(Play, "\"a\"", R"("\x")"), escape},
-        {with(Play, "\"a\"", R"("\u12")"), escape},
-        {with(Play, "\"a\"", R"("\u12zz")"), escape},
-        {with(Play, "\"a\"", R"("\udc00")"), escape},     // a lone low surrogate
-        {with(Play, "\"a\"", R"("\ud800x")"), escape},    // a lone high surrogate
-        {with(Play, "\"a\"", R"("\ud800\u0041")"), escape},
-        {with(Play, "\"a\"", "\"\xC3\""), utf8},                // a cut sequence
-        {with(Play, "\"a\"", "\"\xC0\xAF\""), utf8},            // an overlong '/'
-        {with(Play, "\"a\"", "\"\xED\xA0\x80\""), utf8},        // a surrogate
-        {with(Play, "\"a\"", "\"\xF4\x90\x80\x80\""), utf8},    // past U+10FFFF
-        {"\x89PNG\r", utf8},
+        {with(Play, "\"a\"", R"("\ud800x")"), "not valid JSON: a bad escape or a lone surrogate in a string"},
+        {with(Play, "\"a\"", "\"\xC0\xAF\""), "not valid JSON: invalid UTF-8"},
         {with(Play, "null", "nul"), "not valid JSON: invalid value"},
         {with(Play, "null", "tru"), "not valid JSON: invalid value"},
         {with(Play, "\"seat\":3", "\"seat\":3,\"seat\":3"), "not valid JSON: duplicate member \"seat\""},

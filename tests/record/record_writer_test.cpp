@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <set>
 
 #include <simdjson.h>
@@ -12,7 +11,6 @@
 #include "record/reason_text.h"
 #include "record/record_reader.h"
 #include "record_support.h"
-#include "rules/bidding/joker_exchange.h"
 #include "rules/bidding/robot_bid.h"
 #include "rules/bidding/robot_discard.h"
 #include "rules/play/trump_play.h"
@@ -38,39 +36,6 @@ std::vector<std::string> simulated(long games, std::uint64_t seed, bool southNt,
     const sim::Tally t = sim::simulate(o, [&](const Event& e, const TableState&, const Game& g) { w.observe(e, g); });
     EXPECT_EQ(t.firstFault, "");
     return lines;
-}
-
-int number(const RecordLine& v, const Field& f) { return static_cast<int>(v.integer(f)); }
-
-TEST(RecordRoundTrip, ReplayReproducesManySeedsInBothModes)
-{
-    for (bool southNt : {false, true})
-        for (std::uint64_t seed : {1, 2, 3, 17, 123456789}) {
-            const auto lines = simulated(40, seed, southNt);
-            const ReplayResult r = replayLines(lines);
-            EXPECT_EQ(r.status, 0) << "seed " << seed << " south-nt " << southNt << ": " << r.message;
-            EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
-            EXPECT_EQ(r.games, 40);
-        }
-}
-
-TEST(RecordRoundTrip, EveryLineReadsBackUnderTheSchema)
-{
-    const auto lines = simulated(30, 5, true);
-    std::istringstream in(joined(lines));
-    RecordReader reader(in);
-    std::map<std::string, int> seen;
-    while (const RecordLine* l = reader.next())
-        ++seen[std::string(l->type())];
-    EXPECT_EQ(reader.error(), "");
-    EXPECT_EQ(reader.linesRead(), static_cast<long>(lines.size()));
-    for (const char* type : {"game", "dealer_draw", "deal", "bid", "pass", "contract", "exchange", "joker_swap", "play",
-                             "trick", "hand_end", "game_end"})
-        EXPECT_GT(seen[type], 0) << type;
-    EXPECT_EQ(seen["game"], 30);
-    EXPECT_EQ(seen["game_end"], 30);
-    EXPECT_EQ(seen["play"], 48 * seen["deal"]);
-    EXPECT_EQ(seen["trick"], 12 * seen["deal"]);
 }
 
 // The checked-in records, each a game of a simulator's run, are written
@@ -176,55 +141,6 @@ TEST(RecordLines, TheWriterKnowsWhichLinesTheReaderRefuses)
         if (c.sound)
             EXPECT_EQ(w.written().type, &l.lineType()) << written;
     }
-}
-
-// The log across all lines is every event's log, in order: nothing lost,
-// nothing doubled, each line carrying what came since the line before.
-TEST(RecordLines, LogIsExactlyTheEventsLog)
-{
-    Game g(7);
-    std::vector<Event> events;
-    const auto lines = recordGames(g, {7, SouthPlayer::Robot, false, 1}, 3, {}, &events);
-    std::vector<std::string> fromEvents, fromRecord;
-    for (const Event& e : events)
-        for (std::string_view l : e.log)
-            fromEvents.emplace_back(l);
-    for (const std::string& line : lines) {
-        const RecordLine parsed = parsedLine(line);
-        for (std::string_view l : parsed.strings(field::log))
-            fromRecord.emplace_back(l);
-    }
-    EXPECT_GT(fromEvents.size(), 100U);
-    EXPECT_EQ(fromRecord, fromEvents);
-    // The first card's line carries the contract announcement made before it.
-    const std::size_t firstPlay = findLine(lines, line::play, any);
-    ASSERT_LT(firstPlay, lines.size());
-    const RecordLine played = parsedLine(lines[firstPlay]);
-    const auto log = played.strings(field::log);
-    ASSERT_EQ(log.size(), 2U);
-    EXPECT_NE(log[0].find(" won bid and will lead card."), std::string::npos);
-}
-
-TEST(RecordLines, NoTrumpsModeSwapsJokersAndSaysSo)
-{
-    const auto lines = simulated(30, 4, true);
-    EXPECT_TRUE(parsedLine(lines[0]).flag(field::southNt));
-    int swaps = 0;
-    for (const std::string& line : lines) {
-        const RecordLine v = parsedLine(line);
-        if (!v.is(line::jokerSwap))
-            continue;
-        ++swaps;
-        EXPECT_NE(number(v, field::seat), South);
-        EXPECT_EQ(v.string(field::why), reasonText({Reason::Source::JokerSwap, &JokerSwapRules[0]}));
-    }
-    EXPECT_GT(swaps, 0);
-    // South names No Trumps for its ordinary bids.
-    const std::size_t southNt = findLine(lines, line::bid, [](const RecordLine& v) {
-        return v.integer(field::seat) == South && !v.flag(field::forced);
-    });
-    ASSERT_LT(southNt, lines.size());
-    EXPECT_EQ(parsedLine(lines[southNt]).integer(field::trumps), NoTrumps);
 }
 
 TEST(RecordLines, ReasonsNameTheModuleAndRuleAndReadBack)

@@ -70,29 +70,13 @@ private slots:
         QVERIFY(!second.usesDeck());
         QCOMPARE(plainCardWarnings, 1);
     }
-    void elementIds_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("element");
-        QTest::newRow("Two of Diamonds") << 1 << "2_diamond";
-        QTest::newRow("Ten of Diamonds") << 9 << "10_diamond";
-        QTest::newRow("Ace of Diamonds") << 13 << "1_diamond";
-        QTest::newRow("Two of Clubs") << 14 << "2_club";
-        QTest::newRow("King of Clubs") << 25 << "king_club";
-        QTest::newRow("Jack of Hearts") << 36 << "jack_heart";
-        QTest::newRow("Queen of Spades") << 50 << "queen_spade";
-        QTest::newRow("Ace of Spades") << 52 << "1_spade";
-        QTest::newRow("Little Joker") << 53 << "black_joker";
-        QTest::newRow("Big Joker") << 54 << "red_joker";
-        QTest::newRow("back") << 55 << "back";
-        QTest::newRow("no picture 0") << 0 << "";
-        QTest::newRow("no picture 56") << 56 << "";
-    }
     void elementIds()
     {
-        QFETCH(int, number);
-        QFETCH(QString, element);
-        QCOMPARE(CardArt::elementId(number), element);
+        QStringList ids;
+        for (const int number : {1, 9, 13, 14, 25, 36, 50, 52, 53, 54, 55, 0, 56})
+            ids << CardArt::elementId(number);
+        QCOMPARE(ids, (QStringList{"2_diamond", "10_diamond", "1_diamond", "2_club", "king_club", "jack_heart",
+                                   "queen_spade", "1_spade", "black_joker", "red_joker", "back", "", ""}));
     }
     void defaultDeckHasEveryCard()
     {
