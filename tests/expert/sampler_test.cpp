@@ -180,29 +180,4 @@ TEST(Sampler, NothingWhenNoDealFits)
     EXPECT_FALSE(sampler.draw().has_value());
 }
 
-TEST(Sampler, KnownCardsStayWhereTheyAre)
-{
-    // After the No Trumps swaps South knows East took the Two of Diamonds;
-    // the jokers can only be the kitty's two unnamed cards.
-    std::array<CardSet, 5> hands = ending.playHands;
-    hands[West] = hands[West] - setOf({54}) | setOf({37});
-    hands[East] = hands[East] - setOf({37, 53}) | setOf({54, 17});
-    hands[North] = hands[North] - setOf({17}) | setOf({53});
-    HandScript h;
-    h.deal(hands, West, ending.discards);
-    h.exchange(West, NoTrumps, true, ending.discards);
-    h.swap(East, BigJoker, 2);
-    h.swap(North, LittleJoker, 3);
-    h.clearKitty(setOf({4, 28, 29, 30, 53, 54}));
-    const Knowledge k = knowledgeFrom(h.events, South);
-    Sampler sampler(k, 3);
-    for (int n = 0; n < 100; ++n) {
-        const auto d = sampler.draw();
-        ASSERT_TRUE(d.has_value());
-        EXPECT_TRUE(d->position.hands[East].has(2));
-        EXPECT_TRUE(d->position.hands[North].has(3));
-        EXPECT_EQ(d->kitty, setOf({4, 28, 29, 30, 53, 54}));
-    }
-}
-
 }  // namespace
