@@ -115,6 +115,12 @@ int Search::followScore(int seat, int bit, int nextBest) const
     const int rank = bit - m_l.suitBase[m_l.suitAt[static_cast<std::size_t>(bit)]];
     const int cheap = -(s * 16 + rank);
     const bool partnerWins = side((m_leader + m_winPos) & 3) == side(seat);
+    if (s == 0) {
+        // A discard: the lowest, from a long suit before a short one; after
+        // any card that follows or trumps.
+        const std::uint64_t suit = m_l.suitBits[m_l.suitAt[static_cast<std::size_t>(bit)]];
+        return 2 * count(m_hand[static_cast<std::size_t>(seat)] & suit) - rank - 1000;
+    }
     if (s <= m_winStr)
         return cheap;
     if (m_pos == 3)
