@@ -92,6 +92,11 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     int score = 20 - low + 0 * ourLength;
     if (oppRuffs)
         score -= 8;
+    // Towards a partner whose best card there beats the last hand's.
+    const std::uint64_t partners = hand(seat + 2) & suit;
+    const std::uint64_t lasts = hand(seat + 3) & suit;
+    if (partners && (!lasts || highest(partners) > highest(lasts)))
+        score += 5;
     return score;
 }
 
