@@ -56,7 +56,11 @@ void Search::bringBest(std::array<Move, 16>& ms, int n, int i)
     for (int j = i + 1; j < n; ++j)
         if (ms[static_cast<std::size_t>(j)].score > ms[static_cast<std::size_t>(best)].score)
             best = j;
-    std::rotate(ms.begin() + i, ms.begin() + best, ms.begin() + best + 1);
+    // A rotation by hand: the library's is slow on so few.
+    const Move m = ms[static_cast<std::size_t>(best)];
+    for (int j = best; j > i; --j)
+        ms[static_cast<std::size_t>(j)] = ms[static_cast<std::size_t>(j - 1)];
+    ms[static_cast<std::size_t>(i)] = m;
 }
 
 bool Search::toFront(std::array<Move, 16>& ms, int n, int bit)
@@ -65,7 +69,10 @@ bool Search::toFront(std::array<Move, 16>& ms, int n, int bit)
         return false;
     for (int i = 0; i < n; ++i)
         if (ms[static_cast<std::size_t>(i)].stands & bitAt(bit)) {
-            std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
+            const Move m = ms[static_cast<std::size_t>(i)];
+            for (int j = i; j > 0; --j)
+                ms[static_cast<std::size_t>(j)] = ms[static_cast<std::size_t>(j - 1)];
+            ms[0] = m;
             return true;
         }
     return false;
