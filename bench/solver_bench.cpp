@@ -1,14 +1,17 @@
 // The double-dummy solver on whole hands: twelve tricks to go, right after
-// the kitty, for each kind of contract.
+// the kitty, for each kind of contract; and the Expert card decision.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <optional>
 #include <random>
 #include <vector>
 
 #include "expert/double_dummy.h"
+#include "expert/expert_player.h"
+#include "sim/simulation.h"
 
 using namespace corvane;
 using namespace corvane::expert;
@@ -81,5 +84,59 @@ BENCHMARK_CAPTURE(solveWholeHands, highNoTrumps, NoTrumps, true, false)->Arg(200
 BENCHMARK_CAPTURE(solveWholeHands, lowNoTrumps, NoTrumps, false, false)->Arg(200)->Iterations(1)->Unit(benchmark::kSecond);
 // Every card of the opening lead valued, on fewer deals.
 BENCHMARK_CAPTURE(solveWholeHands, uptownTrumpsEveryCard, Spades, true, true)->Arg(40)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The Expert's card decision as a robot seat makes it, with the default
+// budget: at the first card of the play, right after the kitty, and at the
+// first card of the seventh trick, on tables met in seeded games.
+struct Decision {
+    Game game;  // as it stood before the card
+    Seat seat;
+    Knowledge knowledge;
+};
+
+// The robots' cards led at trick `trick` in the first games of seed 3, up to
+// `n` of them.
+std::vector<Decision> decisions(int trick, std::size_t n)
+{
+    std::vector<Decision> out;
+    std::optional<Game> last;
+    SeenBySeat seen;
+    sim::simulate({40, 3, false, false, std::nullopt}, [&](const Event& e, const TableState& before, const Game& g) {
+        if (const auto* p = e.as<ev::CardPlayed>();
+            p && out.size() < n && p->position == 1 && p->seat != South && before.tricksPlayed == trick && last)
+            out.push_back({*last, p->seat, seen.of(p->seat)});
+        seen.observe(e);
+        last = g;
+    });
+    return out;
+}
+
+// The median processor time of one decision over the tables, and the deals
+// it solved within the budget on average.
+void expertCardDecision(benchmark::State& state, int trick)
+{
+    const std::vector<Decision> ds = decisions(trick, static_cast<std::size_t>(state.range(0)));
+    DoubleDummy solver(ExpertTableBits);
+    std::vector<double> cpu;
+    double solved = 0;
+    for (auto _ : state) {
+        for (const Decision& d : ds) {
+            const std::clock_t start = std::clock();
+            const CardChoice c = weighCards(d.game, d.seat, d.knowledge, ExpertBudget{}, solver);
+            const std::clock_t end = std::clock();
+            benchmark::DoNotOptimize(c.card);
+            cpu.push_back(static_cast<double>(end - start) * 1e3 / CLOCKS_PER_SEC);
+            solved += c.deals;
+        }
+    }
+    std::sort(cpu.begin(), cpu.end());
+    state.counters["decisions"] = static_cast<double>(cpu.size());
+    state.counters["median_cpu_ms"] = cpu.empty() ? 0 : cpu[cpu.size() / 2];
+    state.counters["p95_cpu_ms"] = cpu.empty() ? 0 : cpu[static_cast<std::size_t>(0.95 * static_cast<double>(cpu.size() - 1))];
+    state.counters["deals_solved"] = cpu.empty() ? 0 : solved / static_cast<double>(cpu.size());
+}
+
+BENCHMARK_CAPTURE(expertCardDecision, firstCard, 1)->Arg(12)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(expertCardDecision, seventhTrick, 7)->Arg(12)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "expert/double_dummy.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -160,8 +161,9 @@ Solution DoubleDummy::analyse(const Position& p, std::uint64_t nodeBudget)
     Search s(l, m_impl->table, budgetOf(nodeBudget));
     setUp(s, l, p);
 
-    // Each card's value, the best-looking first; its value is the first
-    // guess for the next.
+    // Each card's value, the best-looking first; the best value so far is
+    // the first guess for the next, which most often equals it or falls
+    // short.
     std::array<Search::Move, 16> moves;
     const int n = s.rootMoves(moves);
     std::array<int, 64> valueOf;
@@ -178,7 +180,7 @@ Solution DoubleDummy::analyse(const Position& p, std::uint64_t nodeBudget)
         out.upper = std::max(out.upper, hi);
         if (s.aborted())
             break;
-        guess = lo;
+        guess = std::max(guess, lo);
         for (std::uint64_t b = m.stands; b; b &= b - 1)
             valueOf[at(std::countr_zero(b))] = lo;
     }

@@ -56,7 +56,11 @@ void Search::bringBest(std::array<Move, 16>& ms, int n, int i)
     for (int j = i + 1; j < n; ++j)
         if (ms[static_cast<std::size_t>(j)].score > ms[static_cast<std::size_t>(best)].score)
             best = j;
-    std::rotate(ms.begin() + i, ms.begin() + best, ms.begin() + best + 1);
+    // A rotation by hand: the library's is slow on so few.
+    const Move m = ms[static_cast<std::size_t>(best)];
+    for (int j = best; j > i; --j)
+        ms[static_cast<std::size_t>(j)] = ms[static_cast<std::size_t>(j - 1)];
+    ms[static_cast<std::size_t>(i)] = m;
 }
 
 bool Search::toFront(std::array<Move, 16>& ms, int n, int bit)
@@ -65,7 +69,10 @@ bool Search::toFront(std::array<Move, 16>& ms, int n, int bit)
         return false;
     for (int i = 0; i < n; ++i)
         if (ms[static_cast<std::size_t>(i)].stands & bitAt(bit)) {
-            std::rotate(ms.begin(), ms.begin() + i, ms.begin() + i + 1);
+            const Move m = ms[static_cast<std::size_t>(i)];
+            for (int j = i; j > 0; --j)
+                ms[static_cast<std::size_t>(j)] = ms[static_cast<std::size_t>(j - 1)];
+            ms[0] = m;
             return true;
         }
     return false;
@@ -92,6 +99,11 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     int score = 20 - low + 0 * ourLength;
     if (oppRuffs)
         score -= 8;
+    // Towards a partner whose best card there beats the last hand's.
+    const std::uint64_t partners = hand(seat + 2) & suit;
+    const std::uint64_t lasts = hand(seat + 3) & suit;
+    if (partners && (!lasts || highest(partners) > highest(lasts)))
+        score += 5;
     return score;
 }
 
@@ -115,6 +127,12 @@ int Search::followScore(int seat, int bit, int nextBest) const
     const int rank = bit - m_l.suitBase[m_l.suitAt[static_cast<std::size_t>(bit)]];
     const int cheap = -(s * 16 + rank);
     const bool partnerWins = side((m_leader + m_winPos) & 3) == side(seat);
+    if (s == 0) {
+        // A discard: the lowest, from a long suit before a short one; after
+        // any card that follows or trumps.
+        const std::uint64_t suit = m_l.suitBits[m_l.suitAt[static_cast<std::size_t>(bit)]];
+        return 2 * count(m_hand[static_cast<std::size_t>(seat)] & suit) - rank - 1000;
+    }
     if (s <= m_winStr)
         return cheap;
     if (m_pos == 3)

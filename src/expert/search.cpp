@@ -177,7 +177,10 @@ bool Search::leadNode()
     std::array<Move, 16> ms;
     const int n = moves(m_hand[static_cast<std::size_t>(m_leader)], m_leader, ms);
     // The lead that decided this position before goes first.
-    const bool bestFirst = toFront(ms, n, best);
+    // Else the lead that last decided a position this many tricks from the
+    // end: sibling lines are often settled by the same card.
+    int& killer = m_killer[static_cast<std::size_t>(m_tricksLeft)];
+    const bool bestFirst = toFront(ms, n, best) || toFront(ms, n, killer);
     bool result = !leaderIsMax;
     int decided = -1;
     std::uint64_t counted = 0;
@@ -194,6 +197,7 @@ bool Search::leadNode()
         if (r == leaderIsMax) {
             result = r;
             decided = bit;
+            killer = bit;
             counted = m_counted | u.ranked;
             break;
         }

@@ -120,6 +120,12 @@ private:
     int m_won = 0;
     int m_maxSide = 0;
     int m_target = 0;
+    // By the tricks left, the lead that last settled a question; -1 none.
+    std::array<int, 16> m_killer = [] {
+        std::array<int, 16> k{};
+        k.fill(-1);
+        return k;
+    }();
 };
 
 }  // namespace corvane::expert

@@ -27,6 +27,7 @@ int tricksOf(const TranspositionTable::Key& k)
 TranspositionTable::TranspositionTable(int bits)
 {
     const std::size_t sets = std::size_t{1} << std::clamp(bits - 7, 4, 24);
+    m_keys.assign(sets, SetKeys{});
     m_records.assign(sets * SetSize, Record{});
     m_shift = 64 - std::countr_zero(sets);
 }
@@ -35,7 +36,7 @@ void TranspositionTable::startAfresh()
 {
     if (++m_generation == 0) {
         // The stamps come round again: wipe once.
-        std::fill(m_records.begin(), m_records.end(), Record{});
+        std::fill(m_keys.begin(), m_keys.end(), SetKeys{});
         m_generation = 1;
     }
 }
@@ -69,10 +70,12 @@ std::uint64_t TranspositionTable::hashOf(const Key& k) const
 
 const TranspositionTable::Record* TranspositionTable::recordOf(const Key& k) const
 {
-    const std::size_t set = static_cast<std::size_t>(hashOf(k) >> m_shift) * SetSize;
-    for (std::size_t i = set; i < set + SetSize; ++i)
-        if (m_records[i].generation == m_generation && m_records[i].key == k)
-            return &m_records[i];
+    const std::size_t set = static_cast<std::size_t>(hashOf(k) >> m_shift);
+    const SetKeys& keys = m_keys[set];
+    const std::uint64_t tagged = stamped(k);
+    for (std::size_t i = 0; i < SetSize; ++i)
+        if (keys.lengths01[i] == tagged && keys.lengths23[i] == k.lengths23)
+            return &m_records[set * SetSize + i];
     return nullptr;
 }
 
@@ -80,23 +83,24 @@ const TranspositionTable::Record* TranspositionTable::recordOf(const Key& k) con
 // else of the one with fewer tricks left, which saves less.
 TranspositionTable::Record& TranspositionTable::recordFor(const Key& k)
 {
-    const std::size_t set = static_cast<std::size_t>(hashOf(k) >> m_shift) * SetSize;
-    std::size_t victim = set;
+    const std::size_t set = static_cast<std::size_t>(hashOf(k) >> m_shift);
+    SetKeys& keys = m_keys[set];
+    const std::uint64_t tagged = stamped(k);
+    std::size_t victim = 0;
     int least = 255;
-    for (std::size_t i = set; i < set + SetSize; ++i) {
-        Record& r = m_records[i];
-        const bool current = r.generation == m_generation;
-        if (current && r.key == k)
-            return r;
-        const int worth = current ? tricksOf(r.key) : -1;
+    for (std::size_t i = 0; i < SetSize; ++i) {
+        const bool current = keys.lengths01[i] >> 56 == m_generation;
+        if (current && keys.lengths01[i] == tagged && keys.lengths23[i] == k.lengths23)
+            return m_records[set * SetSize + i];
+        const int worth = current ? tricksOf({keys.lengths01[i] & ~(std::uint64_t{255} << 56), 0}) : -1;
         if (worth < least) {
             least = worth;
             victim = i;
         }
     }
-    Record& r = m_records[victim];
-    r.key = k;
-    r.generation = m_generation;
+    keys.lengths01[victim] = tagged;
+    keys.lengths23[victim] = k.lengths23;
+    Record& r = m_records[set * SetSize + victim];
     r.used = 0;
     r.next = 0;
     return r;

@@ -61,8 +61,6 @@ private:
     // of those the ones it rests on: most entries of a key fail on them, and
     // are then never read.
     struct Record {
-        Key key;
-        std::uint8_t generation = 0;
         std::uint8_t used = 0;  // entries 0..used-1 hold
         std::uint8_t next = 0;  // the one to replace when all hold
         std::array<std::uint64_t, Ways> tops{};  // the holders low, the mask high
@@ -70,12 +68,21 @@ private:
     };
     // Four records a key may go to.
     static constexpr std::size_t SetSize = 4;
+    // The keys of a set's records in one cache line, each stamped with its
+    // search's generation in the top byte, which a key never uses: most
+    // look-ups miss, and then read only this line.
+    struct alignas(64) SetKeys {
+        std::array<std::uint64_t, SetSize> lengths01{};
+        std::array<std::uint64_t, SetSize> lengths23{};
+    };
+    std::uint64_t stamped(const Key& k) const { return k.lengths01 | std::uint64_t{m_generation} << 56; }
 
     std::uint64_t hashOf(const Key& k) const;
     const Record* recordOf(const Key& k) const;
     Record& recordFor(const Key& k);
     static std::uint32_t topHolders(const Holders& h);
 
+    std::vector<SetKeys> m_keys;
     std::vector<Record> m_records;
     int m_shift = 0;  // 64 less the bits of a set's number
     std::uint8_t m_generation = 1;

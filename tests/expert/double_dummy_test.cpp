@@ -174,6 +174,30 @@ TEST(DoubleDummy, FiveTrickPositionsAgreeWithPlainMinimax)
         expectMinimaxValues(dd, randomPosition(rng, 5, i % 2 == 0));
 }
 
+// One solver taken through the same cards under every contract in turn
+// answers as a fresh solver does: each search starts afresh, so nothing one
+// contract's search proved may answer for another's, though their positions
+// look alike to the table.
+TEST(DoubleDummy, TheSameCardsUnderEachContractAnswerAsAFreshSolver)
+{
+    std::mt19937_64 rng(31337);
+    DoubleDummy dd(12);
+    for (int i = 0; i < 150; ++i) {
+        Position p = randomPosition(rng, 3 + i % 2, false);
+        for (Suit trumps = Diamonds; trumps <= NoTrumps; ++trumps)
+            for (const bool high : {true, false}) {
+                p.trumps = trumps;
+                p.high = high;
+                DoubleDummy fresh(12);
+                const Solution want = fresh.analyse(p);
+                const Solution got = dd.analyse(p);
+                EXPECT_EQ(got.cards, want.cards) << describe(p);
+                EXPECT_EQ(got.tricks, want.tricks) << describe(p);
+                EXPECT_EQ(dd.solve(p).tricks, fresh.solve(p).tricks) << describe(p);
+            }
+    }
+}
+
 namespace {
 
 struct Worked {
