@@ -18,8 +18,8 @@ namespace corvane::expert {
 inline constexpr int ExpertTableBits = 18;
 
 struct ExpertBudget {
-    int deals = 20;
-    std::uint64_t nodesPerDeal = 2'000'000;
+    int deals = 12;
+    std::uint64_t nodesPerDeal = 1'000'000;
     // A bid solves each deal once for each of the ten kinds of contract, a
     // discard once for each set of six it weighs; each solve is the whole
     // twelve tricks, so the deals are fewer.

@@ -201,7 +201,7 @@ bool Search::leadNode()
             counted = m_counted | u.ranked;
             break;
         }
-        counted |= m_counted | u.ranked;
+        counted |= m_counted | u.ranked | runPinned(ms[static_cast<std::size_t>(i)]);
     }
     // What this answer proves, as bounds on the leader's side.
     const int maxLower = result ? need : 0;
@@ -247,7 +247,7 @@ bool Search::followNode()
             m_counted |= u.ranked;
             return r;
         }
-        counted |= m_counted | u.ranked;
+        counted |= m_counted | u.ranked | runPinned(ms[static_cast<std::size_t>(i)]);
     }
     m_counted = counted;
     return !isMax;
@@ -288,6 +288,15 @@ void Search::dropHolder(int bit)
     const std::uint64_t lane = 0xFFFFFFFFULL << (32 * (k & 1));
     const std::uint64_t below = lane & ((std::uint64_t{1} << at) - 1);
     word = (word & ~lane) | (word & lane & ~(below | std::uint64_t{3} << at)) | (word & below) << 2;
+}
+
+// A failure rests on every move having failed, and one move stood for a run
+// of cards only because no other seat held a card between them: so the run's
+// lowest card counts, and a position where the small cards lie otherwise,
+// with that run split, is not taken for this one.
+std::uint64_t Search::runPinned(const Move& m)
+{
+    return (m.stands & (m.stands - 1)) != 0 ? bitAt(lowest(m.stands)) : 0;
 }
 
 // For each suit, how many of its cards left from the top down to the lowest

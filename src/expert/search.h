@@ -32,6 +32,7 @@ public:
         std::uint64_t stands;
     };
     int rootMoves(std::array<Move, 16>& out) const;
+    static std::uint64_t runPinned(const Move& m);
 
     // Can the max side take `target` tricks from here (those it took in the
     // search before this point counted)?
