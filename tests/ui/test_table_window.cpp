@@ -148,65 +148,6 @@ private slots:
         QCOMPARE(d2.caption(Label::NorthName), QStringLiteral("North Bot - Hello and Welcome Player"));
         QCOMPARE(d2.caption(Label::WestName), QStringLiteral("Max- Welcome Player"));
     }
-    void bidPanelRefusalsShowTheirMessages()
-    {
-        QTemporaryDir dir;
-        auto w = makeWindow(dir, Seed);
-        TableDriver d(*w);
-        QVERIFY(toFirstBid(*w, d));
-        BidPanelFrame& panel = d.panel();
-        QVERIFY(panel.isVisible());
-        QCOMPARE(panel.title(), QStringLiteral("Make your bids"));
-        QCOMPARE(panel.levelOption(7)->text(), QStringLiteral("Bid 7 - make 13 tricks"));
-        QCOMPARE(panel.trumpsOption(0)->text(), QStringLiteral(" Diamonds"));
-
-        // A level before the trumps. (Which choices are refused, with which
-        // message: the bid panel's own tests; here, that the panel shows what
-        // the engine kept.)
-        d.click(panel.levelOption(5));
-        QVERIFY(d.box().isVisible());
-        QCOMPARE(d.boxTitle(), QStringLiteral(" Choose trumps first   "));
-        QVERIFY(!panel.levelOption(5)->isChecked());
-        d.answer(0);
-        QVERIFY(!d.box().isVisible());
-
-        // Pass after choosing the trumps: the click ticks the box, the refusal unticks it.
-        d.click(panel.trumpsOption(2));
-        QVERIFY(panel.trumpsOption(2)->isChecked());
-        d.click(panel.passBox());
-        QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
-        QVERIFY(!panel.passBox()->isChecked());
-        d.answer(0);
-
-        // "Finished" with only the trumps chosen clears the panel.
-        d.click(panel.finishedButton());
-        QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
-        d.answer(0);
-        QVERIFY(!panel.trumpsOption(2)->isChecked());
-        QVERIFY(panel.isVisible());
-        QCOMPARE(d.game().awaiting(), Awaiting::Bid);
-
-        // A ticked box, then a whole bid: the click on PASS is refused and
-        // unticks the box, so "Finished" bids what the panel shows.
-        const int lines = d.log().size();
-        d.click(panel.passBox());
-        QVERIFY(!d.box().isVisible());
-        QVERIFY(panel.passBox()->isChecked());
-        d.click(panel.trumpsOption(4));
-        d.click(panel.levelOption(7));
-        d.click(panel.directionOption(0));
-        d.click(panel.passBox());
-        QVERIFY(d.box().isVisible());
-        QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
-        d.answer(0);
-        QVERIFY(!panel.passBox()->isChecked());
-        QVERIFY(panel.levelOption(7)->isChecked());
-        d.click(panel.finishedButton());
-        QVERIFY(!d.box().isVisible());
-        QVERIFY(d.settle());
-        QVERIFY(!panel.isVisible());
-        QVERIFY(d.log().mid(lines).contains(QStringLiteral("Player bids 7 HIGH")));
-    }
     // Every key a control of the table answers to is the table's own, so Qt
     // never finds two owners and only moves the focus.
     void addedKeysLeaveTheTablesKeysAlone()
@@ -265,9 +206,9 @@ private slots:
         QVERIFY(QApplication::activePopupWidget() == nullptr);
     }
     // The close box asks first, even with no game under way; during a game New
-    // Game is refused and Exit asked. (Exit with no game leaves at once: the
-    // settings' tests.)
-    void newGameAndExitDuringAGame()
+    // Game is refused, Exit asked, and the bid panel's refusals shown. (Exit
+    // with no game leaves at once: the settings' tests.)
+    void newGameExitAndTheBidPanelDuringAGame()
     {
         QTemporaryDir dir;
         auto w = makeWindow(dir, Seed);
@@ -304,6 +245,59 @@ private slots:
         QCOMPARE(d.game().awaiting(), Awaiting::Bid);
         QVERIFY(d.panel().isVisible());
         QCOMPARE(d.log(), logBefore);
+
+        BidPanelFrame& panel = d.panel();
+        QCOMPARE(panel.title(), QStringLiteral("Make your bids"));
+        QCOMPARE(panel.levelOption(7)->text(), QStringLiteral("Bid 7 - make 13 tricks"));
+        QCOMPARE(panel.trumpsOption(0)->text(), QStringLiteral(" Diamonds"));
+
+        // A level before the trumps. (Which choices are refused, with which
+        // message: the bid panel's own tests; here, that the panel shows what
+        // the engine kept.)
+        d.click(panel.levelOption(5));
+        QVERIFY(d.box().isVisible());
+        QCOMPARE(d.boxTitle(), QStringLiteral(" Choose trumps first   "));
+        QVERIFY(!panel.levelOption(5)->isChecked());
+        d.answer(0);
+        QVERIFY(!d.box().isVisible());
+
+        // Pass after choosing the trumps: the click ticks the box, the refusal unticks it.
+        d.click(panel.trumpsOption(2));
+        QVERIFY(panel.trumpsOption(2)->isChecked());
+        d.click(panel.passBox());
+        QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
+        QVERIFY(!panel.passBox()->isChecked());
+        d.answer(0);
+
+        // "Finished" with only the trumps chosen clears the panel.
+        d.click(panel.finishedButton());
+        QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
+        d.answer(0);
+        QVERIFY(!panel.trumpsOption(2)->isChecked());
+        QVERIFY(panel.isVisible());
+        QCOMPARE(d.game().awaiting(), Awaiting::Bid);
+
+        // A ticked box, then a whole bid: the click on PASS is refused and
+        // unticks the box, so "Finished" bids what the panel shows.
+        const int lines = d.log().size();
+        d.click(panel.passBox());
+        QVERIFY(!d.box().isVisible());
+        QVERIFY(panel.passBox()->isChecked());
+        d.click(panel.trumpsOption(4));
+        d.click(panel.levelOption(7));
+        d.click(panel.directionOption(0));
+        d.click(panel.passBox());
+        QVERIFY(d.box().isVisible());
+        QCOMPARE(d.boxTitle(), QStringLiteral("Start Again   "));
+        d.answer(0);
+        QVERIFY(!panel.passBox()->isChecked());
+        QVERIFY(panel.levelOption(7)->isChecked());
+        d.click(panel.finishedButton());
+        QVERIFY(!d.box().isVisible());
+        QVERIFY(d.settle());
+        QVERIFY(!panel.isVisible());
+        QVERIFY(d.log().mid(lines).contains(QStringLiteral("Player bids 7 HIGH")));
+        QVERIFY(d.runUntilTurn(Awaiting::Discards));
 
         action(*w, "MnuExit")->trigger();
         d.answer(0);
