@@ -88,54 +88,24 @@ struct Table {
 
 int cardsPlayedBySouth(const Table& t) { return 12 - t.table().hand(South).count(); }
 
-}  // namespace
-
-TEST(Session, TheStepsShowWhatTheSessionsSceneHas)
+// A session whose record lines are kept in `into`.
+TableSession::Options recordingInto(std::string& into)
 {
-    Table t;
-    t.play(t.session.newGame());
-    ASSERT_TRUE(t.until([&] { return t.table().tricksPlayed == 6; }));
-    EXPECT_EQ(t.shown, t.session.scene());
-    EXPECT_FALSE(t.shown.log().empty());
+    TableSession::Options o{Seed};
+    o.record = [&into](const std::vector<std::string>& lines) {
+        for (const std::string& l : lines)
+            into += l + '\n';
+        return std::string();
+    };
+    return o;
 }
 
-TEST(Session, UndoTakesBackACardAndTheSameCardGivesTheSameContinuation)
+}  // namespace
+
+TEST(Session, UndoGoesBackTurnByTurnToTheBidAndTheSameCardGivesTheSameContinuation)
 {
     Table t;
     t.session.setExplain(true);  // the asides go back with the rest
-    t.play(t.session.newGame());
-    ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 3; }));
-    EXPECT_TRUE(t.session.canUndo());
-    const Game atFourth = t.game();
-    const Scene fourth = t.shown;
-    const Card card = hintFor(t.game()).card;
-
-    t.play(t.session.playCard(card));
-    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
-    const Scene fifth = t.shown;
-    ASSERT_GT(fifth.log().size(), fourth.log().size());
-
-    t.play(t.session.undo());
-    EXPECT_EQ(t.table(), atFourth.table());
-    EXPECT_EQ(t.game().awaiting(), Awaiting::PlayCard);
-    EXPECT_EQ(t.shown, fourth);
-    EXPECT_EQ(t.session.scene(), fourth);
-
-    t.play(t.session.playCard(card));
-    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
-    EXPECT_EQ(t.shown, fifth);
-
-    // At a turn not yet touched, undo goes one turn further back, and so on.
-    t.play(t.session.undo());
-    EXPECT_EQ(t.table(), atFourth.table());
-    t.play(t.session.undo());
-    EXPECT_EQ(t.game().awaiting(), Awaiting::PlayCard);
-    EXPECT_EQ(t.table().hand(South).count(), atFourth.table().hand(South).count() + 1);
-}
-
-TEST(Session, UndoGoesBackThroughTheDiscardsToTheBidButNoFurther)
-{
-    Table t;
     t.play(t.session.newGame());
     ASSERT_TRUE(t.untilTurn(Awaiting::Bid));
     // Nothing to take back at the first turn of the hand, until the panel is touched.
@@ -170,6 +140,35 @@ TEST(Session, UndoGoesBackThroughTheDiscardsToTheBidButNoFurther)
     EXPECT_EQ(t.table(), lastBidTable);
     EXPECT_EQ(t.shown, lastBid);
     EXPECT_TRUE(t.shown.shown(Control::BidPanel));
+
+    // A card taken back and played again.
+    ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 3; }));
+    EXPECT_TRUE(t.session.canUndo());
+    const Game atFourth = t.game();
+    const Scene fourth = t.shown;
+    const Card card = hintFor(t.game()).card;
+
+    t.play(t.session.playCard(card));
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    const Scene fifth = t.shown;
+    ASSERT_GT(fifth.log().size(), fourth.log().size());
+
+    t.play(t.session.undo());
+    EXPECT_EQ(t.table(), atFourth.table());
+    EXPECT_EQ(t.game().awaiting(), Awaiting::PlayCard);
+    EXPECT_EQ(t.shown, fourth);
+    EXPECT_EQ(t.session.scene(), fourth);
+
+    t.play(t.session.playCard(card));
+    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
+    EXPECT_EQ(t.shown, fifth);
+
+    // At a turn not yet touched, undo goes one turn further back, and so on.
+    t.play(t.session.undo());
+    EXPECT_EQ(t.table(), atFourth.table());
+    t.play(t.session.undo());
+    EXPECT_EQ(t.game().awaiting(), Awaiting::PlayCard);
+    EXPECT_EQ(t.table().hand(South).count(), atFourth.table().hand(South).count() + 1);
 }
 
 TEST(Session, NamesGivenMidHandStayAfterATurnIsTakenBack)
@@ -197,15 +196,9 @@ TEST(Session, NamesGivenMidHandStayAfterATurnIsTakenBack)
 
 TEST(Session, TheRecordFollowsTheUndo)
 {
-    std::ostringstream record;
-    TableSession::Options o{Seed};
-    o.record = [&](const std::vector<std::string>& lines) {
-        for (const std::string& l : lines)
-            record << l << '\n';
-        return std::string();
-    };
+    std::string record;
     {
-        Table t(std::move(o));
+        Table t(recordingInto(record));
         t.play(t.session.newGame());
         ASSERT_TRUE(t.untilTurn(Awaiting::Discards));
         t.act();
@@ -235,10 +228,10 @@ TEST(Session, TheRecordFollowsTheUndo)
         ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::NewGame; }));
     }
     std::size_t renames = 0;
-    for (std::size_t at = 0; (at = record.str().find("{\"type\":\"rename\"", at)) != std::string::npos; ++at)
+    for (std::size_t at = 0; (at = record.find("{\"type\":\"rename\"", at)) != std::string::npos; ++at)
         ++renames;
     EXPECT_EQ(renames, 1U);
-    std::istringstream in(record.str());
+    std::istringstream in(record);
     const record::ReplayResult r = record::replayRecord(in);
     EXPECT_EQ(r.status, 0) << r.message;
     EXPECT_EQ(r.games, 1);
@@ -440,11 +433,7 @@ TEST(Session, TheRobotsReasonsJoinTheLogOnlyWhenAsked)
 TEST(Session, ExpertRobotsDecideAwayFromTheTable)
 {
     std::string record;
-    Table t({Seed, defaultNames(), {}, Pace::Normal, false, [&record](const std::vector<std::string>& lines) {
-                 for (const std::string& l : lines)
-                     record += l + '\n';
-                 return std::string();
-             }});
+    Table t(recordingInto(record));
     EXPECT_FALSE(t.session.expertHintTask().has_value());  // no Expert game yet
     t.session.setRobotLevel(RobotLevel::Expert);
     t.play(t.session.newGame());

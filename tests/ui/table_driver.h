@@ -35,6 +35,7 @@ public:
     MessageDialog& box() const { return *m_w.messageDialog(); }
     BidPanelFrame& panel() const { return *m_w.view()->bidPanel(); }
     QStringList log() const { return view().log()->lines(); }
+    QString caption(Label l) const { return QString::fromStdString(view().scene().caption(l)); }
 
     // The table has played every step and waits for the person (not for a
     // robot still deciding away from it).

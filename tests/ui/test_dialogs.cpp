@@ -246,10 +246,15 @@ private slots:
         // Set from outside the menu, the menu shows it too.
         w->choose({Pace::Instant, true, true, RobotLevel::Expert});
         QVERIFY(instant->isChecked() && !fast->isChecked() && sound->isChecked());
+        w->resize(1000, 900);
+        QTRY_COMPARE(w->size(), QSize(1000, 900));
+        action(*w, "MnuExit")->trigger();  // no game: leaves at once
+        QVERIFY(!w->isVisible());
 
-        // A new window starts with what the last one chose.
+        // A new window starts with what the last one chose, where it was.
         Settings again(file);
         auto next = makeWindow(dir, 5, &again);
+        QCOMPARE(next->size(), QSize(1000, 900));
         QCOMPARE(next->session().pace(), Pace::Instant);
         QVERIFY(action(*next, "MnuPaceInstant")->isChecked());
         QVERIFY(action(*next, "MnuSound")->isChecked());
@@ -259,48 +264,11 @@ private slots:
         action(*next, "MnuExplain")->trigger();
         QVERIFY(!Settings(file).choices().explain);
     }
-    void windowPlaceIsRestored()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("corvane.ini"));
-        {
-            Settings settings(file);
-            auto w = makeWindow(dir, 5, &settings);
-            w->resize(1000, 900);
-            QTRY_COMPARE(w->size(), QSize(1000, 900));
-            action(*w, "MnuExit")->trigger();  // no game: leaves at once
-            QVERIFY(!w->isVisible());
-            QVERIFY(!settings.geometry().isEmpty());
-        }
-        Settings settings(file);
-        auto w = makeWindow(dir, 5, &settings);
-        QCOMPARE(w->size(), QSize(1000, 900));
-
-        // An unreadable place and pace are ignored: the designed size, the Normal pace.
-        const QString damagedFile = dir.filePath(QStringLiteral("damaged.ini"));
-        writeFile(damagedFile, QByteArray("[General]\npace=warp\n[window]\ngeometry=@ByteArray(garbage)\n"));
-        Settings damaged(damagedFile);
-        auto again = makeWindow(dir, 5, &damaged);
-        QCOMPARE(again->session().pace(), Pace::Normal);
-        QVERIFY(action(*again, "MnuPaceNormal")->isChecked());
-        QCOMPARE(again->view()->size(), QSize(784, 695));
-    }
     // What a screen reader is given: the painted cards as named children of the
     // table, the seat names and score panel as texts, and each new log line.
     void initTestCase()
     {
         MessageLog::setAnnouncer(recordAlerts);
-    }
-    void cardNames()
-    {
-        QCOMPARE(accessibleCardName(25, true), QStringLiteral("King of Clubs"));
-        QCOMPARE(accessibleCardName(54, true), QStringLiteral("Big Joker"));
-        QCOMPARE(accessibleCardName(37, false), QStringLiteral("face down card"));
-        // All 54 faces have names of their own.
-        QSet<QString> names;
-        for (Card c = 1; c <= 54; ++c)
-            names.insert(accessibleCardName(c, true));
-        QCOMPARE(names.size(), 54);
     }
     void southsHandIsNamedOnTheTableAndEachLogLineAnnounced()
     {

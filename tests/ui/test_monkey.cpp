@@ -9,11 +9,9 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <deque>
@@ -24,6 +22,7 @@
 #include "files/data_store.h"
 #include "table_driver.h"
 #include "ui/help_window.h"
+#include "window_fixture.h"
 
 using namespace corvane;
 using corvane::testing::TableDriver;
@@ -60,7 +59,7 @@ const char* const TypedNames[] = {"Ann", "", "  Bob  ", "Zoë", "O'Neil, Jr.", "
 
 class Monkey {
 public:
-    Monkey(std::uint64_t seed, const QString& folder) : m_random(seed), m_folder(folder) { start(); }
+    Monkey(std::uint64_t seed, const QTemporaryDir& folder) : m_random(seed), m_folder(folder) { start(); }
 
     TableWindow& window() const { return *m_window; }
     TableDriver& driver() const { return *m_driver; }
@@ -130,10 +129,10 @@ public:
         const DataStore& store = m_window->dataStore();
         if (m_driver->game().statistics() != store.statistics())
             return QStringLiteral("the game's statistics are not the saved ones");
-        const QByteArray points = fileText(QString::fromUtf8(StatisticsFile.data()));
+        const QByteArray points = corvane::testing::fileText(m_folder, StatisticsFile.data());
         if (!points.isNull() && parseStatistics(points.toStdString()) != store.statistics())
             return QStringLiteral("Points.dat is not what was saved: ") + QString::fromUtf8(points);
-        const QByteArray names = fileText(QString::fromUtf8(NamesFile.data()));
+        const QByteArray names = corvane::testing::fileText(m_folder, NamesFile.data());
         if (!names.isNull() && parseNames(names.toStdString()) != store.names())
             return QStringLiteral("Names2.dat is not what was saved: ") + QString::fromUtf8(names);
         return {};
@@ -156,24 +155,13 @@ private:
     }
     bool chance(int percent) { return pick(100) < percent; }
 
-    QByteArray fileText(const QString& name) const
-    {
-        QFile f(m_folder + QLatin1Char('/') + name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     void start()
     {
-        TableOptions options;
-        options.seed = std::uniform_int_distribution<std::uint64_t>(1, 1u << 30)(m_random);
-        options.dataDir = std::filesystem::path(m_folder.toStdString());
-        options.choices.pace = Pace::Instant;
-        options.soundFolder = m_folder;  // no sounds there: silent
         m_driver.reset();
-        m_window = std::make_unique<TableWindow>(options);
+        const std::uint64_t seed = std::uniform_int_distribution<std::uint64_t>(1, 1u << 30)(m_random);
+        m_window = corvane::testing::makeWindow(m_folder, seed);  // silent: no sounds in the folder
         m_driver = std::make_unique<TableDriver>(*m_window);
         QObject::connect(m_window.get(), &TableWindow::programEnded, [this] { m_ended = true; });
-        m_window->show();
         m_ended = false;
     }
 
@@ -348,7 +336,7 @@ private:
     }
 
     std::mt19937_64 m_random;
-    QString m_folder;
+    const QTemporaryDir& m_folder;
     std::unique_ptr<TableWindow> m_window;
     std::unique_ptr<TableDriver> m_driver;
     bool m_ended = false;
@@ -378,7 +366,7 @@ private slots:
         const int actions = static_cast<int>(fromEnv("CORVANE_MONKEY_ACTIONS", 3000));
         nextHandler = qInstallMessageHandler(quietPlatform);
         QTemporaryDir dir;
-        Monkey monkey(seed, dir.path());
+        Monkey monkey(seed, dir);
         std::deque<QString> trail;
         const auto where = [&](int i) {
             QStringList last(trail.begin(), trail.end());
