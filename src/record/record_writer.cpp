@@ -58,12 +58,13 @@ void RecordWriter::restart(RecordOptions options)
 
 RecordWriter::Position RecordWriter::position() const
 {
-    return {std::string(m_log.view()), m_drawn, m_lines, m_game, m_hand, m_trick, m_dealt};
+    return {std::string(m_log.view()), m_drawn, m_lines, m_game, m_hand, m_trick, m_dealt, m_pendingLines};
 }
 
 void RecordWriter::rewind(const Position& p)
 {
     m_log.assign(p.pendingLog);
+    m_pendingLines = p.pendingLines;
     m_drawn = p.drawn;
     m_lines = p.lines;
     m_game = p.game;
@@ -164,6 +165,7 @@ void RecordWriter::end()
     m_line.put(m_log.view());
     m_line.put("]}");
     m_log.clear();
+    m_pendingLines = 0;
     ++m_lines;
     m_sink(m_line.view());
 }
@@ -173,10 +175,7 @@ void RecordWriter::renamed(Seat s, std::string_view name)
     begin(line::rename);
     seat(field::seat, s);
     text(field::name, name);
-    key(field::log);
-    m_line.put("[]}");
-    ++m_lines;
-    m_sink(m_line.view());
+    end();
 }
 
 void RecordWriter::gameLine(const Game& g)
@@ -281,6 +280,7 @@ void RecordWriter::observe(const Event& e, const Game& g)
         if (!m_log.view().empty())
             m_log.put(',');
         m_log.string(line);
+        ++m_pendingLines;
     }
     // The cards dealt and played, most of the events, are looked for first.
     if (e.is<ev::CardDealt>()) {

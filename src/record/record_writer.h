@@ -42,9 +42,11 @@ public:
 
     void observe(const Event& e, const Game& g);
     // A seat renamed during a game: its log lines from now on use the new
-    // name. The line carries no log of its own; the lines pending stay with
-    // the next action.
+    // name. The line carries the lines pending, made under the old name, so
+    // a replay knows where among them the rename came.
     void renamed(Seat s, std::string_view name);
+    // Log lines observed since the last line written.
+    int pendingLines() const { return m_pendingLines; }
 
     // The last line handed to the sink: its type, its card when it is a
     // play, and whether every value was one the format takes (a writer fed
@@ -76,6 +78,7 @@ public:
         int hand = 0;
         int trick = 0;
         int dealt = 0;
+        int pendingLines = 0;
     };
     Position position() const;
     void rewind(const Position& p);
@@ -156,6 +159,7 @@ private:
     int m_hand = 0;
     int m_trick = 0;
     int m_dealt = 0;
+    int m_pendingLines = 0;
     Written m_written;
 };
 

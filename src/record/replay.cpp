@@ -130,15 +130,6 @@ private:
         }
         ++m_result.lines;
         step();
-        // The person renamed a seat here: the engine's lines use the new name.
-        while (nextIs(line::rename)) {
-            const RecordLine* l = next();
-            if (!l)
-                return;
-            m_game->setName(seatOf(*l), std::string(l->string(field::name)));
-            ++m_result.lines;
-            step();
-        }
         // The cards the engine turns up and deals next come from the record,
         // except those of a chosen deal: its number must deal them again.
         if (nextIs(line::dealerDraw) && !m_dealsFromNumber) {
@@ -180,6 +171,21 @@ private:
             return false;
         }
         return true;
+    }
+
+    // The person renamed a seat once the engine had made the log lines the
+    // rename line holds: the engine's lines from then on use the new name.
+    void renameWhenDue()
+    {
+        while (!m_failed && nextIs(line::rename)) {
+            const RecordLine* l = next();
+            if (!l || static_cast<int>(l->strings(field::log).size()) != m_writer.pendingLines())
+                return;
+            const Seat s = seatOf(*l);
+            const std::string name(l->string(field::name));
+            m_game->setName(s, name);
+            m_writer.renamed(s, name);
+        }
     }
 
     void take(const Event& e)
@@ -276,7 +282,10 @@ private:
         // without one means the engine runs on where the record has nothing.
         long quiet = 0;
         for (long lines = w.lines(); !m_failed && !m_abandoned && g.awaiting() != Awaiting::NewGame;) {
+            renameWhenDue();
             const Awaiting a = g.awaiting();
+            if (m_failed)
+                break;
             if (a == Awaiting::Nothing)
                 take(g.advance());
             else if (a == Awaiting::Robot && m_expert)

@@ -211,9 +211,11 @@ TEST(Session, TheRecordFollowsTheUndo)
             t.play(t.session.pickDiscard(hand[i]));
         t.play(t.session.confirmDiscards());
         ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 2; }));
-        // A seat renamed mid-hand, a card played, and turns taken back: the
-        // name stays, and the record tells the replay once.
+        // Seats renamed mid-hand, the person's own at its turn to play (its
+        // prompt already told under the old name), a card played, and turns
+        // taken back: the names stay, and the record tells the replay once.
         t.play(t.session.rename(West, "Zo\xC3\xAB \\ Max"));
+        t.play(t.session.rename(South, "Sam"));
         t.play(t.session.playCard(hintFor(t.game()).card));
         t.play(t.session.undo());
         t.play(t.session.undo());
@@ -230,7 +232,7 @@ TEST(Session, TheRecordFollowsTheUndo)
     std::size_t renames = 0;
     for (std::size_t at = 0; (at = record.find("{\"type\":\"rename\"", at)) != std::string::npos; ++at)
         ++renames;
-    EXPECT_EQ(renames, 1U);
+    EXPECT_EQ(renames, 2U);
     std::istringstream in(record);
     const record::ReplayResult r = record::replayRecord(in);
     EXPECT_EQ(r.status, 0) << r.message;
