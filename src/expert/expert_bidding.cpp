@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "expert/sampler.h"
 #include "rules/bidding/joker_exchange.h"
@@ -15,8 +14,6 @@ namespace corvane::expert {
 namespace {
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-int tenths(double x) { return static_cast<int>(std::lround(10 * x)); }
 
 // The ten kinds of contract, in the order ties go.
 struct Strain {
@@ -214,16 +211,15 @@ BidChoice weighBids(const TableState& t, Seat s, const Knowledge& k, const Exper
         return choice;
     }
     const ContractWeighing& best = choice.contracts.front();
-    const Reason::Source src = Reason::Source::Expert;
+    const auto why = [&](const Rule* rule) {
+        return Reason{Reason::Source::Expert, rule, tenthsOf(best.points), tenthsOf(best.books)};
+    };
     if (t.forcedBid)
-        choice.decision = BidDecision{true, best.level, best.high, best.trumps,
-                                      Reason{src, expertRule("forced-contract"), tenths(best.points), tenths(best.books)}};
+        choice.decision = BidDecision{true, best.level, best.high, best.trumps, why(expertRule("forced-contract"))};
     else if (best.points > 0)
-        choice.decision = BidDecision{true, best.level, best.high, best.trumps,
-                                      Reason{src, expertRule("best-contract"), tenths(best.points), tenths(best.books)}};
+        choice.decision = BidDecision{true, best.level, best.high, best.trumps, why(expertRule("best-contract"))};
     else
-        choice.decision = BidDecision{false, 0, false, NoSuit,
-                                      Reason{src, expertRule("pass-over-deals"), tenths(best.points), tenths(best.books)}};
+        choice.decision = BidDecision{false, 0, false, NoSuit, why(expertRule("pass-over-deals"))};
     return choice;
 }
 
@@ -238,7 +234,6 @@ DiscardChoice weighDiscards(const Game& g, Seat s, const Knowledge& k, const Exp
     const int level = t.bidLevel[at(s)];
     DiscardChoice choice;
     const std::vector<CardSet> candidates = discardCandidates(held, s, trumps, high);
-    const DiscardDecision rule = ruleDiscards(held, s, trumps, high);
     for (CardSet c : candidates)
         choice.candidates.push_back({c, 0, 0});
 
@@ -248,7 +243,6 @@ DiscardChoice weighDiscards(const Game& g, Seat s, const Knowledge& k, const Exp
         seen.observe(Event{ev::KittyTaken{s, held - seen.hand()}});
     Sampler sampler(seen, samplerSeed(held.bits ^ (DiscardSalt + static_cast<std::uint64_t>(2 * trumps + high)), seen));
     std::vector<long> points(candidates.size(), 0), books(candidates.size(), 0);
-    std::vector<int> dealPoints(candidates.size()), dealBooks(candidates.size());
     for (int i = 0; i < budget.discardDeals; ++i) {
         const std::optional<SampledDeal> deal = sampler.draw();
         if (!deal)
@@ -260,17 +254,14 @@ DiscardChoice weighDiscards(const Game& g, Seat s, const Knowledge& k, const Exp
             const Position p = playAfter(dealt, s, candidates[c]);
             const Solution sol = solver.solve(p, budget.nodesPerDiscardSolve);
             choice.unfinished += !sol.finished;
-            dealBooks[c] = 1 + tricksOf(sol, p.tricksLeft());
-            dealPoints[c] = handPoints(trumps == NoTrumps, level, dealBooks[c]);
-        }
-        for (std::size_t c = 0; c < candidates.size(); ++c) {
-            points[c] += dealPoints[c];
-            books[c] += dealBooks[c];
+            const int taken = 1 + tricksOf(sol, p.tricksLeft());
+            points[c] += handPoints(trumps == NoTrumps, level, taken);
+            books[c] += taken;
         }
         ++choice.deals;
     }
     if (choice.deals == 0) {
-        choice.decision = rule;
+        choice.decision = ruleDiscards(held, s, trumps, high);
         return choice;
     }
     const double n = choice.deals;
@@ -283,8 +274,8 @@ DiscardChoice weighDiscards(const Game& g, Seat s, const Knowledge& k, const Exp
     }
     const DiscardWeighing& w = choice.candidates[best];
     choice.decision = DiscardDecision{
-        w.discards, Reason{Reason::Source::Expert, expertRule("best-discards"), tenths(w.points),
-                           tenths(w.points - choice.candidates.front().points)}};
+        w.discards, Reason{Reason::Source::Expert, expertRule("best-discards"), tenthsOf(w.points),
+                           tenthsOf(w.points - choice.candidates.front().points)}};
     return choice;
 }
 

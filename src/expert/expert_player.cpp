@@ -1,6 +1,5 @@
 #include "expert/expert_player.h"
 
-#include <cmath>
 
 #include "expert/expert_bidding.h"
 #include "expert/sampler.h"
@@ -93,9 +92,8 @@ PlayDecision expertCard(const Game& g, Seat s, const CardChoice& choice)
             other = true;
         }
     }
-    const auto tenths = [](double x) { return static_cast<int>(std::lround(10 * x)); };
-    return {choice.card, Reason{Reason::Source::Expert, &ExpertRules[0], tenths(best->tricks),
-                                other ? tenths(best->points - next) : 0}};
+    return {choice.card, Reason{Reason::Source::Expert, &ExpertRules[0], tenthsOf(best->tricks),
+                                other ? tenthsOf(best->points - next) : 0}};
 }
 
 ExpertPlayer::ExpertPlayer(ExpertBudget budget) : m_budget(budget), m_solver(ExpertTableBits) {}

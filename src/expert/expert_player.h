@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -33,6 +34,9 @@ struct ExpertBudget {
     static constexpr int DiscardDeals = 8;
     static constexpr std::uint64_t NodesPerDiscardSolve = 200'000;
 };
+
+// An average in tenths, as the Expert's reasons and hints give its figures.
+inline int tenthsOf(double x) { return static_cast<int>(std::lround(10 * x)); }
 
 // What an Expert card decision weighed: each legal card's average score for
 // the side (its points for the hand) and tricks over the deals drawn.

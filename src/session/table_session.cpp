@@ -1,7 +1,6 @@
 #include "session/table_session.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/autoplay.h"
 #include "engine/explain.h"
@@ -256,7 +255,7 @@ std::string bidHintLine(const expert::BidChoice& c, std::size_t shown)
     for (std::size_t i = 0; i < c.contracts.size() && i < shown; ++i) {
         const expert::ContractWeighing& w = c.contracts[i];
         line += " " + contractName(w.level, w.high, w.trumps) + " " +
-                inTenths(static_cast<int>(std::lround(10 * w.points))) + ",";
+                inTenths(expert::tenthsOf(w.points)) + ",";
     }
     line.back() = '.';
     return line;
@@ -289,7 +288,7 @@ TableUpdate TableSession::expertHint(const RobotAnswer& a)
     std::string line = "Hint: the Expert would play " + std::string(cardName(a.weighing.card)) + ". Over " +
                        std::to_string(a.weighing.deals) + " deals that fit what you have seen, the tricks you take:";
     for (const expert::CardWeighing& w : a.weighing.cards)
-        line += " " + std::string(cardName(w.card)) + " " + inTenths(static_cast<int>(std::lround(10 * w.tricks))) + ",";
+        line += " " + std::string(cardName(w.card)) + " " + inTenths(expert::tenthsOf(w.tricks)) + ",";
     line.back() = '.';
     m_choreographer.add(u.steps, step::Ring{CardSet::of(a.weighing.card)});
     m_choreographer.add(u.steps, step::Log{line, true});
