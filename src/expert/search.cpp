@@ -201,8 +201,10 @@ bool Search::leadNode()
             counted = m_counted | u.ranked;
             break;
         }
-        counted |= m_counted | u.ranked | runPinned(ms[static_cast<std::size_t>(i)]);
+        counted |= m_counted | u.ranked;
     }
+    if (decided < 0)
+        counted = pinSplitRuns(ms, n, counted);
     // What this answer proves, as bounds on the leader's side.
     const int maxLower = result ? need : 0;
     const int maxUpper = result ? m_tricksLeft : need - 1;
@@ -247,9 +249,9 @@ bool Search::followNode()
             m_counted |= u.ranked;
             return r;
         }
-        counted |= m_counted | u.ranked | runPinned(ms[static_cast<std::size_t>(i)]);
+        counted |= m_counted | u.ranked;
     }
-    m_counted = counted;
+    m_counted = pinSplitRuns(ms, n, counted);
     return !isMax;
 }
 
@@ -291,12 +293,26 @@ void Search::dropHolder(int bit)
 }
 
 // A failure rests on every move having failed, and one move stood for a run
-// of cards only because no other seat held a card between them: so the run's
-// lowest card counts, and a position where the small cards lie otherwise,
-// with that run split, is not taken for this one.
-std::uint64_t Search::runPinned(const Move& m)
+// of cards only because no other seat held a card between them. Where the
+// cards that counted reach into a run but not through it, a position with
+// the lower part of the run held otherwise would be taken for this one, so
+// the run's lowest card counts too. A run wholly above or below the cards
+// that counted is the same run, or of no account, in every such position.
+std::uint64_t Search::pinSplitRuns(const std::array<Move, 16>& ms, int n, std::uint64_t counted) const
 {
-    return (m.stands & (m.stands - 1)) != 0 ? bitAt(lowest(m.stands)) : 0;
+    for (bool pinned = true; pinned;) {
+        pinned = false;
+        for (int i = 0; i < n; ++i) {
+            const std::uint64_t run = ms[static_cast<std::size_t>(i)].stands;
+            const int k = m_l.suitAt[static_cast<std::size_t>(lowest(run))];
+            const std::uint64_t c = counted & m_l.suitBits[static_cast<std::size_t>(k)];
+            if (c && lowest(run) < lowest(c) && highest(run) >= lowest(c)) {
+                counted |= bitAt(lowest(run));
+                pinned = true;
+            }
+        }
+    }
+    return counted;
 }
 
 // For each suit, how many of its cards left from the top down to the lowest

@@ -32,7 +32,6 @@ public:
         std::uint64_t stands;
     };
     int rootMoves(std::array<Move, 16>& out) const;
-    static std::uint64_t runPinned(const Move& m);
 
     // Can the max side take `target` tricks from here (those it took in the
     // search before this point counted)?
@@ -73,6 +72,7 @@ private:
     Bounds bounds(int enough) const;
     int cashFrom(int seat, std::uint64_t& counted, int enough) const;
     bool losesTheTrick(std::uint64_t& counted) const;
+    std::uint64_t pinSplitRuns(const std::array<Move, 16>& ms, int n, std::uint64_t counted) const;
     std::uint64_t topRun(std::uint64_t held, std::uint64_t suit, std::uint64_t& counted) const;
     // The moves in the order made; bringBest puts the i-th to try in place.
     int moves(std::uint64_t legal, int seat, std::array<Move, 16>& out) const;
