@@ -29,6 +29,9 @@ struct ExpertBudget {
     int discardDeals = DiscardDeals;
     std::uint64_t nodesPerDiscardSolve = NodesPerDiscardSolve;
 
+    // The budget at the Fast pace: a few deals, each weighed less deeply.
+    static constexpr ExpertBudget quick() { return {6, 300'000, 3, 60'000, 4, 80'000}; }
+
     static constexpr int BidDeals = 5;
     static constexpr std::uint64_t NodesPerBidSolve = 150'000;
     static constexpr int DiscardDeals = 8;

@@ -84,7 +84,7 @@ struct Member {
     bool optional = false;
 };
 
-inline constexpr std::size_t MaxMembers = 8;
+inline constexpr std::size_t MaxMembers = 9;
 
 // One line type: the text of its start, {"type":"bid", made at compile
 // time, and its fields in the order the writer puts them after "type".
@@ -128,6 +128,7 @@ static_assert(MaxDealNumber == 17179869183U, "the refusal of a deal number names
 inline constexpr Field south{.key = Key("south"), .kind = Kind::Choice, .choices = {"robot", "human"}};
 inline constexpr Field southNt{.key = Key("south_nt"), .kind = Kind::Boolean, .must = "must be true or false"};
 inline constexpr Field robots{.key = Key("robots"), .kind = Kind::Choice, .choices = {"classic", "expert"}};
+inline constexpr Field budget{.key = Key("budget"), .kind = Kind::Choice, .choices = {"full", "quick"}};
 inline constexpr Field names{.key = Key("names"), .kind = Kind::Texts, .must = "must be a list of four names",
                                  .size = 4};
 inline constexpr Field log{.key = Key("log"), .kind = Kind::Texts, .must = "must be a list of strings"};
@@ -200,7 +201,9 @@ inline constexpr bool Optional = true;
 
 // A game begun from a chosen deal names it.
 inline constexpr LineType game{
-    "game", {{{&field::game}, {&seed}, {&field::deal, Optional}, {&south}, {&southNt}, {&robots, Optional}, {&names}, {&log}}}};
+    "game",
+    {{{&field::game}, {&seed}, {&field::deal, Optional}, {&south}, {&southNt}, {&robots, Optional}, {&budget, Optional},
+      {&names}, {&log}}}};
 inline constexpr LineType dealerDraw{"dealer_draw", {{{&drawn}, {&dealer}, {&log}}}};
 inline constexpr LineType deal{"deal", {{{&hand}, {&dealer}, {&hands}, {&kitty}, {&log}}}};
 inline constexpr LineType bid{"bid", {{{&seat}, {&level}, {&direction}, {&trumps}, {&forced}, {&why}, {&log}}}};

@@ -199,6 +199,9 @@ void RecordWriter::gameLine(const Game& g)
     // records always have.
     if (g.decidesOutside(West))
         text(field::robots, field::robots.choices[1]);
+    // Its budget changes what an Expert chooses, so a replay must know it.
+    if (g.decidesOutside(West) && m_options.quickExpert)
+        text(field::budget, field::budget.choices[1]);
     key(field::names);
     m_line.put('[');
     for (Seat s = South; s <= East; ++s) {

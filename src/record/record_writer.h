@@ -22,6 +22,7 @@ struct RecordOptions {
     SouthPlayer south = SouthPlayer::Robot;
     bool southNoTrumps = false;  // South names No Trumps for its ordinary bids
     long firstGame = 1;          // the number of the first game written
+    bool quickExpert = false;    // Expert robots decide at the Fast pace's budget
 };
 
 // Turns the engine's events into the lines of a game record, one JSON
@@ -39,6 +40,8 @@ public:
     // Starts over with new options, as a new writer would, keeping only
     // what it had made of the reasons' texts.
     void restart(RecordOptions options);
+    // From the next game line on.
+    void setQuickExpert(bool quick) { m_options.quickExpert = quick; }
 
     void observe(const Event& e, const Game& g);
     // A seat renamed during a game: its log lines from now on use the new

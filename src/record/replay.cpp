@@ -270,9 +270,12 @@ private:
         const bool expertRobots = start.has(field::robots) && start.string(field::robots) == field::robots.choices[1];
         for (Seat s = West; s <= East; ++s)
             g.decideOutside(s, expertRobots);
-        m_expert = expertRobots ? std::make_unique<expert::ExpertPlayer>() : nullptr;
+        const bool quick = start.has(field::budget) && start.string(field::budget) == field::budget.choices[1];
+        m_expert = expertRobots ? std::make_unique<expert::ExpertPlayer>(quick ? expert::ExpertBudget::quick()
+                                                                                : expert::ExpertBudget{})
+                                : nullptr;
         RecordWriter& w = m_writer;
-        w.restart({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, start.integer(field::game)});
+        w.restart({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, start.integer(field::game), quick});
         m_game = &g;
         m_abandoned = false;
         m_dealsFromNumber = start.has(field::deal);

@@ -24,6 +24,7 @@ public:
     TableRecorder(std::uint64_t seed, Sink sink = {});
 
     void observe(const Event& e, const Game& g);
+    void setQuickExpert(bool quick) { m_writer.setQuickExpert(quick); }
 
     // The record as it stands at one of the person's turns.
     struct Mark {

@@ -19,6 +19,7 @@ struct RobotTask {
     Game game;
     RobotTurn turn;
     expert::Knowledge knowledge{NoSeat};
+    expert::ExpertBudget budget;
 };
 
 struct RobotAnswer {

@@ -50,9 +50,14 @@ TableUpdate TableSession::take(const Event& e)
     ++m_move;
     // A game is played at one level from its first hand, which its record
     // names.
-    if (const auto* h = e.as<ev::HandStarted>(); h && h->newGame)
+    // Its Expert robots decide at the budget of the pace it starts at.
+    if (const auto* h = e.as<ev::HandStarted>(); h && h->newGame) {
         for (Seat s = West; s <= East; ++s)
             m_game.decideOutside(s, m_nextLevel == RobotLevel::Expert);
+        const bool quick = pace() == Pace::Fast;
+        m_budget = quick ? expert::ExpertBudget::quick() : expert::ExpertBudget{};
+        m_recorder.setQuickExpert(quick);
+    }
     TableUpdate u;
     if (!scene().rings().empty())
         m_choreographer.add(u.steps, step::Ring{});
@@ -218,7 +223,7 @@ std::optional<RobotTask> TableSession::robotTask() const
     if (m_game.awaiting() != Awaiting::Robot)
         return std::nullopt;
     const RobotTurn turn = m_game.robotTurn();
-    return RobotTask{m_move, m_game, turn, m_seen.of(turn.seat)};
+    return RobotTask{m_move, m_game, turn, m_seen.of(turn.seat), m_budget};
 }
 
 TableUpdate TableSession::robotDecided(const RobotAnswer& a)
@@ -266,10 +271,10 @@ std::optional<RobotTask> TableSession::expertHintTask() const
     if (!m_game.decidesOutside(West) || !canHint())
         return std::nullopt;
     if (m_game.awaiting() == Awaiting::Bid)
-        return RobotTask{m_move, m_game, {South, RobotTurn::Choice::Bid}, m_seen.of(South)};
+        return RobotTask{m_move, m_game, {South, RobotTurn::Choice::Bid}, m_seen.of(South), m_budget};
     if (m_game.awaiting() != Awaiting::PlayCard)
         return std::nullopt;
-    return RobotTask{m_move, m_game, {South, RobotTurn::Choice::Play}, m_seen.of(South)};
+    return RobotTask{m_move, m_game, {South, RobotTurn::Choice::Play}, m_seen.of(South), m_budget};
 }
 
 TableUpdate TableSession::expertHint(const RobotAnswer& a)

@@ -136,7 +136,8 @@ public:
     TableUpdate rename(Seat s, const std::string& name);
     void setStatistics(const Statistics& s) { m_game.setStatistics(s); }
 
-    // How the robots play; a change takes effect from the next game.
+    // How the robots play; a change takes effect from the next game. Expert
+    // robots weigh less at the Fast pace, by the pace a game starts at.
     RobotLevel robotLevel() const { return m_nextLevel; }
     void setRobotLevel(RobotLevel level) { m_nextLevel = level; }
     // The decision an Expert robot has the turn for, to be made away from
@@ -183,6 +184,7 @@ private:
     std::optional<HandReview> m_lastHand;
     expert::SeenBySeat m_seen;
     RobotLevel m_nextLevel = RobotLevel::Classic;
+    expert::ExpertBudget m_budget;  // the game's, fixed at its start
     std::uint64_t m_move = 0;  // counts what changed the table
 };
 

@@ -146,7 +146,9 @@ Interval interval(const std::vector<double>& xs)
 
 std::vector<Level> knownLevels()
 {
-    return {{"classic", classicPlayer}, {"expert", [] { return std::make_unique<expert::ExpertPlayer>(); }}};
+    return {{"classic", classicPlayer},
+            {"expert", [] { return std::make_unique<expert::ExpertPlayer>(); }},
+            {"expert-fast", [] { return std::make_unique<expert::ExpertPlayer>(expert::ExpertBudget::quick()); }}};
 }
 
 Level levelNamed(const std::string& name)

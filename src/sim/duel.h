@@ -18,7 +18,8 @@ struct Level {
     std::string name;
     std::function<std::unique_ptr<SeatPlayer>()> make;
 };
-// The levels the simulator knows: "classic", the robots' rules.
+// The levels the simulator knows: "classic", the robots' rules; "expert" and
+// "expert-fast", the Expert at the Normal and the Fast pace's budgets.
 std::vector<Level> knownLevels();
 // The known level of that name; one with no `make` when there is none.
 Level levelNamed(const std::string& name);

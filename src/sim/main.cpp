@@ -59,7 +59,8 @@ void usage(FILE* to)
                "  --duel A,B   play each game twice from the same deal number, levels A and B\n"
                "               swapping teams, and report A against B with 95 % intervals;\n"
                "               the levels: classic (the robots' rules), expert (cards, bids and\n"
-               "               discards by sampled double-dummy play)\n"
+               "               discards by sampled double-dummy play), expert-fast (the Expert at\n"
+               "               the Fast pace's smaller budget)\n"
                "  --jobs J     play the duel's games on J threads (the same results for any J)\n"
                "  --help, -h   show this text and leave\n",
                to);

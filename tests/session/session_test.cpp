@@ -512,6 +512,31 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
     EXPECT_EQ(replayed.status, 0) << replayed.message;
 }
 
+// A game begun at the Fast pace has its Expert robots weigh fewer deals, and
+// its record says so: read at the full budget, the same record differs.
+TEST(Session, AFastGamesExpertsWeighLessAndItsRecordSaysSo)
+{
+    std::string record;
+    TableSession::Options o = recordingInto(record);
+    o.pace = Pace::Fast;
+    Table t(std::move(o));
+    t.session.setRobotLevel(RobotLevel::Expert);
+    t.play(t.session.newGame());
+    t.session.setPace(Pace::Normal);  // the game keeps the budget it began with
+    ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::Robot; }));
+    EXPECT_EQ(t.session.robotTask()->budget.deals, expert::ExpertBudget::quick().deals);
+    ASSERT_TRUE(t.until([&] { return t.session.lastHand().has_value(); }));
+
+    ASSERT_NE(record.find("\"robots\":\"expert\",\"budget\":\"quick\""), std::string::npos) << record;
+    std::istringstream in(record);
+    const record::ReplayResult replayed = record::replayRecord(in);
+    EXPECT_EQ(replayed.status, 0) << replayed.message;
+    std::string full = record;
+    full.erase(full.find(",\"budget\":\"quick\""), std::string(",\"budget\":\"quick\"").size());
+    std::istringstream fullIn(full);
+    EXPECT_EQ(record::replayRecord(fullIn).status, 1);
+}
+
 // The bid hint's line: the Expert's call, then the best three contracts'
 // points in tenths, each named with its kind.
 TEST(Session, TheExpertsBidHintNamesItsCallAndTheBestThree)
