@@ -91,12 +91,12 @@ int Search::leadScore(int seat, int bit, std::uint64_t run) const
     const bool oppRuffs = canRuff(seat + 1) || canRuff(seat + 3);
     const int ourLength = count((hand(seat) | hand(seat + 2)) & suit);
     if (run & bitAt(top))
-        return (oppRuffs ? 10 : 60) + 0 * count(run) + 1 * ourLength;
+        return (oppRuffs ? 10 : 60) + ourLength;
     if (hand(seat + 2) & bitAt(top))
-        return (oppRuffs ? 5 : 50 - low) + 1 * ourLength;
+        return (oppRuffs ? 5 : 50 - low) + ourLength;
     if (canRuff(seat + 2) && !oppRuffs)
         return 40 - low;
-    int score = 20 - low + 0 * ourLength;
+    int score = 20 - low;
     if (oppRuffs)
         score -= 8;
     // Towards a partner whose best card there beats the last hand's.
