@@ -1,6 +1,7 @@
 // The message box, the help window, the remembered settings and what a
 // screen reader is given.
 #include <QAccessible>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -210,6 +211,9 @@ private slots:
         QAction* sound = action(*w, "MnuSound");
         QAction* explain = action(*w, "MnuExplain");
         QVERIFY(normal && fast && instant && sound && explain);
+        QVERIFY(normal->actionGroup() != nullptr && normal->actionGroup()->isExclusive());
+        QCOMPARE(fast->actionGroup(), normal->actionGroup());
+        QCOMPARE(instant->actionGroup(), normal->actionGroup());
         QVERIFY(normal->isChecked() && !fast->isChecked() && !instant->isChecked());
         QVERIFY(sound->isCheckable() && sound->isChecked());
         // Explain Robot Play is off by default, and told to the session.
