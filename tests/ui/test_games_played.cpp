@@ -142,21 +142,17 @@ private slots:
         const QString prompt = QStringLiteral("The number of the deal to play, from 0 to 17179869183:");
         QCOMPARE(ask->labelText(), prompt);
 
-        // A bad number asks again, saying why, with what was typed.
-        const std::pair<const char*, const char*> bad[] = {
-            {"12x", "\"12x\" is not a deal number: a deal number is a whole number from 0 to 17179869183."},
-            {"17179869184", "17179869184 is too large: a deal number is a whole number from 0 to 17179869183."},
-            {"", "Please type a deal number: a deal number is a whole number from 0 to 17179869183."}};
-        for (const auto& [typed, why] : bad) {
-            ask->setTextValue(QString::fromUtf8(typed));
-            ask->accept();
-            QTRY_VERIFY(!ask->isVisible());
-            ask = dealDialog(*w);
-            QVERIFY2(ask != nullptr, typed);
-            QCOMPARE(ask->labelText(), QString::fromUtf8(why) + QStringLiteral("\n\n") + prompt);
-            QCOMPARE(ask->textValue(), QString::fromUtf8(typed));
-            QCOMPARE(d.game().awaiting(), Awaiting::NewGame);
-        }
+        // A bad number asks again, saying why, with what was typed (the words
+        // of each refusal: the engine's tests).
+        ask->setTextValue(QStringLiteral("12x"));
+        ask->accept();
+        QTRY_VERIFY(!ask->isVisible());
+        ask = dealDialog(*w);
+        QVERIFY(ask != nullptr);
+        QCOMPARE(ask->labelText(), QStringLiteral("\"12x\" is not a deal number: a deal number is a whole number "
+                                                  "from 0 to 17179869183.\n\n") + prompt);
+        QCOMPARE(ask->textValue(), QStringLiteral("12x"));
+        QCOMPARE(d.game().awaiting(), Awaiting::NewGame);
         // Cancel starts nothing.
         ask->reject();
         QTRY_VERIFY(dealDialog(*w) == nullptr);
