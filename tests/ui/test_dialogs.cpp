@@ -205,23 +205,18 @@ private slots:
         Settings settings(file);
         auto w = makeWindow(dir, 5, &settings);
 
-        QMenu* options = w->findChild<QMenu*>(QStringLiteral("MnuOptions"));
-        QVERIFY(options != nullptr);
-        QCOMPARE(options->title(), QStringLiteral("Op&tions"));
-        QCOMPARE(w->menuBar()->actions().last(), options->menuAction());
         QAction* normal = action(*w, "MnuPaceNormal");
         QAction* fast = action(*w, "MnuPaceFast");
         QAction* instant = action(*w, "MnuPaceInstant");
         QAction* sound = action(*w, "MnuSound");
         QAction* explain = action(*w, "MnuExplain");
         QVERIFY(normal && fast && instant && sound && explain);
-        QCOMPARE(normal->actionGroup(), fast->actionGroup());
-        QCOMPARE(normal->actionGroup(), instant->actionGroup());
-        QVERIFY(normal->actionGroup()->isExclusive());
+        QVERIFY(normal->actionGroup() != nullptr && normal->actionGroup()->isExclusive());
+        QCOMPARE(fast->actionGroup(), normal->actionGroup());
+        QCOMPARE(instant->actionGroup(), normal->actionGroup());
         QVERIFY(normal->isChecked() && !fast->isChecked() && !instant->isChecked());
         QVERIFY(sound->isCheckable() && sound->isChecked());
         // Explain Robot Play is off by default, and told to the session.
-        QCOMPARE(explain->text(), QStringLiteral("&Explain Robot Play"));
         QVERIFY(explain->isCheckable() && !explain->isChecked() && !w->session().explaining());
         explain->trigger();
         QVERIFY(w->session().explaining());

@@ -222,7 +222,8 @@ private:
         return QStringLiteral("Escape ") + QString::fromUtf8(modal->metaObject()->className());
     }
 
-    // A step the game needs, so that hands and games get played through.
+    // A step the game needs, so that hands and games get played through: the
+    // driver's, but one pick at a time while discarding.
     QString nudge()
     {
         TableDriver& d = *m_driver;
@@ -230,30 +231,15 @@ private:
         case Awaiting::NewGame:
             m_window->findChild<QAction*>(QStringLiteral("MnuNew"))->trigger();
             return QStringLiteral("nudge: new game");
-        case Awaiting::CarryOn:
-            d.click(d.view().carryOnButton());
-            return QStringLiteral("nudge: Carry On");
-        case Awaiting::Bid:
-            d.trumpsOption = pick(5);
-            d.bid();
-            return QStringLiteral("nudge: bid");
         case Awaiting::Discards:
             if (d.table().selected.count() >= 6) {
                 d.click(d.view().discardCarryOnButton());
                 return QStringLiteral("nudge: discard");
             }
             return clickOwnCard(QStringLiteral("nudge: pick "));
-        case Awaiting::PlayCard: {
-            const int position = d.game().trickPosition();
-            for (Card c : d.table().hand(South))
-                if (isLegalPlay(d.table(), South, c, position)) {
-                    d.clickCard(c);
-                    return QStringLiteral("nudge: play %1").arg(c);
-                }
-            return QStringLiteral("nudge: no legal card");
-        }
         default:
-            return QStringLiteral("nudge: nothing to do");
+            d.trumpsOption = pick(5);
+            return d.act() ? QStringLiteral("nudge: the driver's step") : QStringLiteral("nudge: nothing to do");
         }
     }
 
