@@ -90,28 +90,10 @@ TEST_F(Replay, AChangedCardIsReportedAtItsLine)
         << r.message;
 }
 
-TEST_F(Replay, AChangedBidIsReportedAtItsLine)
+// (A changed log line of a play: the tampered record's test.)
+TEST_F(Replay, AChangedReasonOrLogLineIsReportedAtItsLine)
 {
-    const std::size_t pass =
-        findLine(lines, line::pass, [](const RecordLine& v) { return v.integer(field::seat) != South; });
-    ASSERT_LT(pass, lines.size());
-    const std::string log = lines[pass].substr(lines[pass].find(",\"log\":"));
-    lines[pass] = "{\"type\":\"bid\",\"seat\":" + std::to_string(parsedLine(lines[pass]).integer(field::seat)) +
-                  ",\"level\":7,\"direction\":\"up\",\"trumps\":4,\"forced\":false,\"why\":null" + log;
-    expectDifferenceAt(pass);
-}
-
-TEST_F(Replay, AChangedLogLineOrReasonIsReportedAtItsLine)
-{
-    const std::size_t trick =
-        findLine(lines, line::trick, [](const RecordLine& v) { return v.integer(field::trick) == 3; });
-    ASSERT_LT(trick, lines.size());
-    replace(trick, " won this trick", " won that trick");
-    expectDifferenceAt(trick);
-
-    lines = s_lines;
-    const std::size_t play =
-        findLine(lines, line::play, [](const RecordLine& v) { return !v.isNull(field::why); }, trick);
+    const std::size_t play = findLine(lines, line::play, [](const RecordLine& v) { return !v.isNull(field::why); });
     replace(play, "\"why\":\"", "\"why\":\"x");
     expectDifferenceAt(play);
 
@@ -142,12 +124,6 @@ TEST_F(Replay, ARecordCutShortOrRunningOnDiffers)
 
 TEST_F(Replay, BrokenFilesAreRefusedWithTheirLine)
 {
-    // A line cut off, as by a full disk.
-    lines[6] = lines[6].substr(0, lines[6].size() / 2);
-    ReplayResult r = replayLines(lines);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.message.rfind("line 7: not valid JSON: the line ends inside ", 0), 0U) << r.message;
-
     for (const char* blank : {"", " \t\r"}) {
         lines = s_lines;
         lines.insert(lines.begin() + 3, blank);
@@ -227,17 +203,6 @@ protected:
         return recordGames(g, {seed, SouthPlayer::Human, southNt, 1}, games, AutoplayOptions{southNt});
     }
 };
-
-TEST_F(HumanReplay, SouthsRecordedActionsReplay)
-{
-    for (bool southNt : {false, true}) {
-        const auto lines = record(31, 4, southNt);
-        const ReplayResult r = replayLines(lines);
-        EXPECT_EQ(r.status, 0) << r.message;
-        EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
-        EXPECT_EQ(r.games, 4);
-    }
-}
 
 TEST_F(HumanReplay, ACardSouthDoesNotHoldIsRefusedByTheEngine)
 {
