@@ -204,6 +204,15 @@ protected:
     }
 };
 
+// In No Trumps the jokers are picked for South before its own picks.
+TEST_F(HumanReplay, SouthsRecordedActionsReplayInNoTrumps)
+{
+    const auto lines = record(31, 4, true);
+    const ReplayResult r = replayLines(lines);
+    EXPECT_EQ(r.status, 0) << r.message;
+    EXPECT_EQ(r.games, 4);
+}
+
 TEST_F(HumanReplay, ACardSouthDoesNotHoldIsRefusedByTheEngine)
 {
     auto lines = record(31, 1, false);
