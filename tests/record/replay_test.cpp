@@ -91,8 +91,18 @@ TEST_F(Replay, AChangedCardIsReportedAtItsLine)
 }
 
 // (A changed log line of a play: the tampered record's test.)
-TEST_F(Replay, AChangedReasonOrLogLineIsReportedAtItsLine)
+TEST_F(Replay, AChangedBidReasonOrLogLineIsReportedAtItsLine)
 {
+    // A robot's pass becomes a bid.
+    const std::size_t pass =
+        findLine(lines, line::pass, [](const RecordLine& v) { return v.integer(field::seat) != South; });
+    ASSERT_LT(pass, lines.size());
+    const std::string log = lines[pass].substr(lines[pass].find(",\"log\":"));
+    lines[pass] = "{\"type\":\"bid\",\"seat\":" + std::to_string(parsedLine(lines[pass]).integer(field::seat)) +
+                  ",\"level\":7,\"direction\":\"up\",\"trumps\":4,\"forced\":false,\"why\":null" + log;
+    expectDifferenceAt(pass);
+
+    lines = s_lines;
     const std::size_t play = findLine(lines, line::play, [](const RecordLine& v) { return !v.isNull(field::why); });
     replace(play, "\"why\":\"", "\"why\":\"x");
     expectDifferenceAt(play);
