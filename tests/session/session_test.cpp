@@ -206,6 +206,10 @@ TEST(Session, TheRecordFollowsTheUndo)
         EXPECT_EQ(played.count(), 48);
         ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::NewGame; }));
     }
+    // The game line as a plain writer of the person's game writes it: the
+    // replay takes it as it is.
+    EXPECT_EQ(record.rfind("{\"type\":\"game\",\"game\":1,\"seed\":40,\"south\":\"human\",\"south_nt\":false,", 0), 0U)
+        << record.substr(0, record.find('\n'));
     std::size_t renames = 0;
     for (std::size_t at = 0; (at = record.find("{\"type\":\"rename\"", at)) != std::string::npos; ++at)
         ++renames;
