@@ -113,28 +113,6 @@ TEST_P(FirstLead, LogFromNewGameToTheFirstLead)
 
 INSTANTIATE_TEST_SUITE_P(EachDealer, FirstLead, ::testing::Values(South, West, North, East));
 
-// A new game may start again while the dealer is announced, not once the
-// hand is dealt.
-TEST(NewGame, RefusedDuringAGameOnceDealt)
-{
-    Game g(7, names());
-    Driver d{g};
-    d.command(g.newGame());
-    ASSERT_EQ(d.run(), Awaiting::CarryOn);
-    EXPECT_FALSE(g.newGame().is<ev::Refused>());
-    EXPECT_EQ(d.run(), Awaiting::CarryOn);
-    d.command(g.carryOn());
-    d.run();
-    const Event e = g.newGame();
-    ASSERT_TRUE(e.is<ev::Refused>());
-    ASSERT_TRUE(e.message);
-    EXPECT_EQ(e.message->title, "Finish Game");
-    EXPECT_EQ(e.message->text, "Ann you are in the middle of a game. Please finish the current one before starting a "
-                               "new one.");
-    EXPECT_EQ(g.awaiting(), Awaiting::Bid);
-    EXPECT_EQ(d.fault, "");
-}
-
 // Plays whole games to the end, South by the robots' rules, every robot
 // seat that decides outside the engine given its Classic choice through
 // the door; the events as printed, the waits left out.

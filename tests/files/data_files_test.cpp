@@ -19,12 +19,6 @@ TEST(NamesFile, RoundTripsAnyStorableName)
     }
 }
 
-TEST(StatisticsFile, RoundTrips)
-{
-    for (Statistics s : {Statistics{0, 0}, Statistics{5, 9}, Statistics{9, 9}, Statistics{123456, 2000000000}})
-        EXPECT_EQ(parseStatistics(formatStatistics(s)), s);
-}
-
 TEST(NamesFile, ReadsTolerantly)
 {
     const std::pair<std::string_view, Names> rows[] = {

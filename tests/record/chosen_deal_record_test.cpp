@@ -27,24 +27,6 @@ const std::uint64_t ChosenDeal = dealNumber(corvane::Deal{2718281828U, East});
 
 }  // namespace
 
-TEST(ChosenDealRecord, NamesItsDealAndReplays)
-{
-    const std::vector<std::string> lines = recordedFromDeal(ChosenDeal, 3);
-    ASSERT_GT(lines.size(), 20U);
-    const RecordLine game = parsedLine(lines[0]);
-    ASSERT_TRUE(game.has(field::deal)) << lines[0];
-    EXPECT_EQ(game.unsignedInteger(field::deal), ChosenDeal);
-    EXPECT_EQ(parsedLine(lines[2]).integer(field::dealer), East);  // the deal line
-    const ReplayResult r = replayLines(lines);
-    EXPECT_EQ(r.status, 0) << r.message;
-    EXPECT_EQ(r.games, 1);
-    EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
-
-    // Its end says the game was not counted.
-    const std::string& last = lines[lines.size() - 2];  // the last hand's end, with its message
-    EXPECT_NE(last.find("so it is not counted in the statistics.\""), std::string::npos) << last;
-}
-
 TEST(ChosenDealRecord, AnotherDealOrNoneDiffers)
 {
     std::vector<std::string> lines = recordedFromDeal(ChosenDeal, 3);

@@ -171,29 +171,6 @@ TEST(Session, UndoGoesBackTurnByTurnToTheBidAndTheSameCardGivesTheSameContinuati
     EXPECT_EQ(t.table().hand(South).count(), atFourth.table().hand(South).count() + 1);
 }
 
-TEST(Session, NamesGivenMidHandStayAfterATurnIsTakenBack)
-{
-    Table t;
-    t.play(t.session.newGame());
-    ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::PlayCard && cardsPlayedBySouth(t) == 3; }));
-    t.play(t.session.rename(South, "Sam"));
-    t.play(t.session.rename(West, "Wanda"));
-    const Card c = hintFor(t.game()).card;
-    t.play(t.session.playCard(c));
-    t.play(t.session.undo());
-    const std::size_t from = t.shown.log().size();
-    t.play(t.session.playCard(c));
-    ASSERT_TRUE(t.untilTurn(Awaiting::PlayCard));
-    bool westPlayed = false;
-    for (std::size_t i = from; i < t.shown.log().size(); ++i) {
-        const std::string& line = t.shown.log()[i];
-        EXPECT_EQ(line.find("West Bot"), std::string::npos) << line;
-        westPlayed |= line.rfind("Wanda played ", 0) == 0;
-    }
-    EXPECT_TRUE(westPlayed);
-    EXPECT_EQ(t.shown.log().back(), "Sam please click on the card you wish to play.");
-}
-
 TEST(Session, TheRecordFollowsTheUndo)
 {
     std::string record;
@@ -229,6 +206,10 @@ TEST(Session, TheRecordFollowsTheUndo)
         EXPECT_EQ(played.count(), 48);
         ASSERT_TRUE(t.until([&] { return t.game().awaiting() == Awaiting::NewGame; }));
     }
+    // The game line as a plain writer of the person's game writes it: the
+    // replay takes it as it is.
+    EXPECT_EQ(record.rfind("{\"type\":\"game\",\"game\":1,\"seed\":40,\"south\":\"human\",\"south_nt\":false,", 0), 0U)
+        << record.substr(0, record.find('\n'));
     std::size_t renames = 0;
     for (std::size_t at = 0; (at = record.find("{\"type\":\"rename\"", at)) != std::string::npos; ++at)
         ++renames;
@@ -450,15 +431,7 @@ TEST(Session, ExpertRobotsDecideAwayFromTheTable)
     const RobotAnswer bidWeighed = decide(*bidHint, Table::solver());
     ASSERT_GE(bidWeighed.bidding.contracts.size(), 3U);
     t.play(t.session.expertHint(bidWeighed));
-    const std::string bidTold = t.shown.log().back();
-    EXPECT_EQ(bidTold, bidHintLine(bidWeighed.bidding));
-    EXPECT_EQ(bidTold.rfind("Hint: the Expert would ", 0), 0U) << bidTold;
-    EXPECT_NE(bidTold.find(". Over " + std::to_string(bidWeighed.bidding.deals) +
-                           " deals that fit your hand, the points you would expect: "),
-              std::string::npos)
-        << bidTold;
-    for (Card c = 1; c <= CardCount; ++c)
-        EXPECT_EQ(bidTold.find(std::string(cardName(c))), std::string::npos) << bidTold;
+    EXPECT_EQ(t.shown.log().back(), bidHintLine(bidWeighed.bidding));  // its words: the test below
     // A stale answer tells nothing.
     RobotAnswer late = bidWeighed;
     ++late.move;
