@@ -207,7 +207,7 @@ TEST(ExpertBidding, WholeGamesBidAndDiscardByTheRulesAndTheSameEveryTime)
         ASSERT_EQ(fault, "") << "deal " << deal;
         EXPECT_EQ(g.check(), "") << "deal " << deal;
     }
-    EXPECT_GE(hands, 28);
+    EXPECT_GE(hands, 24);  // a game may end after one hand
     EXPECT_GE(expert.discardTurns, hands);
     EXPECT_GT(expert.noTrumps, 0);
     EXPECT_GT(expert.downtown, 0);
