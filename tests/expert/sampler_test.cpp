@@ -81,6 +81,32 @@ void expectUniform(const Knowledge& k, const std::map<Key, int>& deals, std::uin
     EXPECT_GT(*std::min_element(seen.begin(), seen.end()), 0);
 }
 
+TEST(Sampler, UniformOverTheDealsThatFitAfterNineTricks)
+{
+    // South sees its own three cards and West's discards; nine cards lie in
+    // West, North and East, three each. North showed no Spades (nor jokers,
+    // the top trumps), East no Diamonds, West no Clubs.
+    const Knowledge k = knowledgeFrom(ending.script(West, 9).events, South);
+    const Whereabouts truth = ending.truth(9);
+    Whereabouts base{};
+    base[South] = truth[South];
+    base[KittyPlace] = ending.discards;
+    const CardSet pool = truth[West] | truth[North] | truth[East];
+    ASSERT_EQ(k.unseen(), pool);
+    const auto deals = everyDeal(base, pool, {0, 0, 3, 3, 3, 0}, [](Place p, Card c) {
+        if (p == North)
+            return printedSuit(c) != Spades && !isJoker(c);
+        if (p == East)
+            return printedSuit(c) != Diamonds;
+        if (p == West)
+            return printedSuit(c) != Clubs;
+        return false;
+    });
+    ASSERT_TRUE(deals.count(keyOf(truth)));
+    ASSERT_LT(deals.size(), 1680U);
+    expectUniform(k, deals, 7);
+}
+
 TEST(Sampler, UniformWithTheKittyAsAPlaceAfterElevenTricks)
 {
     // East never saw South's discards: they and the last cards of South,
