@@ -41,6 +41,16 @@ TEST_F(PanelTest, LadderSuitMustBeatNoTrumpsMayEqual)
     EXPECT_EQ(levelRefusal(6), "");
     panelChooseTrumps(t, 4);
     EXPECT_EQ(levelRefusal(5), "");
+
+    resetTable(t);
+    t.bidLevel[West] = 4;
+    t.bidLevel[North] = 6;
+    panelChooseTrumps(t, 4);
+    EXPECT_EQ(levelRefusal(5), "Higher or Pass");
+    EXPECT_EQ(levelRefusal(6), "");
+    panelChooseTrumps(t, 0);
+    EXPECT_EQ(levelRefusal(6), "Higher or Pass");
+    EXPECT_EQ(levelRefusal(7), "");
 }
 
 TEST_F(PanelTest, RefusedLevelKeepsEarlierAcceptedLevel)
