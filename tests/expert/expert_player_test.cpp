@@ -12,7 +12,7 @@ namespace {
 DuelReport smallDuel(int jobs)
 {
     DuelOptions o;
-    const expert::ExpertBudget budget{3, 200'000};
+    const expert::ExpertBudget budget{3, 200'000, 2, 30'000, 2, 30'000};
     o.levels = {Level{"expert", [budget] { return std::make_unique<expert::ExpertPlayer>(budget); }},
                 levelNamed("classic")};
     o.games = 2;
