@@ -1,6 +1,5 @@
 #include "expert/expert_player.h"
 
-
 #include "expert/expert_bidding.h"
 #include "expert/sampler.h"
 #include "rules/expert_rules.h"

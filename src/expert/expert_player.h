@@ -31,6 +31,7 @@ struct ExpertBudget {
 
     // The budget at the Fast pace: a few deals, each weighed less deeply.
     static constexpr ExpertBudget quick() { return {6, 300'000, 3, 60'000, 4, 80'000}; }
+    static constexpr ExpertBudget forPace(bool fast) { return fast ? quick() : ExpertBudget{}; }
 
     static constexpr int BidDeals = 5;
     static constexpr std::uint64_t NodesPerBidSolve = 150'000;

@@ -271,11 +271,11 @@ private:
         for (Seat s = West; s <= East; ++s)
             g.decideOutside(s, expertRobots);
         const bool quick = start.has(field::budget) && start.string(field::budget) == field::budget.choices[1];
-        m_expert = expertRobots ? std::make_unique<expert::ExpertPlayer>(quick ? expert::ExpertBudget::quick()
-                                                                                : expert::ExpertBudget{})
-                                : nullptr;
+        m_expert =
+            expertRobots ? std::make_unique<expert::ExpertPlayer>(expert::ExpertBudget::forPace(quick)) : nullptr;
         RecordWriter& w = m_writer;
-        w.restart({seed, m_human ? SouthPlayer::Human : SouthPlayer::Robot, southNt, start.integer(field::game), quick});
+        const SouthPlayer southPlayer = m_human ? SouthPlayer::Human : SouthPlayer::Robot;
+        w.restart({seed, southPlayer, southNt, start.integer(field::game), quick});
         m_game = &g;
         m_abandoned = false;
         m_dealsFromNumber = start.has(field::deal);

@@ -48,15 +48,14 @@ void TableSession::flushRecord() { m_recorder.flush(); }
 TableUpdate TableSession::take(const Event& e)
 {
     ++m_move;
-    // A game is played at one level from its first hand, which its record
-    // names.
-    // Its Expert robots decide at the budget of the pace it starts at.
+    // A game is played at one level from its first hand, its Expert robots
+    // at the budget of the pace it starts at; its record names both.
     if (const auto* h = e.as<ev::HandStarted>(); h && h->newGame) {
         for (Seat s = West; s <= East; ++s)
             m_game.decideOutside(s, m_nextLevel == RobotLevel::Expert);
-        const bool quick = pace() == Pace::Fast;
-        m_budget = quick ? expert::ExpertBudget::quick() : expert::ExpertBudget{};
-        m_recorder.setQuickExpert(quick);
+        const bool fast = pace() == Pace::Fast;
+        m_budget = expert::ExpertBudget::forPace(fast);
+        m_recorder.setQuickExpert(fast);
     }
     TableUpdate u;
     if (!scene().rings().empty())
