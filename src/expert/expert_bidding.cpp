@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "expert/sampler.h"
 #include "rules/bidding/joker_exchange.h"
@@ -111,6 +112,16 @@ int tricksOf(const Solution& s, int tricksLeft)
     return tricksLeft / 2;
 }
 
+// The standard error of the average of n values, from their sum and the sum
+// of their squares.
+double standardError(double sum, double squares, double n)
+{
+    if (n < 2)
+        return 0;
+    const double variance = std::max(0.0, (squares - sum * sum / n) / (n - 1));
+    return std::sqrt(variance / n);
+}
+
 }  // namespace
 
 DiscardDecision ruleDiscards(CardSet held, Seat s, Suit trumps, bool high)
@@ -194,18 +205,20 @@ BidChoice weighBids(const TableState& t, Seat s, const Knowledge& k, const Exper
             const Strain& x = Strains[j];
             if (!bidBeatsOthers(t, s, level, x.trumps))
                 continue;
-            long points = 0, taken = 0;
+            double points = 0, squares = 0, taken = 0;
             for (const auto& b : books) {
-                points += handPoints(x.trumps == NoTrumps, level, b[j]);
+                const int p = handPoints(x.trumps == NoTrumps, level, b[j]);
+                points += p;
+                squares += p * p;
                 taken += b[j];
             }
             const double n = static_cast<double>(books.size());
-            choice.contracts.push_back({level, x.high, x.trumps, static_cast<double>(points) / n,
-                                        static_cast<double>(taken) / n});
+            choice.contracts.push_back(
+                {level, x.high, x.trumps, points / n, taken / n, points / n - standardError(points, squares, n)});
         }
-    // The best points; ties to the lower level, then the kind's order.
+    // The surest points; ties to the lower level, then the kind's order.
     std::stable_sort(choice.contracts.begin(), choice.contracts.end(),
-                     [](const ContractWeighing& a, const ContractWeighing& b) { return a.points > b.points; });
+                     [](const ContractWeighing& a, const ContractWeighing& b) { return a.sure > b.sure; });
     if (choice.contracts.empty()) {
         choice.decision = BidDecision{false, 0, false, NoSuit, Reason{Reason::Source::Expert, expertRule("pass-over-deals")}};
         return choice;
@@ -214,9 +227,13 @@ BidChoice weighBids(const TableState& t, Seat s, const Knowledge& k, const Exper
     const auto why = [&](const Rule* rule) {
         return Reason{Reason::Source::Expert, rule, tenthsOf(best.points), tenthsOf(best.books)};
     };
+    const Seat partner = partnerOf(s);
+    const bool partnerHolds = t.bidWinner == partner && t.bidLevel[at(partner)] > 0;
     if (t.forcedBid)
         choice.decision = BidDecision{true, best.level, best.high, best.trumps, why(expertRule("forced-contract"))};
-    else if (best.points > 0)
+    else if (partnerHolds && best.sure <= t.bidLevel[at(partner)])
+        choice.decision = BidDecision{false, 0, false, NoSuit, why(expertRule("leave-partners-bid"))};
+    else if (best.sure > 0)
         choice.decision = BidDecision{true, best.level, best.high, best.trumps, why(expertRule("best-contract"))};
     else
         choice.decision = BidDecision{false, 0, false, NoSuit, why(expertRule("pass-over-deals"))};

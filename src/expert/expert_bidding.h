@@ -8,13 +8,16 @@ namespace corvane::expert {
 
 // One contract the Expert weighed for a bid: the points a hand it scores on
 // average for the bidder's side, and the books that side takes (the
-// discards' book counted).
+// discards' book counted). `sure` is the points less their standard error
+// over the deals: what it bids on, so a contract the few deals disagree on
+// counts for less.
 struct ContractWeighing {
     int level = 0;
     bool high = true;
     Suit trumps = NoSuit;
     double points = 0;
     double books = 0;
+    double sure = 0;
 };
 struct BidChoice {
     BidDecision decision;
@@ -28,11 +31,12 @@ struct BidChoice {
 // has seen; in each, for each trump suit up and down and No Trumps high and
 // low, the seat takes the kitty, throws six away by ruleDiscards() and
 // leads, and the solver gives the books, one held back for safety (the
-// books a weighing gives are after it). A contract's worth is its average
-// points for the side; passing is worth nothing, so it bids the best
-// contract it may bid when that scores on average, else passes (as the
-// dealer who must bid, it bids the best anyway). The robots' rule decides
-// when no deal can be drawn.
+// books a weighing gives are after it). A contract's worth is its sure
+// points for the side. Passing is worth nothing, or the level of the
+// partner's bid when that stands (a contract the side already has, made);
+// it bids the best contract it may bid when that is worth more, else passes
+// (as the dealer who must bid, it bids the best anyway). The robots' rule
+// decides when no deal can be drawn.
 BidChoice weighBids(const Game& g, Seat s, const Knowledge& k, const ExpertBudget& budget, DoubleDummy& solver);
 // The same at table `t`: the bids on it, and t.forcedBid for the dealer who
 // must bid.

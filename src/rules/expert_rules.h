@@ -19,10 +19,15 @@ inline constexpr auto ExpertRules = std::to_array<Rule>({
      "it takes {points/10} tricks on average and scores {needed/10} points a hand more than with the next best "
      "card"},
     {"best-contract", "the contract that scores best over deals that fit its hand",
-     "because over many deals that fit its hand no other contract it may bid scores more for its side",
+     "because over many deals that fit its hand no other contract it may bid scores more for its side, less "
+     "what the deals disagree on",
      "its side takes {needed/10} books and scores {points/10} points a hand on average"},
     {"pass-over-deals", "no contract scores over deals that fit its hand",
-     "because over many deals that fit its hand no contract it may bid scores for its side on average",
+     "because over many deals that fit its hand no contract it may bid surely scores for its side",
+     "its best contract would score {points/10} points a hand on average, with {needed/10} books"},
+    {"leave-partners-bid", "its partner's bid stands",
+     "because its partner's bid stands, and over many deals that fit its hand no contract it may bid surely "
+     "scores more than that bid made",
      "its best contract would score {points/10} points a hand on average, with {needed/10} books"},
     {"forced-contract", "forced bid, the contract that does best over deals",
      "because as dealer it must bid, and over many deals that fit its hand this contract does best for its side",

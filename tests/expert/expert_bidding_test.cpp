@@ -90,7 +90,7 @@ TEST(ExpertBidding, BidsThePlainContractAndPassesWithNothing)
         const ContractWeighing& w = none.contracts[i];
         EXPECT_GE(w.level, w.trumps == NoTrumps ? 5 : 6);
         if (i > 0)  // best first
-            EXPECT_GE(none.contracts[i - 1].points, w.points);
+            EXPECT_GE(none.contracts[i - 1].sure, w.sure);
     }
 
     TableState allPassed;
@@ -99,6 +99,21 @@ TEST(ExpertBidding, BidsThePlainContractAndPassesWithNothing)
     EXPECT_TRUE(forced.decision.bid);
     EXPECT_EQ(forced.decision.why.rule, expertRule("forced-contract"));
     EXPECT_EQ(forced.decision.level, forced.contracts.front().level);
+
+    // Aces and a few middle cards score a little on average: enough to bid
+    // over an opponent's 3 in No Trumps, not to take the bid from a partner.
+    const CardSet fair = ranksOfEverySuit({13, 8, 7});
+    for (Seat holder : {North, East}) {
+        TableState three;
+        three.bidLevel[holder] = 3;
+        three.bidWinner = holder;
+        const BidChoice over = westBids(fair, three);
+        EXPECT_GT(over.contracts.front().sure, 0);
+        EXPECT_LT(over.contracts.front().sure, over.contracts.front().points);  // the deals disagree
+        EXPECT_EQ(over.decision.bid, holder == North) << named(over.decision);
+        if (holder == East)
+            EXPECT_EQ(over.decision.why.rule, expertRule("leave-partners-bid"));
+    }
 }
 
 namespace {
