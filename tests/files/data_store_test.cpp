@@ -164,6 +164,10 @@ TEST_F(DataStoreTest, ReadsBothFilesAndWritesEachChange)
     EXPECT_EQ(store.names()[South], "Ann");
     EXPECT_EQ(store.statistics(), (Statistics{5, 9}));
 
+    // A refused name keeps the old one and the file.
+    EXPECT_EQ(store.rename(South, "Ann\r\nBob"), "Names cannot contain double quotes or line breaks.");
+    EXPECT_EQ(store.names()[South], "Ann");
+    EXPECT_EQ(contents(dir() / "Names2.dat"), "\"Ann\",\"West Bot\",\"North Bot\",\"East Bot\"\r\n");
     EXPECT_EQ(store.rename(West, "Max"), "");
     EXPECT_EQ(contents(dir() / "Names2.dat"), "\"Ann\",\"Max\",\"North Bot\",\"East Bot\"\r\n");
     EXPECT_EQ(store.rename(North, ""), "");  // a cancelled rename empties the name
@@ -174,15 +178,6 @@ TEST_F(DataStoreTest, ReadsBothFilesAndWritesEachChange)
     EXPECT_EQ(again.names(), (Names{"", "Ann", "Max", "", "East Bot"}));
     EXPECT_EQ(again.statistics(), (Statistics{0, 0}));
     EXPECT_EQ(filesIn(dir()), (std::vector<std::string>{"Names2.dat", "Points.dat"}));  // no temporaries left
-}
-
-TEST_F(DataStoreTest, RefusedNameKeepsTheOldOneAndTheFile)
-{
-    put(dir() / "Names2.dat", "\"Ann\",\"West Bot\",\"North Bot\",\"East Bot\"\r\n");
-    DataStore store(locateData(dir()));
-    EXPECT_EQ(store.rename(South, "Ann\r\nBob"), "Names cannot contain double quotes or line breaks.");
-    EXPECT_EQ(store.names()[South], "Ann");
-    EXPECT_EQ(contents(dir() / "Names2.dat"), "\"Ann\",\"West Bot\",\"North Bot\",\"East Bot\"\r\n");
 }
 
 TEST_F(DataStoreTest, EmptyFilesGiveDefaultsWithANotice)
