@@ -68,7 +68,8 @@ TEST_F(Replay, TheRecordAsWrittenReplays)
     EXPECT_EQ(replayLines(spaced).status, 0) << replayLines(spaced).message;
 }
 
-TEST_F(Replay, AChangedCardIsReportedAtItsLine)
+// (A changed log line of a play: the tampered record's test.)
+TEST_F(Replay, AChangedActionReasonOrLogLineIsReportedAtItsLine)
 {
     // A robot's card of the second hand becomes a card its bid winner threw
     // away, which nobody can play.
@@ -88,11 +89,8 @@ TEST_F(Replay, AChangedCardIsReportedAtItsLine)
     EXPECT_NE(r.message.find(", seat " + std::to_string(played.integer(field::seat)) + ")"),
               std::string::npos)
         << r.message;
-}
 
-// (A changed log line of a play: the tampered record's test.)
-TEST_F(Replay, AChangedBidReasonOrLogLineIsReportedAtItsLine)
-{
+    lines = s_lines;
     // A robot's pass becomes a bid.
     const std::size_t pass =
         findLine(lines, line::pass, [](const RecordLine& v) { return v.integer(field::seat) != South; });
@@ -103,9 +101,9 @@ TEST_F(Replay, AChangedBidReasonOrLogLineIsReportedAtItsLine)
     expectDifferenceAt(pass);
 
     lines = s_lines;
-    const std::size_t play = findLine(lines, line::play, [](const RecordLine& v) { return !v.isNull(field::why); });
-    replace(play, "\"why\":\"", "\"why\":\"x");
-    expectDifferenceAt(play);
+    const std::size_t why = findLine(lines, line::play, [](const RecordLine& v) { return !v.isNull(field::why); });
+    replace(why, "\"why\":\"", "\"why\":\"x");
+    expectDifferenceAt(why);
 
     lines = s_lines;
     const std::size_t end = findLine(lines, line::handEnd, any);
@@ -156,18 +154,23 @@ TEST_F(Replay, BrokenFilesAreRefusedWithTheirLine)
     lines.insert(lines.begin() + 3, lines[1]);
     expectRefused(3, "a second dealer draw in one game");
 
-    EXPECT_EQ(replayText("").status, 2);
-    EXPECT_EQ(replayText("").message, "the file holds no record");
-}
-
-TEST_F(Replay, ACardPlayedTwiceIsRefused)
-{
+    lines = s_lines;
     const std::size_t first = findLine(lines, line::play, any);
     const std::size_t second = findLine(lines, line::play, any, first + 1);
     const std::string card = std::to_string(parsedLine(lines[first]).integer(field::card));
     const std::string other = std::to_string(parsedLine(lines[second]).integer(field::card));
     replace(second, "\"card\":" + other + ",", "\"card\":" + card + ",");
     expectRefused(second, "card " + card + " is played twice in one hand");
+
+    // The whole file is checked before any difference.
+    lines = s_lines;
+    replace(findLine(lines, line::trick, any), " won this trick", " won that trick");
+    lines[lines.size() - 2] += "}";
+    expectRefused(lines.size() - 2,
+                  "not valid JSON: a value, comma, colon, brace or bracket is missing, out of place or left over");
+
+    EXPECT_EQ(replayText("").status, 2);
+    EXPECT_EQ(replayText("").message, "the file holds no record");
 }
 
 // A seat renamed during a game: the lines after the rename use the new name,
@@ -192,18 +195,6 @@ TEST_F(Replay, RenamedSeatsSpeakUnderTheirNewNames)
     EXPECT_EQ(r.lines, static_cast<long>(lines.size()));
 }
 
-TEST_F(Replay, TheWholeFileIsCheckedBeforeAnyDifference)
-{
-    const std::size_t trick = findLine(lines, line::trick, any);
-    replace(trick, " won this trick", " won that trick");
-    lines[lines.size() - 2] += "}";
-    const ReplayResult r = replayLines(lines);
-    EXPECT_EQ(r.status, 2);
-    const std::string refusal =
-        "not valid JSON: a value, comma, colon, brace or bracket is missing, out of place or left over";
-    EXPECT_EQ(r.message, prefix(lines.size() - 2) + refusal);
-}
-
 // A person's record: South's actions are applied as commands.
 class HumanReplay : public ::testing::Test {
 protected:
@@ -223,33 +214,30 @@ TEST_F(HumanReplay, SouthsRecordedActionsReplayInNoTrumps)
     EXPECT_EQ(r.games, 4);
 }
 
-TEST_F(HumanReplay, ACardSouthDoesNotHoldIsRefusedByTheEngine)
+// South's recorded card changed: one South does not hold is refused by the
+// engine; a robot's seat where South is to act differs.
+TEST_F(HumanReplay, AChangedActionOfSouthsIsRefusedOrDiffers)
 {
-    auto lines = record(31, 1, false);
+    const auto lines = record(31, 1, false);
     const std::size_t exchange = findLine(lines, line::exchange, any);
     const std::size_t play =
         findLine(lines, line::play, [](const RecordLine& v) { return v.integer(field::seat) == South; }, exchange);
     ASSERT_LT(play, lines.size());
     const std::string thrown = std::to_string(parsedLine(lines[exchange]).cards(field::discards)[0]);
     const std::string card = std::to_string(parsedLine(lines[play]).integer(field::card));
-    lines[play].replace(lines[play].find("\"card\":" + card + ","), card.size() + 8, "\"card\":" + thrown + ",");
-    const ReplayResult r = replayLines(lines);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.message, "line " + std::to_string(play + 1) + ": the engine refuses South's recorded action\n  record: " +
-                             lines[play]);
-}
-
-TEST_F(HumanReplay, ARobotActionWhereSouthIsToActDiffers)
-{
-    auto lines = record(31, 1, false);
-    const std::size_t play =
-        findLine(lines, line::play, [](const RecordLine& v) { return v.integer(field::seat) == South; });
-    const std::string before = lines[play];
-    lines[play].replace(lines[play].find("\"seat\":1,"), 9, "\"seat\":2,");
-    const ReplayResult r = replayLines(lines);
+    auto changed = lines;
+    changed[play].replace(changed[play].find("\"card\":" + card + ","), card.size() + 8, "\"card\":" + thrown + ",");
+    ReplayResult r = replayLines(changed);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.message, "line " + std::to_string(play + 1) +
-                             ": the replay waits for South's card, but the record has:\n  record: " + lines[play]);
+                             ": the engine refuses South's recorded action\n  record: " + changed[play]);
+
+    changed = lines;
+    changed[play].replace(changed[play].find("\"seat\":1,"), 9, "\"seat\":2,");
+    r = replayLines(changed);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.message, "line " + std::to_string(play + 1) +
+                             ": the replay waits for South's card, but the record has:\n  record: " + changed[play]);
 }
 
 // A person may leave a game anywhere, most often at their own turn: the

@@ -442,21 +442,6 @@ private slots:
         QVERIFY(!face->isPressed());
         QVERIFY(box.isVisible());
     }
-    void answerMayAskTheNextQuestion()
-    {
-        MessageDialog box;
-        QList<int> answers;
-        box.ask(request(ShortText, QStringLiteral("Yes Exit"), QStringLiteral("Carry On")), [&](int first) {
-            answers << first;
-            box.ask(request(LongText, QStringLiteral("Right")), [&](int second) { answers << second; });
-        });
-        QTest::mouseClick(box.button(1), Qt::LeftButton);
-        QVERIFY2(box.isVisible(), "the second question is up");
-        QVERIFY(!box.button(1)->isVisible());
-        QTest::mouseClick(box.button(0), Qt::LeftButton);
-        QCOMPARE(answers, (QList<int>{1, 0}));
-        QVERIFY(!box.isVisible());
-    }
     void dragMovesTheBox()
     {
         MessageDialog box;
